@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "print/PrinterAdjustment.h"
+
+// Everything the program remembers between runs. A store loads every value
+// when it is created and writes every value when saved; it is meant to live
+// for one operation only, so two parts never hold different copies for long.
+// Values live in an INI file, $XDG_CONFIG_HOME/Orvalis/Casewright.conf.
+// A missing, unreadable or corrupt file leaves the defaults; a file that
+// cannot be written is left alone. Neither case is reported.
+class SettingsStore {
+public:
+    SettingsStore();  // defaults, then load
+
+    void load();
+    // Writes all values; returns false when the file could not be written.
+    bool save() const;
+
+    static QString filePath();
+    // The integer formed by an optional sign and the leading digits of the
+    // text after leading white space; 0 when there are none.
+    static int LeadingInteger(const QString& text);
+
+    PrinterAdjustment printerAdjustment() const;
+    void setPrinterAdjustment(const PrinterAdjustment& adjustment);
+
+    // Stocks chosen in the Print dialog, by case type (1 to 5).
+    QString coverStock(int coverType) const;
+    QString discStock(int coverType) const;
+    void setCoverStock(int coverType, const QString& stock);
+    void setDiscStock(int coverType, const QString& stock);
+
+    uint32_t Option = 1;
+    uint32_t dwCHF = 119;
+    uint32_t dwCWF = 121;
+    uint32_t dwCHB = 118;
+    uint32_t dwCWB = 151;
+    QString cdFormatCover = QStringLiteral("Plain Paper");
+    QString cdFormatDisc = QStringLiteral("Plain Paper");
+    QString cdSlimFormatCover = QStringLiteral("Plain Paper");
+    QString cdSlimFormatDisc = QStringLiteral("Plain Paper");
+    QString dvdFormatCover = QStringLiteral("Plain Paper");
+    QString dvdFormatDisc = QStringLiteral("Plain Paper");
+    QString dvdSlimFormatCover = QStringLiteral("Plain Paper");
+    QString dvdSlimFormatDisc = QStringLiteral("Plain Paper");
+    QString LastCheckUpdates;
+    uint32_t printDisc = 1;
+    uint32_t printCover = 1;
+    QString lastPath;
+    QString expandCoverMM = QStringLiteral("0");
+    QString expandDiscMM = QStringLiteral("0");
+    QString moveDiscMMX = QStringLiteral("0");
+    QString moveDiscMMY = QStringLiteral("0");
+    QString moveDiscUpDown = QStringLiteral("0");
+    QString moveDiscLeftRight = QStringLiteral("0");
+
+private:
+    QString* coverStockField(int coverType);
+    QString* discStockField(int coverType);
+};

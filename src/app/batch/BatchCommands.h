@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// The commands of casewright-batch. Each takes the arguments after its name
+// and returns the process exit code: 0 success, 1 failure of input, output
+// or printer, 2 a usage error.
+struct BatchIo {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+int RunInfoCommand(const QStringList& args, BatchIo io);
+int RunNewCommand(const QStringList& args, BatchIo io);
+int RunRenderCommand(const QStringList& args, BatchIo io);
+int RunPrintCommand(const QStringList& args, BatchIo io);
+
+// Dispatches argv (without the program name) to a command.
+int RunBatch(const QStringList& args, BatchIo io);
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;

@@ -1,0 +1,51 @@
+#include "app/batch/BatchCommands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    const char* synopsis;
+    int (*run)(const QStringList&, BatchIo);
+};
+
+const Command kCommands[] = {
+    {"info", "info FILE.jkt                 show what a cover file holds", RunInfoCommand},
+    {"new", "new [options] FILE.jkt        create a cover file (see new --help)", RunNewCommand},
+    {"render", "render [options] FILE.jkt     draw a surface into an image (see render --help)",
+     RunRenderCommand},
+    {"print", "print [options] FILE.jkt      print a cover or save it as PDF (see print --help)",
+     RunPrintCommand},
+};
+
+void PrintUsage(QTextStream& s) {
+    s << "Usage: casewright-batch COMMAND [options]\n\n"
+      << "Inspect, create, render and print Casewright cover files without a window.\n\n"
+      << "Commands:\n";
+    for (const Command& c : kCommands) {
+        s << "  " << c.synopsis << "\n";
+    }
+    s << "\nExit status: 0 success, 1 file or printer failure, 2 usage error.\n";
+}
+
+}  // namespace
+
+int RunBatch(const QStringList& args, BatchIo io) {
+    if (args.isEmpty()) {
+        PrintUsage(io.err);
+        return kExitUsage;
+    }
+    const QString name = args.first();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
+        name == QLatin1String("help")) {
+        PrintUsage(io.out);
+        return kExitOk;
+    }
+    for (const Command& c : kCommands) {
+        if (name == QLatin1String(c.name)) {
+            return c.run(args.mid(1), io);
+        }
+    }
+    io.err << "casewright-batch: unknown command '" << name << "'\n\n";
+    PrintUsage(io.err);
+    return kExitUsage;
+}

@@ -1,0 +1,137 @@
+#include "controls/QtPrompter.h"
+
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+
+#include "document/MulDiv.h"
+
+namespace {
+
+Prompter* g_installed = nullptr;
+
+QMessageBox::Icon ToQtIcon(Prompter::Icon icon) {
+    switch (icon) {
+        case Prompter::Icon::Information:
+            return QMessageBox::Information;
+        case Prompter::Icon::Question:
+            return QMessageBox::Question;
+        case Prompter::Icon::Warning:
+            return QMessageBox::Warning;
+        case Prompter::Icon::Error:
+            return QMessageBox::Critical;
+        case Prompter::Icon::None:
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButtons ToQtButtons(Prompter::Buttons buttons) {
+    switch (buttons) {
+        case Prompter::Buttons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case Prompter::Buttons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case Prompter::Buttons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case Prompter::Buttons::Ok:
+        default:
+            return QMessageBox::Ok;
+    }
+}
+
+Prompter::Answer FromQtButton(int button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return Prompter::Answer::Yes;
+        case QMessageBox::No:
+            return Prompter::Answer::No;
+        case QMessageBox::Cancel:
+            return Prompter::Answer::Cancel;
+        default:
+            return Prompter::Answer::Ok;
+    }
+}
+
+int ScreenDpiY() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+}
+
+}  // namespace
+
+Prompter& Prompter::instance() {
+    static QtPrompter real;
+    return g_installed ? *g_installed : real;
+}
+
+void Prompter::install(Prompter* prompter) {
+    g_installed = prompter;
+}
+
+Prompter::Answer QtPrompter::message(QWidget* parent, const QString& text, const QString& caption,
+                                     Buttons buttons, Icon icon) {
+    QMessageBox box(ToQtIcon(icon), caption, text, ToQtButtons(buttons), parent);
+    return FromQtButton(box.exec());
+}
+
+QString QtPrompter::openFileName(QWidget* parent, const QString& caption, const QString& startPath,
+                                 const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, startPath, filter);
+}
+
+QString QtPrompter::saveFileName(QWidget* parent, const QString& caption, const QString& startPath,
+                                 const QString& filter) {
+    // The program asks its own overwrite question and adds its own extension.
+    return QFileDialog::getSaveFileName(parent, caption, startPath, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+std::optional<ColorRef> QtPrompter::chooseColor(QWidget* parent, ColorRef initial) {
+    const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent);
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return FromQColor(chosen);
+}
+
+std::optional<Prompter::FontChoice> QtPrompter::chooseFont(QWidget* parent, const LogFont& initial,
+                                                           ColorRef color) {
+    const int dpi = ScreenDpiY();
+    QFont start = initial.toQFont();
+    if (initial.height != 0) {
+        start.setPointSizeF(std::abs(initial.height) * 72.0 / dpi);
+    }
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, start, parent);
+    if (!ok) {
+        return std::nullopt;
+    }
+    FontChoice choice;
+    choice.pointSizeTenths = qRound(font.pointSizeF() * 10);
+    choice.font = initial;
+    choice.font.height = -MulDiv(choice.pointSizeTenths, dpi, 720);
+    choice.font.weight = font.weight();
+    choice.font.italic = font.italic() ? 1 : 0;
+    choice.font.underline = font.underline() ? 1 : 0;
+    choice.font.strikeOut = font.strikeOut() ? 1 : 0;
+    choice.font.setFaceName(font.family());
+    // Qt's font dialog has no colour section; the colour stays as it was.
+    choice.color = color;
+    return choice;
+}
+
+bool QtPrompter::choosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrompter::openUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}

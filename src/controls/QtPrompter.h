@@ -1,0 +1,20 @@
+#pragma once
+
+#include "controls/Prompter.h"
+
+// The real dialogs: QMessageBox, QFileDialog, QColorDialog, QFontDialog,
+// QPrintDialog and QDesktopServices.
+class QtPrompter : public Prompter {
+public:
+    Answer message(QWidget* parent, const QString& text, const QString& caption, Buttons buttons,
+                   Icon icon) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& startPath,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& startPath,
+                         const QString& filter) override;
+    std::optional<ColorRef> chooseColor(QWidget* parent, ColorRef initial) override;
+    std::optional<FontChoice> chooseFont(QWidget* parent, const LogFont& initial,
+                                         ColorRef color) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    void openUrl(const QUrl& url) override;
+};

@@ -1,0 +1,79 @@
+#include "document/CoverDocument.h"
+
+#include "document/MulDiv.h"
+
+namespace {
+
+LogFont DefaultFont(int points, int screenDpiY) {
+    LogFont font;
+    font.height = CoverDocument::DefaultFontHeight(points, screenDpiY);
+    font.setFaceName(QStringLiteral("Arial"));
+    return font;
+}
+
+}  // namespace
+
+int32_t CoverDocument::DefaultFontHeight(int points, int screenDpiY) {
+    return -MulDiv(points, screenDpiY, 72);
+}
+
+void CoverDocument::ResetToNewDesign(int newCoverType, int screenDpiY) {
+    const int coverPoints =
+        newCoverType == CoverTypeStandardDVD ? kDvdFrontBackPoints : kFrontBackPoints;
+
+    covertype = newCoverType;
+    CoverOption = 0;
+    fImagePath.clear();
+    bImagePath.clear();
+    dImagePath.clear();
+    fBGColor = bBGColor = dBGColor = kWhite;
+    fShowBorder = bShowBorder = dShowBorder = true;
+    fCoverTitle.clear();
+    bCoverTitle.clear();
+    dCoverTitle.clear();
+    fCoverText.clear();
+    bCoverText.clear();
+    dCoverText.clear();
+    fCoverAlign = LEFT;
+    bCoverAlign = LEFT;
+    dCoverAlign = CENTER;
+    fCoverTextColor = bCoverTextColor = dCoverTextColor = kBlack;
+    fCoverTextFont = DefaultFont(coverPoints, screenDpiY);
+    bCoverTextFont = DefaultFont(coverPoints, screenDpiY);
+    dCoverTextFont = DefaultFont(kDiscPoints, screenDpiY);
+    fCoverTextFontName.clear();
+    bCoverTextFontName.clear();
+    dCoverTextFontName.clear();
+    frontCoverSpineText.clear();
+    backCoverSpineText.clear();
+    frontCoverSpinesOn = false;
+    backCoverSpinesOn = true;
+    bFrontPrintOverSpines = true;
+    bBackPrintOverSpines = true;
+    printOverInnerCircleDisc = true;
+    coverChanged = false;
+}
+
+SurfaceFields CoverDocument::surface(CoverSide side) {
+    switch (side) {
+        case CoverSide::Front:
+            return {fBGColor,           fShowBorder,        fImagePath,      fCoverTitle,
+                    fCoverText,         fCoverAlign,        fCoverTextColor, fCoverTextFont,
+                    fCoverTextFontName, fCoverTextPointSize};
+        case CoverSide::Back:
+            return {bBGColor,           bShowBorder,        bImagePath,      bCoverTitle,
+                    bCoverText,         bCoverAlign,        bCoverTextColor, bCoverTextFont,
+                    bCoverTextFontName, bCoverTextPointSize};
+        case CoverSide::Disc:
+        default:
+            return {dBGColor,           dShowBorder,        dImagePath,      dCoverTitle,
+                    dCoverText,         dCoverAlign,        dCoverTextColor, dCoverTextFont,
+                    dCoverTextFontName, dCoverTextPointSize};
+    }
+}
+
+ConstSurfaceFields CoverDocument::surface(CoverSide side) const {
+    SurfaceFields f = const_cast<CoverDocument*>(this)->surface(side);
+    return {f.bgColor, f.showBorder, f.imagePath, f.title,    f.text,
+            f.align,   f.textColor,  f.font,      f.fontName, f.pointSize};
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QString>
+
+#include "document/ColorRef.h"
+#include "document/CoverTypes.h"
+#include "document/LogFont.h"
+#include "print/CoverGeometry.h"
+
+// One surface's fields, seen through references into the document, so that
+// operations on "the current surface" need not repeat themselves per side.
+template <typename Str, typename Color, typename Bool, typename Align, typename Font, typename Int>
+struct SurfaceFieldsT {
+    Color& bgColor;
+    Bool& showBorder;
+    Str& imagePath;
+    Str& title;
+    Str& text;
+    Align& align;
+    Color& textColor;
+    Font& font;
+    Str& fontName;
+    Int& pointSize;
+};
+using SurfaceFields = SurfaceFieldsT<QString, ColorRef, bool, int32_t, LogFont, int32_t>;
+using ConstSurfaceFields = SurfaceFieldsT<const QString, const ColorRef, const bool, const int32_t,
+                                          const LogFont, const int32_t>;
+
+// The one design being edited. Fields are named after their cover file keys:
+// f front cover, b back cover (or the whole wrap), d disc, s the image
+// stretched over a whole DVD cover.
+class CoverDocument {
+public:
+    static constexpr int kFrontBackPoints = 18;
+    static constexpr int kDvdFrontBackPoints = 14;
+    static constexpr int kDiscPoints = 12;
+
+    // A new design of the given case type: every stored field to its initial
+    // value, fonts "Arial" at their default heights for the screen's vertical
+    // dpi. sImagePath, the point sizes and the geometry are left as they are.
+    void ResetToNewDesign(int newCoverType, int screenDpiY);
+
+    // The default character height in pixels (negative) for a point size.
+    static int32_t DefaultFontHeight(int points, int screenDpiY);
+
+    SurfaceFields surface(CoverSide side);
+    ConstSurfaceFields surface(CoverSide side) const;
+
+    int32_t covertype = CoverTypeStandardCD;
+    int32_t CoverOption = 0;
+    QString sImagePath;
+    QString fImagePath;
+    QString bImagePath;
+    QString dImagePath;
+    ColorRef fBGColor = kWhite;
+    ColorRef bBGColor = kWhite;
+    ColorRef dBGColor = kWhite;
+    bool fShowBorder = true;
+    bool bShowBorder = true;
+    bool dShowBorder = true;
+    QString fCoverTitle;
+    QString bCoverTitle;
+    QString dCoverTitle;
+    QString fCoverText;
+    QString bCoverText;
+    QString dCoverText;
+    int32_t fCoverAlign = LEFT;
+    int32_t bCoverAlign = LEFT;
+    int32_t dCoverAlign = CENTER;
+    ColorRef fCoverTextColor = kBlack;
+    ColorRef bCoverTextColor = kBlack;
+    ColorRef dCoverTextColor = kBlack;
+    LogFont fCoverTextFont;
+    LogFont bCoverTextFont;
+    LogFont dCoverTextFont;
+    QString fCoverTextFontName;
+    QString bCoverTextFontName;
+    QString dCoverTextFontName;
+    QString frontCoverSpineText;
+    QString backCoverSpineText;
+    bool frontCoverSpinesOn = false;
+    bool backCoverSpinesOn = true;
+    bool bFrontPrintOverSpines = true;
+    bool bBackPrintOverSpines = true;
+    bool printOverInnerCircleDisc = true;
+
+    // Tenths of a point last chosen in the font dialog; survive new designs.
+    int32_t fCoverTextPointSize = 0;
+    int32_t bCoverTextPointSize = 0;
+    int32_t dCoverTextPointSize = 0;
+
+    // Unsaved edits since the design was created, loaded or saved.
+    bool coverChanged = false;
+
+    // Sizes of the current case type, set when the designer window opens.
+    CoverGeometry geometry;
+};

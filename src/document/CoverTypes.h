@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+// The kind of case a design is for. The numbers are stored in cover files and
+// in the settings, so they never change.
+enum CoverType : int32_t {
+    CoverTypeStandardCD = 1,
+    CoverTypeStandardDVD = 2,
+    CoverTypeOther = 3,
+    CoverTypeSlimlineCD = 4,
+    CoverTypeSlimlineDVD = 5,
+};
+
+// The three printable surfaces; document fields carry the prefixes f, b and d.
+enum class CoverSide { Front, Back, Disc };
+
+// Horizontal alignment of titles and texts; stored as LEFT, CENTER, RIGHT.
+enum TextAlign : int32_t {
+    LEFT = 0,
+    CENTER = 1,
+    RIGHT = 2,
+};
+
+// True for the two wrap-around DVD covers (back, spine and front in one piece).
+inline bool IsDvdType(int coverType) {
+    return coverType == CoverTypeStandardDVD || coverType == CoverTypeSlimlineDVD;
+}

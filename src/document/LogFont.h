@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <cstdint>
+
+// A font as the design records it: the fields of a Windows logical font.
+// `height` is in pixels of the screen on which the font was chosen; a negative
+// height is the character height (without internal leading).
+struct LogFont {
+    static constexpr int kMaxFaceLength = 31;
+
+    int32_t height = 0;
+    int32_t width = 0;
+    int32_t escapement = 0;
+    int32_t orientation = 0;
+    int32_t weight = 0;
+    uint8_t italic = 0;
+    uint8_t underline = 0;
+    uint8_t strikeOut = 0;
+    uint8_t charSet = 0;
+    uint8_t outPrecision = 0;
+    uint8_t clipPrecision = 0;
+    uint8_t quality = 0;
+    uint8_t pitchAndFamily = 0;
+    QString faceName;
+
+    // Stores a face name cut to the 31 characters a record can hold.
+    void setFaceName(const QString& name) { faceName = name.left(kMaxFaceLength); }
+
+    // The font to draw with; escapement is left to the painter's rotation.
+    QFont toQFont() const;
+
+    bool operator==(const LogFont& other) const;
+    bool operator!=(const LogFont& other) const { return !(*this == other); }
+};

@@ -1,0 +1,11 @@
+#include <gtest/gtest.h>
+#include <QGuiApplication>
+
+#include "support/TestEnvironment.h"
+
+int main(int argc, char** argv) {
+    PrepareHeadlessTestEnvironment();
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
