@@ -1,0 +1,537 @@
+#include "designer/CCoverDesignerDlg.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QUrl>
+
+#include "app/ProductInfo.h"
+#include "app/SettingsStore.h"
+#include "app/ui/HelpLocator.h"
+#include "controls/Prompter.h"
+#include "designer/CoverFileCommands.h"
+#include "designer/DesignerControlIds.h"
+#include "designer/DesignerPreview.h"
+#include "designer/DocumentCoverFileGateway.h"
+#include "designer/DroppedFileRules.h"
+#include "document/CoverDocument.h"
+#include "images/ui/CImagePositionDlg.h"
+#include "images/ui/ImageFileDialog.h"
+#include "print/PageLayouts.h"
+#include "render/PreviewParamsBuilder.h"
+
+using namespace DesignerIds;
+
+namespace {
+
+// A stored case type outside the known ones starts a standard CD design.
+int NewDesignType(uint32_t storedOption) {
+    return storedOption >= 1 && storedOption <= 5 ? static_cast<int>(storedOption)
+                                                  : CoverTypeStandardCD;
+}
+
+int ViewButtonId(CoverSide side) {
+    switch (side) {
+        case CoverSide::Front:
+            return kViewFront;
+        case CoverSide::Disc:
+            return kViewDisc;
+        case CoverSide::Back:
+        default:
+            return kViewBack;
+    }
+}
+
+}  // namespace
+
+CCoverDesignerDlg::CCoverDesignerDlg(CoverDocument& document, QWidget* parent)
+    : QDialog(parent),
+      document_(&document),
+      files_(std::make_unique<DocumentCoverFileGateway>()),
+      modalRunner_([](QDialog& dialog) { return dialog.exec(); }) {
+    // The whole-cover image belongs to one design: a new window starts without it.
+    document_->sImagePath.clear();
+    setAcceptDrops(true);
+    setWindowTitle(ProductInfo::Name());
+    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
+    buildControls();
+}
+
+CCoverDesignerDlg::CCoverDesignerDlg(QWidget* parent)
+    : CCoverDesignerDlg(*new CoverDocument, parent) {
+    ownedDocument_.reset(document_);
+}
+
+CCoverDesignerDlg::~CCoverDesignerDlg() = default;
+
+int CCoverDesignerDlg::exec() {
+    startRun();
+    return QDialog::exec();
+}
+
+void CCoverDesignerDlg::startRun() {
+    endResult_.reset();
+    setWindowTitle(ProductInfo::Name());
+    runUpdateReminder();
+    static_cast<QLabel*>(control(kVersionLabel))->setText(ProductInfo::Version());
+    document_->coverChanged = false;
+    showAlignment(false, LEFT);
+    button(kSpineCheck)->setChecked(true);
+    button(kPrintBorders)->setChecked(true);
+
+    document_->ResetToNewDesign(NewDesignType(SettingsStore().Option), logicalDpiY());
+    openPendingCover();
+
+    const auto layout = LayoutForCoverType(displayType());
+    document_->geometry = layout ? CoverLayout(*layout) : CoverGeometry();
+    arrangeForCoverType();
+    enterView(CoverSide::Back);
+    templateWindowShown_ = false;
+}
+
+void CCoverDesignerDlg::openPendingCover() {
+    if (pendingCoverPath_.isEmpty()) {
+        return;
+    }
+    const CoverFileOutcome outcome = files_->read(*document_, pendingCoverPath_);
+    if (!outcome.ok && !outcome.message.isEmpty()) {
+        Prompter::instance().message(this, outcome.message, outcome.caption, Prompter::Buttons::Ok,
+                                     Prompter::Icon::Warning);
+    }
+    pendingCoverPath_.clear();
+    document_->coverChanged = false;
+}
+
+// "Other" (3) and any unknown stored type are shown and printed as a
+// standard CD case; the document keeps its own number.
+int CCoverDesignerDlg::displayType() const {
+    const int type = document_->covertype;
+    if (IsDvdType(type) || type == CoverTypeSlimlineCD) {
+        return type;
+    }
+    return CoverTypeStandardCD;
+}
+
+QWidget* CCoverDesignerDlg::control(int id) const {
+    return controls_.value(id, nullptr);
+}
+
+QAbstractButton* CCoverDesignerDlg::button(int id) const {
+    return qobject_cast<QAbstractButton*>(control(id));
+}
+
+bool CCoverDesignerDlg::clickControl(int id) {
+    QAbstractButton* b = button(id);
+    if (!b || b->isHidden() || !b->isEnabled()) {
+        return false;
+    }
+    b->click();
+    return true;
+}
+
+DesignerPreview* CCoverDesignerDlg::visiblePreview() const {
+    for (QWidget* widget : controls_) {
+        auto* preview = qobject_cast<DesignerPreview*>(widget);
+        if (preview && !preview->isHidden()) {
+            return preview;
+        }
+    }
+    return nullptr;
+}
+
+void CCoverDesignerDlg::setCoverFileGateway(std::unique_ptr<CoverFileGateway> files) {
+    files_ = std::move(files);
+}
+
+void CCoverDesignerDlg::setModalRunner(std::function<int(QDialog&)> runner) {
+    modalRunner_ = std::move(runner);
+}
+
+// ---- views -----------------------------------------------------------------
+
+void CCoverDesignerDlg::onViewClicked(CoverSide side) {
+    QAbstractButton* clicked = button(ViewButtonId(side));
+    if (clicked->isChecked()) {
+        enterView(side);
+    } else {
+        clicked->setChecked(true);  // the view in use stays selected
+    }
+    update();
+}
+
+void CCoverDesignerDlg::enterView(CoverSide side) {
+    currentView_ = side;
+    for (CoverSide s : {CoverSide::Front, CoverSide::Back, CoverSide::Disc}) {
+        button(ViewButtonId(s))->setChecked(s == side);
+    }
+    showViewControls();
+    refreshPreview();
+}
+
+void CCoverDesignerDlg::showViewControls() {
+    const int type = displayType();
+    const bool dvd = IsDvdType(type);
+    switch (currentView_) {
+        case CoverSide::Front:
+            showAlignment(true, document_->fCoverAlign);
+            button(kCoverText)->setText(QStringLiteral("Cover Text"));
+            break;
+        case CoverSide::Back:
+            showAlignment(dvd, document_->bCoverAlign);
+            // The DVD cover's texts are edited as cover text, not as a listing.
+            button(kCoverText)
+                ->setText(dvd ? QStringLiteral("Cover Text") : QStringLiteral("Track Listing"));
+            break;
+        case CoverSide::Disc:
+            showAlignment(false, document_->dCoverAlign);
+            button(kCoverText)->setText(QStringLiteral("Disc Text"));
+            break;
+    }
+    button(kChooseImage)
+        ->setText(dvd && currentView_ == CoverSide::Back ? QStringLiteral("Choose Images")
+                                                         : QStringLiteral("Choose Image"));
+    updateImageButtons();
+    showSpineCheck();
+    button(kPrintBorders)->setChecked(document_->surface(currentView_).showBorder);
+    showPreviewFor(SurfaceFor(type, currentView_));
+}
+
+void CCoverDesignerDlg::showAlignment(bool shown, int align) {
+    for (int id : {kAlignmentLabel, kAlignmentFrame, kAlignLeft, kAlignCenter, kAlignRight}) {
+        control(id)->setVisible(shown);
+    }
+    button(kAlignLeft)->setChecked(align == LEFT);
+    button(kAlignCenter)->setChecked(align == CENTER);
+    button(kAlignRight)->setChecked(align == RIGHT);
+}
+
+// Check box 1009 means something else in each view. Entering a view shows the
+// flag it drives there, so that the disc's core switch never leaks into the
+// spine switches. On the DVD cover it drives both spine flags; it shows the
+// spine switch, which is what its caption asks about.
+void CCoverDesignerDlg::showSpineCheck() {
+    QAbstractButton* check = button(kSpineCheck);
+    const int type = displayType();
+    switch (currentView_) {
+        case CoverSide::Front:
+            check->hide();
+            return;
+        case CoverSide::Back:
+            if (IsDvdType(type)) {
+                check->setText(QStringLiteral("Print Spine?"));
+                check->setChecked(document_->backCoverSpinesOn);
+            } else {
+                check->setText(type == CoverTypeSlimlineCD
+                                   ? QStringLiteral("Extend image over spine?")
+                                   : QStringLiteral("Extend image over spines?"));
+                check->setChecked(document_->bBackPrintOverSpines);
+            }
+            break;
+        case CoverSide::Disc:
+            check->setText(QStringLiteral("Print over core?"));
+            check->setChecked(document_->printOverInnerCircleDisc);
+            break;
+    }
+    check->show();
+}
+
+void CCoverDesignerDlg::showPreviewFor(std::optional<SurfaceKind> kind) {
+    DesignerPreview* shown = kind ? previewFor(*kind) : nullptr;
+    for (int id : {kStandardFrontPreview, kStandardBackPreview, kDvdPreview, kSlimlinePreview,
+                   kDiscPreview}) {
+        control(id)->setVisible(control(id) == shown);
+    }
+}
+
+DesignerPreview* CCoverDesignerDlg::previewFor(SurfaceKind kind) const {
+    switch (kind) {
+        case SurfaceKind::StandardFront:
+            return static_cast<DesignerPreview*>(control(kStandardFrontPreview));
+        case SurfaceKind::StandardBack:
+            return static_cast<DesignerPreview*>(control(kStandardBackPreview));
+        case SurfaceKind::DvdWrap:
+            return static_cast<DesignerPreview*>(control(kDvdPreview));
+        case SurfaceKind::SlimlineInsert:
+            return static_cast<DesignerPreview*>(control(kSlimlinePreview));
+        case SurfaceKind::Disc:
+        default:
+            return static_cast<DesignerPreview*>(control(kDiscPreview));
+    }
+}
+
+void CCoverDesignerDlg::updateImageButtons() {
+    const bool hasImage = !imagePathInView().isEmpty();
+    control(kChooseImage)->setVisible(!hasImage);
+    control(kClearImage)->setVisible(hasImage);
+}
+
+QString& CCoverDesignerDlg::imagePathInView() {
+    return document_->surface(currentView_).imagePath;
+}
+
+// ---- preview refresh ---------------------------------------------------------
+
+void CCoverDesignerDlg::enforceInvariants() {
+    const int type = displayType();
+    if (currentView_ == CoverSide::Disc) {
+        document_->dCoverAlign = CENTER;
+    } else if (currentView_ == CoverSide::Back) {
+        if (type == CoverTypeStandardCD) {
+            document_->bCoverAlign = LEFT;
+        } else if (IsDvdType(type)) {
+            document_->backCoverSpinesOn = button(kSpineCheck)->isChecked();
+        }
+    }
+}
+
+void CCoverDesignerDlg::refreshPreview() {
+    enforceInvariants();
+    const auto kind = SurfaceFor(displayType(), currentView_);
+    if (!kind) {
+        return;
+    }
+    DesignerPreview* preview = previewFor(*kind);
+    PreviewParams params = BuildPreviewParams(*document_, *kind, logicalDpiX());
+    if (params.refWidth > 0 && params.refHeight > 0) {
+        params.xScale = static_cast<double>(preview->width()) / params.refWidth;
+        params.yScale = static_cast<double>(preview->height()) / params.refHeight;
+    }
+    preview->setParams(params);
+    preview->update();
+}
+
+// ---- surface commands --------------------------------------------------------
+
+void CCoverDesignerDlg::chooseImage() {
+    if (IsDvdType(displayType()) && currentView_ == CoverSide::Back) {
+        openImagePosition();
+        return;
+    }
+    const ImageFileDialog::Choice choice =
+        ImageFileDialog::Choose(this, lastDroppedPath_, ImageFileDialog::FirstFolder::Documents);
+    if (!choice.confirmed) {
+        return;
+    }
+    if (!choice.path.isEmpty()) {
+        imagePathInView() = choice.path;
+        updateImageButtons();
+    }
+    document_->coverChanged = true;
+    refreshPreview();
+    update();
+}
+
+void CCoverDesignerDlg::openImagePosition() {
+    CImagePositionDlg dialog(
+        *document_, lastDroppedPath_, [this] { refreshPreview(); }, this);
+    modalRunner_(dialog);
+    updateImageButtons();
+    refreshPreview();
+    update();
+}
+
+void CCoverDesignerDlg::clearImage() {
+    imagePathInView().clear();
+    document_->coverChanged = true;
+    refreshPreview();
+    updateImageButtons();
+}
+
+void CCoverDesignerDlg::chooseColor() {
+    const SurfaceFields surface = document_->surface(currentView_);
+    const std::optional<ColorRef> color = Prompter::instance().chooseColor(this, surface.bgColor);
+    if (color) {
+        document_->coverChanged = true;
+        const QString question =
+            displayType() == CoverTypeStandardCD
+                ? QStringLiteral("Use this color for the back cover, front cover and disc?")
+                : QStringLiteral("Use this color for the cover and disc?");
+        const Prompter::Answer answer =
+            Prompter::instance().message(this, question, QStringLiteral("Color"),
+                                         Prompter::Buttons::YesNo, Prompter::Icon::Question);
+        if (answer == Prompter::Answer::Yes) {
+            document_->fBGColor = document_->bBGColor = document_->dBGColor = *color;
+        } else {
+            surface.bgColor = *color;
+        }
+    }
+    refreshPreview();
+}
+
+void CCoverDesignerDlg::chooseFont() {
+    const SurfaceFields surface = document_->surface(currentView_);
+    const auto choice = Prompter::instance().chooseFont(this, surface.font, surface.textColor);
+    if (choice) {
+        document_->coverChanged = true;
+        surface.font = choice->font;
+        surface.textColor = choice->color;
+        surface.pointSize = choice->pointSizeTenths;
+    }
+    refreshPreview();
+}
+
+void CCoverDesignerDlg::setAlignment(int align) {
+    button(kAlignLeft)->setChecked(align == LEFT);
+    button(kAlignCenter)->setChecked(align == CENTER);
+    button(kAlignRight)->setChecked(align == RIGHT);
+    document_->coverChanged = true;
+    if (currentView_ == CoverSide::Front) {
+        document_->fCoverAlign = align;
+    } else {
+        document_->bCoverAlign = align;
+    }
+    refreshPreview();
+}
+
+void CCoverDesignerDlg::spineCheckClicked() {
+    const bool checked = button(kSpineCheck)->isChecked();
+    document_->coverChanged = true;
+    switch (currentView_) {
+        case CoverSide::Front:
+            document_->bFrontPrintOverSpines = checked;
+            break;
+        case CoverSide::Back:
+            document_->bBackPrintOverSpines = checked;
+            break;
+        case CoverSide::Disc:
+            document_->printOverInnerCircleDisc = checked;
+            break;
+    }
+    refreshPreview();
+}
+
+void CCoverDesignerDlg::bordersClicked() {
+    document_->coverChanged = true;
+    document_->surface(currentView_).showBorder = button(kPrintBorders)->isChecked();
+    refreshPreview();
+}
+
+// ---- ending the window, files ------------------------------------------------
+
+void CCoverDesignerDlg::startOver() {
+    if (!CoverFileCommands(this, *document_, pendingCoverPath_, *files_).saveQuestionPasses()) {
+        return;
+    }
+    document_->coverChanged = false;
+    done(kStartOver);
+}
+
+void CCoverDesignerDlg::exitCommand() {
+    if (!CoverFileCommands(this, *document_, pendingCoverPath_, *files_).saveQuestionPasses()) {
+        return;
+    }
+    pendingCoverPath_.clear();
+    done(kExit);
+}
+
+void CCoverDesignerDlg::saveCommand() {
+    CoverFileCommands(this, *document_, pendingCoverPath_, *files_).save();
+}
+
+void CCoverDesignerDlg::loadCommand() {
+    CoverFileCommands commands(this, *document_, pendingCoverPath_, *files_);
+    if (commands.load() == CoverFileCommands::LoadEnd::Restart) {
+        done(kStartOver);
+    }
+}
+
+void CCoverDesignerDlg::done(int result) {
+    endResult_ = result;
+    QDialog::done(result);
+}
+
+// Escape does nothing in this window; the close box goes through Exit.
+void CCoverDesignerDlg::reject() {}
+
+void CCoverDesignerDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    exitCommand();
+}
+
+void CCoverDesignerDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Enter:
+        case Qt::Key_Return:
+        case Qt::Key_Escape:
+            event->accept();
+            return;
+        case Qt::Key_F1:
+            event->accept();
+            openHelp();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+void CCoverDesignerDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    control(kWhiteBackground)->setGeometry(rect());
+}
+
+// ---- dropped files -----------------------------------------------------------
+
+void CCoverDesignerDlg::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CCoverDesignerDlg::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            paths << url.toLocalFile();
+        }
+    }
+    event->acceptProposedAction();
+    dropFiles(paths);
+}
+
+void CCoverDesignerDlg::dropFiles(const QStringList& paths) {
+    if (paths.isEmpty() || !DroppedFileRules::IsAccepted(paths.first())) {
+        return;
+    }
+    const QString path = paths.first();
+    if (currentView_ == CoverSide::Back) {
+        document_->sImagePath = path;
+    }
+    imagePathInView() = path;
+    document_->coverChanged = true;
+    lastDroppedPath_ = path;
+    if (DroppedFileRules::OpensAsCover(path)) {
+        pendingCoverPath_ = path;
+        done(kDroppedCover);
+        return;
+    }
+    updateImageButtons();
+    refreshPreview();
+    update();
+}
+
+// ---- commands of other windows ---------------------------------------------
+
+// The Cover Text dialog or, for a track listing, the listing editor. On OK
+// their texts go into the document, coverChanged is set and the preview
+// refreshes.
+void CCoverDesignerDlg::openTextEditor() {}
+
+void CCoverDesignerDlg::toggleTemplateWindow() {
+    templateWindowShown_ = !templateWindowShown_;
+}
+
+void CCoverDesignerDlg::printCover() {}
+
+void CCoverDesignerDlg::openHelp() {
+    HelpLocator::Open(this);
+}
+
+void CCoverDesignerDlg::showAboutBox() {}
+
+// The 60-day reminder to look for a newer version.
+void CCoverDesignerDlg::runUpdateReminder() {}

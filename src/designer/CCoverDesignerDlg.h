@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "document/CoverTypes.h"
+#include "render/SurfaceKind.h"
+
+class CoverDocument;
+class CoverFileGateway;
+class DesignerPreview;
+class QAbstractButton;
+
+// The main window: shows one surface of the design at a time and carries the
+// commands that change it. Each run (exec) starts a fresh design, or opens
+// the pending cover file, and ends with one of the result codes below.
+class CCoverDesignerDlg : public QDialog {
+    Q_OBJECT
+public:
+    enum Result : int {
+        kDroppedCover = 0,  // a cover file was dropped: run again on pendingCoverPath
+        kStartOver = 1,     // Start Over, or Load (then pendingCoverPath is set)
+        kExit = 6,          // Exit or the close box: end the program
+    };
+
+    // The document outlives the window: point sizes chosen in the font
+    // dialog stay in effect for the next design.
+    explicit CCoverDesignerDlg(CoverDocument& document, QWidget* parent = nullptr);
+    // A window with a document of its own.
+    explicit CCoverDesignerDlg(QWidget* parent = nullptr);
+    ~CCoverDesignerDlg() override;
+
+    // Prepares the run (new design or pending cover) and runs the window.
+    int exec() override;
+    // The preparation alone, for driving the window without a modal loop.
+    void startRun();
+
+    CoverDocument& document() { return *document_; }
+    const CoverDocument& document() const { return *document_; }
+    QString pendingCoverPath() const { return pendingCoverPath_; }
+    void setPendingCoverPath(const QString& path) { pendingCoverPath_ = path; }
+    QString lastDroppedPath() const { return lastDroppedPath_; }
+    bool templateWindowShown() const { return templateWindowShown_; }
+    // The result of the run's end; empty while the window is still running.
+    std::optional<int> endResult() const { return endResult_; }
+
+    CoverSide currentView() const { return currentView_; }
+    QWidget* control(int id) const;
+    QAbstractButton* button(int id) const;
+    // Clicks a control as the user would; false when it is hidden or disabled.
+    bool clickControl(int id);
+    DesignerPreview* visiblePreview() const;
+
+    // Handles files dropped on the window (only the first one counts).
+    void dropFiles(const QStringList& paths);
+
+    // Copies the current surface into its preview and redraws it.
+    void refreshPreview();
+    // Shows Choose Image or Clear Image for the surface in view.
+    void updateImageButtons();
+
+    void setCoverFileGateway(std::unique_ptr<CoverFileGateway> files);
+    // Runs the window's modal dialogs; tests replace it to drive them.
+    void setModalRunner(std::function<int(QDialog&)> runner);
+
+    void done(int result) override;
+    void reject() override;
+
+    // Commands that open other windows.
+    void openTextEditor();
+    void toggleTemplateWindow();
+    void printCover();
+    void openHelp();
+    void showAboutBox();
+    void runUpdateReminder();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildControls();
+    void buildViewButtons();
+    void buildCommandColumn();
+    void buildAlignmentGroup();
+    void buildCheckBoxes();
+    void buildFileCommands();
+    void buildLinksAndLabels();
+    void buildPreviews();
+    QAbstractButton* addCommand(int id, const QString& name, const QString& caption,
+                                const QString& iconName, const QString& tooltip);
+    void registerControl(int id, const QString& name, QWidget* widget);
+
+    int displayType() const;
+    void openPendingCover();
+    void arrangeForCoverType();
+    void placeControls(int commandShift, bool checkBoxInAlignmentPlace);
+    void place(int id, int x, int y, int width, int height);
+    void enterView(CoverSide side);
+    void onViewClicked(CoverSide side);
+    void showViewControls();
+    void showAlignment(bool shown, int align);
+    void showPreviewFor(std::optional<SurfaceKind> kind);
+    void showSpineCheck();
+    void enforceInvariants();
+    DesignerPreview* previewFor(SurfaceKind kind) const;
+    QString& imagePathInView();
+
+    void chooseImage();
+    void openImagePosition();
+    void clearImage();
+    void chooseColor();
+    void chooseFont();
+    void setAlignment(int align);
+    void spineCheckClicked();
+    void bordersClicked();
+    void startOver();
+    void exitCommand();
+    void saveCommand();
+    void loadCommand();
+
+    CoverDocument* document_;
+    std::unique_ptr<CoverDocument> ownedDocument_;
+    std::unique_ptr<CoverFileGateway> files_;
+    std::function<int(QDialog&)> modalRunner_;
+    QHash<int, QWidget*> controls_;
+    QAbstractButton* logo_ = nullptr;
+    QString pendingCoverPath_;
+    QString lastDroppedPath_;
+    CoverSide currentView_ = CoverSide::Back;
+    bool templateWindowShown_ = false;
+    std::optional<int> endResult_;
+};

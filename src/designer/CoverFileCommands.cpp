@@ -1,0 +1,120 @@
+#include "designer/CoverFileCommands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QObject>
+#include <QStandardPaths>
+
+#include "app/ProductInfo.h"
+#include "controls/Prompter.h"
+#include "designer/CoverFileGateway.h"
+#include "document/CoverDocument.h"
+
+namespace {
+
+QString StandardFolder(QStandardPaths::StandardLocation location) {
+    const QString folder = QStandardPaths::writableLocation(location);
+    return folder.isEmpty() ? QDir::homePath() : folder;
+}
+
+}  // namespace
+
+CoverFileCommands::CoverFileCommands(QWidget* parent, CoverDocument& document,
+                                     QString& pendingCoverPath, CoverFileGateway& files)
+    : parent_(parent), document_(document), pendingCoverPath_(pendingCoverPath), files_(files) {}
+
+QString CoverFileCommands::WithCoverExtension(const QString& path) {
+    const QString extension = ProductInfo::CoverFileExtension();
+    return path.contains(extension, Qt::CaseSensitive) ? path : path + extension;
+}
+
+QString CoverFileCommands::FileFilter() {
+    const QString extension = ProductInfo::CoverFileExtension();
+    return ProductInfo::Name() + QStringLiteral(" Files (*") + extension + QStringLiteral(")");
+}
+
+QString CoverFileCommands::DesktopFolder() {
+    return StandardFolder(QStandardPaths::DesktopLocation);
+}
+
+QString CoverFileCommands::DocumentsFolder() {
+    return StandardFolder(QStandardPaths::DocumentsLocation);
+}
+
+bool CoverFileCommands::saveQuestionPasses() {
+    if (!document_.coverChanged) {
+        return true;
+    }
+    const Prompter::Answer answer = Prompter::instance().message(
+        parent_,
+        QStringLiteral("You have made changes to your cover, would you like to save the cover?"),
+        QStringLiteral("Save"), Prompter::Buttons::YesNo, Prompter::Icon::Question);
+    if (answer != Prompter::Answer::Yes) {
+        return true;
+    }
+    save();
+    return !document_.coverChanged;
+}
+
+void CoverFileCommands::save() {
+    const QString start = pendingCoverPath_.isEmpty() ? DesktopFolder() : pendingCoverPath_;
+    const QString chosen =
+        Prompter::instance().saveFileName(parent_, QObject::tr("Save Cover"), start, FileFilter());
+    if (chosen.isEmpty()) {
+        pendingCoverPath_.clear();
+        return;
+    }
+    const QString path = WithCoverExtension(chosen);
+    if (QFileInfo::exists(path) && !confirmOverwrite(path)) {
+        return;
+    }
+    // The design only counts as saved once the file is really written.
+    const CoverFileOutcome outcome = files_.write(document_, path);
+    if (!outcome.ok) {
+        reportSaveFailure(path, outcome.message, outcome.caption);
+        return;
+    }
+    pendingCoverPath_ = path;
+    document_.coverChanged = false;
+}
+
+bool CoverFileCommands::confirmOverwrite(const QString&) {
+    const Prompter::Answer answer = Prompter::instance().message(
+        parent_,
+        QStringLiteral(
+            "A cover with this name already exists. Would you like to overwrite this cover?"),
+        QStringLiteral("Overwrite?"), Prompter::Buttons::YesNo, Prompter::Icon::Question);
+    return answer == Prompter::Answer::Yes;
+}
+
+void CoverFileCommands::reportSaveFailure(const QString& path, const QString& message,
+                                          const QString& caption) {
+    QString text = QObject::tr("The cover could not be saved to \"%1\".").arg(path);
+    if (!message.isEmpty()) {
+        text += QStringLiteral("\n\n") + message;
+    }
+    text += QObject::tr("\n\nYour changes have not been saved.");
+    Prompter::instance().message(parent_, text,
+                                 caption.isEmpty() ? QStringLiteral("Error") : caption,
+                                 Prompter::Buttons::Ok, Prompter::Icon::Error);
+}
+
+CoverFileCommands::LoadEnd CoverFileCommands::load() {
+    if (!saveQuestionPasses()) {
+        return LoadEnd::Stay;
+    }
+    const QString start = pendingCoverPath_.isEmpty() ? DocumentsFolder() : pendingCoverPath_;
+    const QString chosen =
+        Prompter::instance().openFileName(parent_, QObject::tr("Load Cover"), start, FileFilter());
+    if (chosen.isEmpty()) {
+        pendingCoverPath_.clear();
+        return LoadEnd::Stay;
+    }
+    document_.coverChanged = false;
+    const QString path = WithCoverExtension(chosen);
+    if (!QFileInfo(path).isFile()) {
+        return LoadEnd::Stay;
+    }
+    pendingCoverPath_ = path;
+    return LoadEnd::Restart;
+}

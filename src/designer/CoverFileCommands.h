@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+class CoverDocument;
+class CoverFileGateway;
+class QWidget;
+
+// Save, Load and the question that offers to save unsaved changes before a
+// design is thrown away. `pendingCoverPath` is the designer window's: the
+// cover to open when the window next runs, and the starting point of the
+// Save and Load dialogs. It only ever names a cover file, never a folder, so
+// that a window ending with it set always has a cover to open.
+class CoverFileCommands {
+public:
+    enum class LoadEnd { Stay, Restart };
+
+    CoverFileCommands(QWidget* parent, CoverDocument& document, QString& pendingCoverPath,
+                      CoverFileGateway& files);
+
+    // True when the caller may discard the design: nothing was changed, the
+    // user declined to save, or the save went through.
+    bool saveQuestionPasses();
+    // The design is saved when coverChanged is false afterwards.
+    void save();
+    // Restart: pendingCoverPath names the cover to open in a new run.
+    LoadEnd load();
+
+    // The path with ".jkt" appended unless it already holds ".jkt" somewhere
+    // (in exactly that case).
+    static QString WithCoverExtension(const QString& path);
+    static QString FileFilter();
+    static QString DesktopFolder();
+    static QString DocumentsFolder();
+
+private:
+    bool confirmOverwrite(const QString& path);
+    void reportSaveFailure(const QString& path, const QString& message, const QString& caption);
+
+    QWidget* parent_;
+    CoverDocument& document_;
+    QString& pendingCoverPath_;
+    CoverFileGateway& files_;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class CoverDocument;
+
+// How a cover file operation ended. A failure that the user must hear about
+// carries the message box text and caption; a silent one leaves them empty.
+struct CoverFileOutcome {
+    bool ok = true;
+    QString message;
+    QString caption;
+
+    static CoverFileOutcome Success() { return {}; }
+    static CoverFileOutcome Failure(const QString& message, const QString& caption) {
+        return {false, message, caption};
+    }
+};
+
+// The designer window's access to cover files, kept behind one small
+// interface so that tests can watch what is read and written.
+class CoverFileGateway {
+public:
+    virtual ~CoverFileGateway() = default;
+
+    // Loads the cover at `path` into the freshly reset document.
+    virtual CoverFileOutcome read(CoverDocument& document, const QString& path) = 0;
+    // Writes the design to `path`; on failure no half-written file remains.
+    virtual CoverFileOutcome write(const CoverDocument& document, const QString& path) = 0;
+};

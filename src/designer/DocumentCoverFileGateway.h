@@ -1,0 +1,10 @@
+#pragma once
+
+#include "designer/CoverFileGateway.h"
+
+// Reads and writes cover files with the document's own file format.
+class DocumentCoverFileGateway : public CoverFileGateway {
+public:
+    CoverFileOutcome read(CoverDocument& document, const QString& path) override;
+    CoverFileOutcome write(const CoverDocument& document, const QString& path) override;
+};

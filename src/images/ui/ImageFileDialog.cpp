@@ -1,0 +1,63 @@
+#include "images/ui/ImageFileDialog.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QObject>
+#include <QStandardPaths>
+
+#include "app/SettingsStore.h"
+#include "controls/Prompter.h"
+
+namespace {
+
+QString FirstFolderPath(ImageFileDialog::FirstFolder firstFolder) {
+    const QString folder = QStandardPaths::writableLocation(
+        firstFolder == ImageFileDialog::FirstFolder::Desktop ? QStandardPaths::DesktopLocation
+                                                             : QStandardPaths::DocumentsLocation);
+    return folder.isEmpty() ? QDir::homePath() : folder;
+}
+
+}  // namespace
+
+QString ImageFileDialog::Filter() {
+    return QStringLiteral(
+        "All (*.jpg *.jpeg *.gif *.bmp *.png *.tif *.tiff *.ico);;"
+        "JPEG Images (*.jpg *.jpeg);;"
+        "Gif Images (*.gif);;"
+        "Bitmap Images (*.bmp);;"
+        "PNG Images (*.png);;"
+        "Tif Images (*.tif *.tiff);;"
+        "Icon Images (*.ico)");
+}
+
+QString ImageFileDialog::StartFolder(const QString& lastPath, FirstFolder firstFolder) {
+    if (lastPath.isEmpty()) {
+        return FirstFolderPath(firstFolder);
+    }
+    const QFileInfo info(lastPath);
+    if (info.isDir()) {
+        return lastPath;
+    }
+    return info.absolutePath();
+}
+
+ImageFileDialog::Choice ImageFileDialog::Choose(QWidget* parent, QString& lastPathCopy,
+                                                FirstFolder firstFolder) {
+    lastPathCopy = SettingsStore().lastPath;
+    const QString chosen = Prompter::instance().openFileName(
+        parent, QObject::tr("Choose Image"), StartFolder(lastPathCopy, firstFolder), Filter());
+    Choice choice;
+    if (chosen.isEmpty()) {
+        return choice;
+    }
+    choice.confirmed = true;
+    if (!QFileInfo(chosen).isFile()) {
+        return choice;
+    }
+    choice.path = chosen;
+    lastPathCopy = chosen;
+    SettingsStore settings;
+    settings.lastPath = chosen;
+    settings.save();
+    return choice;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The open-file dialog for background images. It starts where the last
+// chosen image was, and remembers a newly chosen one in the settings.
+class ImageFileDialog {
+public:
+    // Where to start when no image has been chosen before.
+    enum class FirstFolder { Documents, Desktop };
+
+    struct Choice {
+        bool confirmed = false;  // false: the user cancelled
+        QString path;            // the chosen file; empty when it does not exist
+    };
+
+    // `lastPathCopy` is the calling window's copy of the settings' lastPath:
+    // refreshed from the settings before the dialog and set to the chosen file.
+    static Choice Choose(QWidget* parent, QString& lastPathCopy, FirstFolder firstFolder);
+
+    static QString Filter();
+    // The folder a dialog starting from `lastPath` opens in.
+    static QString StartFolder(const QString& lastPath, FirstFolder firstFolder);
+};
