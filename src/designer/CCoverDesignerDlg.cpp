@@ -417,7 +417,7 @@ void CCoverDesignerDlg::startOver() {
         return;
     }
     document_->coverChanged = false;
-    done(kStartOver);
+    done(kResultStartOver);
 }
 
 void CCoverDesignerDlg::exitCommand() {
@@ -425,7 +425,7 @@ void CCoverDesignerDlg::exitCommand() {
         return;
     }
     pendingCoverPath_.clear();
-    done(kExit);
+    done(kResultExit);
 }
 
 void CCoverDesignerDlg::saveCommand() {
@@ -435,7 +435,7 @@ void CCoverDesignerDlg::saveCommand() {
 void CCoverDesignerDlg::loadCommand() {
     CoverFileCommands commands(this, *document_, pendingCoverPath_, *files_);
     if (commands.load() == CoverFileCommands::LoadEnd::Restart) {
-        done(kStartOver);
+        done(kResultStartOver);
     }
 }
 
@@ -506,7 +506,7 @@ void CCoverDesignerDlg::dropFiles(const QStringList& paths) {
     lastDroppedPath_ = path;
     if (DroppedFileRules::OpensAsCover(path)) {
         pendingCoverPath_ = path;
-        done(kDroppedCover);
+        done(kResultDroppedCover);
         return;
     }
     updateImageButtons();

@@ -22,9 +22,9 @@ class CCoverDesignerDlg : public QDialog {
     Q_OBJECT
 public:
     enum Result : int {
-        kDroppedCover = 0,  // a cover file was dropped: run again on pendingCoverPath
-        kStartOver = 1,     // Start Over, or Load (then pendingCoverPath is set)
-        kExit = 6,          // Exit or the close box: end the program
+        kResultDroppedCover = 0,  // a cover file was dropped: run again on pendingCoverPath
+        kResultStartOver = 1,     // Start Over, or Load (then pendingCoverPath is set)
+        kResultExit = 6,          // Exit or the close box: end the program
     };
 
     // The document outlives the window: point sizes chosen in the font

@@ -1,0 +1,194 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "designer/CoverFileCommands.h"
+#include "ui/DesignerTestFixture.h"
+
+using namespace DesignerIds;
+
+namespace {
+const char* const kSaveQuestion =
+    "You have made changes to your cover, would you like to save the cover?";
+}
+
+TEST(CoverFileCommands, AppendsTheExtensionUnlessTheExactOneIsThere) {
+    EXPECT_EQ(CoverFileCommands::WithCoverExtension("/d/Summer"), "/d/Summer.jkt");
+    EXPECT_EQ(CoverFileCommands::WithCoverExtension("/d/Summer.jkt"), "/d/Summer.jkt");
+    EXPECT_EQ(CoverFileCommands::WithCoverExtension("/d/Summer.JKT"), "/d/Summer.JKT.jkt");
+    EXPECT_EQ(CoverFileCommands::WithCoverExtension("/d/old.jkt.d/Summer"), "/d/old.jkt.d/Summer");
+    EXPECT_EQ(CoverFileCommands::FileFilter(), "Casewright Files (*.jkt)");
+}
+
+TEST_F(DesignerTest, SaveQuestionNoDropsTheChanges) {
+    openDesigner(CoverTypeStandardCD);
+    document.coverChanged = true;
+    prompter.answers.push_back(Prompter::Answer::No);
+    click(kStartOver);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, kSaveQuestion);
+    EXPECT_EQ(prompter.messages[0].caption, "Save");
+    EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Question);
+    EXPECT_EQ(designer->endResult(), CCoverDesignerDlg::kResultStartOver);
+    EXPECT_FALSE(document.coverChanged);
+    EXPECT_TRUE(files->writes.isEmpty());
+}
+
+TEST_F(DesignerTest, SaveQuestionYesThenCancelKeepsTheWindowAndDesign) {
+    openDesigner(CoverTypeStandardCD);
+    document.bCoverTitle = "Kept";
+    document.coverChanged = true;
+    for (int command : {kStartOver, kExit, kLoad}) {
+        prompter.answers.push_back(Prompter::Answer::Yes);
+        prompter.fileNames.push_back(QString());
+        click(command);
+        EXPECT_FALSE(designer->endResult().has_value()) << command;
+    }
+    EXPECT_EQ(prompter.fileDialogStarts.size(), 3);
+    EXPECT_TRUE(document.coverChanged);
+    EXPECT_EQ(document.bCoverTitle, "Kept");
+    EXPECT_TRUE(files->writes.isEmpty());
+}
+
+TEST_F(DesignerTest, SaveQuestionYesSavesThenEnds) {
+    openDesigner(CoverTypeStandardCD);
+    document.coverChanged = true;
+    prompter.answers.push_back(Prompter::Answer::Yes);
+    prompter.fileNames.push_back(tempPath("Summer"));
+    click(kStartOver);
+    EXPECT_EQ(files->writes, QStringList{tempPath("Summer.jkt")});
+    EXPECT_EQ(designer->endResult(), CCoverDesignerDlg::kResultStartOver);
+    // Start Over after a save opens the saved cover in the next run.
+    EXPECT_EQ(designer->pendingCoverPath(), tempPath("Summer.jkt"));
+}
+
+TEST_F(DesignerTest, SaveAddsTheExtensionAndStartsOnTheDesktop) {
+    openDesigner(CoverTypeStandardCD);
+    document.coverChanged = true;
+    prompter.fileNames.push_back(tempPath("Summer.JKT"));
+    click(kSave);
+    EXPECT_EQ(prompter.fileDialogStarts.value(0),
+              QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    EXPECT_EQ(prompter.fileDialogFilters.value(0), "Casewright Files (*.jkt)");
+    EXPECT_EQ(files->writes, QStringList{tempPath("Summer.JKT.jkt")});
+    EXPECT_FALSE(document.coverChanged);
+    EXPECT_EQ(designer->pendingCoverPath(), tempPath("Summer.JKT.jkt"));
+    EXPECT_FALSE(designer->endResult().has_value());
+
+    // The next Save and Load start at the saved file.
+    prompter.fileNames.push_back(QString());
+    click(kSave);
+    EXPECT_EQ(prompter.fileDialogStarts.value(1), tempPath("Summer.JKT.jkt"));
+    EXPECT_TRUE(designer->pendingCoverPath().isEmpty());  // a cancelled dialog forgets it
+}
+
+TEST_F(DesignerTest, OverwriteNoWritesNothingAndTheQuestionComesBack) {
+    openDesigner(CoverTypeStandardCD);
+    const QString existing = tempPath("Summer.jkt");
+    RecordingCoverFiles().write(document, existing);
+    document.coverChanged = true;
+
+    prompter.fileNames.push_back(existing);
+    prompter.answers.push_back(Prompter::Answer::No);
+    click(kSave);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Overwrite?");
+    EXPECT_EQ(prompter.messages[0].text,
+              "A cover with this name already exists. Would you like to overwrite this cover?");
+    EXPECT_TRUE(files->writes.isEmpty());
+    EXPECT_TRUE(document.coverChanged);
+    EXPECT_TRUE(designer->pendingCoverPath().isEmpty());
+
+    prompter.answers.push_back(Prompter::Answer::No);
+    click(kExit);
+    EXPECT_EQ(prompter.messages.back().text, kSaveQuestion);
+
+    openDesigner(CoverTypeStandardCD);
+    document.coverChanged = true;
+    prompter.fileNames.push_back(existing);
+    prompter.answers.push_back(Prompter::Answer::Yes);
+    click(kSave);
+    EXPECT_EQ(files->writes, QStringList{existing});
+    EXPECT_FALSE(document.coverChanged);
+}
+
+TEST_F(DesignerTest, FailedSaveIsReportedAndTheDesignStaysUnsaved) {
+    openDesigner(CoverTypeStandardCD);
+    designer->setPendingCoverPath(tempPath("Earlier.jkt"));
+    document.coverChanged = true;
+    files->failWrites = true;
+    prompter.fileNames.push_back(tempPath("Summer"));
+    prompter.answers.push_back(Prompter::Answer::Ok);
+    click(kSave);
+
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Error");
+    EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Error);
+    EXPECT_TRUE(prompter.messages[0].text.contains(tempPath("Summer.jkt")));
+    EXPECT_TRUE(prompter.messages[0].text.contains("The disk is full."));
+    EXPECT_TRUE(document.coverChanged);
+    EXPECT_EQ(designer->pendingCoverPath(), tempPath("Earlier.jkt"));
+
+    // A failed save does not let Exit discard the design.
+    prompter.answers.push_back(Prompter::Answer::Yes);
+    prompter.fileNames.push_back(tempPath("Summer"));
+    prompter.answers.push_back(Prompter::Answer::Ok);
+    click(kExit);
+    EXPECT_FALSE(designer->endResult().has_value());
+}
+
+TEST_F(DesignerTest, LoadRestartsTheWindowOnTheChosenCover) {
+    openDesigner(CoverTypeStandardCD);
+    const QString cover = tempPath("Winter.jkt");
+    RecordingCoverFiles().write(document, cover);
+
+    prompter.fileNames.push_back(tempPath("Winter"));
+    click(kLoad);
+    EXPECT_TRUE(prompter.messages.empty());  // nothing to save: no question
+    EXPECT_EQ(prompter.fileDialogStarts.value(0),
+              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    EXPECT_EQ(designer->endResult(), CCoverDesignerDlg::kResultStartOver);
+    EXPECT_EQ(designer->pendingCoverPath(), cover);
+
+    files->typeOfReadCover = CoverTypeStandardDVD;
+    designer->startRun();
+    EXPECT_EQ(files->reads, QStringList{cover});
+    EXPECT_EQ(document.covertype, CoverTypeStandardDVD);
+    EXPECT_TRUE(designer->pendingCoverPath().isEmpty());
+    EXPECT_FALSE(designer->endResult().has_value());
+}
+
+TEST_F(DesignerTest, LoadOfAMissingFileStaysInTheWindow) {
+    openDesigner(CoverTypeStandardCD);
+    document.coverChanged = true;
+    prompter.answers.push_back(Prompter::Answer::No);
+    prompter.fileNames.push_back(tempPath("Nowhere.jkt"));
+    click(kLoad);
+    EXPECT_FALSE(designer->endResult().has_value());
+    EXPECT_TRUE(designer->pendingCoverPath().isEmpty());
+    EXPECT_FALSE(document.coverChanged);
+}
+
+TEST_F(DesignerTest, CoverThatCannotBeReadShowsItsMessageAndANewDesign) {
+    openDesigner(CoverTypeStandardCD);
+    files->readOutcome = CoverFileOutcome::Failure(
+        "Unable to load a cover from the file you specified.", "Invalid File");
+    designer->setPendingCoverPath(tempPath("broken.jkt"));
+    prompter.answers.push_back(Prompter::Answer::Ok);
+    designer->startRun();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Invalid File");
+    EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Warning);
+    EXPECT_TRUE(designer->pendingCoverPath().isEmpty());
+    EXPECT_EQ(document.covertype, CoverTypeStandardCD);
+}
+
+TEST_F(DesignerTest, ExitForgetsThePendingCover) {
+    openDesigner(CoverTypeStandardCD);
+    document.coverChanged = true;
+    prompter.fileNames.push_back(tempPath("Summer"));
+    click(kSave);
+    click(kExit);
+    EXPECT_EQ(designer->endResult(), CCoverDesignerDlg::kResultExit);
+    EXPECT_TRUE(designer->pendingCoverPath().isEmpty());
+}
