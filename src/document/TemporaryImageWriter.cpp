@@ -34,7 +34,8 @@ QString TemporaryImageWriter::write(int block, const QString& extension,
     const bool hasData = !data.isEmpty();
     const bool namesFileInFolder =
         !extension.contains(QLatin1Char('/')) && !extension.contains(QLatin1Char('\\'));
-    if (!namesFileInFolder || (block == CoverFileFormat::DiscBlock && !hasData)) {
+    if (folder_.isEmpty() || !namesFileInFolder ||
+        (block == CoverFileFormat::DiscBlock && !hasData)) {
         return QString();
     }
     QDir().mkpath(folder_);

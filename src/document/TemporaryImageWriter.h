@@ -19,7 +19,7 @@ public:
     // full, otherwise empty. The front, back and stretch files are left empty
     // when their block is; the disc's is written only when its block holds
     // data. An extension holding "/" or "\" would name a file elsewhere, so
-    // such a block is skipped.
+    // such a block is skipped, as is every block when no folder is known.
     QString write(int block, const QString& extension, const QByteArray& data) const;
 
 private:

@@ -330,6 +330,14 @@ TEST_F(CoverFileReaderTest, FilesThatAreNotCoversLeaveTheDesignAlone) {
     EXPECT_EQ(ReadCoverFile(doc, tempPath(""), 96, imageFolder()),
               CoverFileReadOutcome::Unreadable);
 
+    // Far larger than any design: refused instead of read (a sparse file).
+    QFile huge(tempPath("huge.jkt"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize((qint64(1) << 30) + 1));
+    huge.close();
+    EXPECT_EQ(ReadCoverFile(doc, huge.fileName(), 96, imageFolder()),
+              CoverFileReadOutcome::Unreadable);
+
     EXPECT_EQ(CoverFileFormat::InvalidFileCaption(), "Invalid File");
     EXPECT_EQ(CoverFileFormat::InvalidFileMessage(),
               "Unable to load a cover from the file you specified.\n\nPlease ensure the file are "

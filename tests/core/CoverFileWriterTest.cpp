@@ -155,6 +155,10 @@ TEST_F(CoverFileTest, AnUnreadableImageFailsTheSaveAndKeepsTheOldFile) {
     EXPECT_TRUE(result.errorMessage.contains(doc.bImagePath)) << result.errorMessage.toStdString();
     EXPECT_EQ(ReadBytes(path), "old cover");
     EXPECT_EQ(QDir(tempPath("")).entryList(QDir::Files), QStringList{"keep.jkt"});
+
+    doc.bImagePath = tempPath("");  // a folder is no image either
+    EXPECT_FALSE(WriteCoverFile(doc, path).ok);
+    EXPECT_EQ(ReadBytes(path), "old cover");
 }
 
 TEST_F(CoverFileTest, AFileThatCannotBeCreatedIsReported) {
