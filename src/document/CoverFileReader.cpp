@@ -1,6 +1,5 @@
 #include "document/CoverFileReader.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>

@@ -38,19 +38,22 @@ CoverFileWriteResult CoverWriteFailure(const QString& path, const QString& reaso
                        .arg(QDir::toNativeSeparators(path), reason));
 }
 
+CoverFileWriteResult ImageReadFailure(const QFile& image) {
+    return Failure(QStringLiteral("Unable to read the image \"%1\" for the cover: %2")
+                       .arg(QDir::toNativeSeparators(image.fileName()), image.errorString()));
+}
+
 // Appends one image block; the image file is copied byte for byte.
 CoverFileWriteResult AppendImageBlock(QSaveFile& out, int block, const QString& imagePath) {
     QByteArray data;
     if (!imagePath.isEmpty()) {
         QFile image(imagePath);
         if (!image.open(QIODevice::ReadOnly)) {
-            return Failure(QStringLiteral("Unable to read the image \"%1\" for the cover: %2")
-                               .arg(QDir::toNativeSeparators(imagePath), image.errorString()));
+            return ImageReadFailure(image);
         }
         data = image.readAll();
         if (image.error() != QFileDevice::NoError) {
-            return Failure(QStringLiteral("Unable to read the image \"%1\" for the cover: %2")
-                               .arg(QDir::toNativeSeparators(imagePath), image.errorString()));
+            return ImageReadFailure(image);
         }
     }
     out.write(CoverFileFormat::ImageStartMarker(block));
