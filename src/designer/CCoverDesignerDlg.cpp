@@ -97,7 +97,7 @@ void CCoverDesignerDlg::openPendingCover() {
     if (pendingCoverPath_.isEmpty()) {
         return;
     }
-    const CoverFileOutcome outcome = files_->read(*document_, pendingCoverPath_);
+    const CoverFileOutcome outcome = files_->read(*document_, pendingCoverPath_, logicalDpiY());
     if (!outcome.ok && !outcome.message.isEmpty()) {
         Prompter::instance().message(this, outcome.message, outcome.caption, Prompter::Buttons::Ok,
                                      Prompter::Icon::Warning);

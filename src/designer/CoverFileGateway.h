@@ -23,8 +23,9 @@ class CoverFileGateway {
 public:
     virtual ~CoverFileGateway() = default;
 
-    // Loads the cover at `path` into the freshly reset document.
-    virtual CoverFileOutcome read(CoverDocument& document, const QString& path) = 0;
+    // Loads the cover at `path` into the freshly reset document; font heights
+    // missing from the file are made for `screenDpiY`.
+    virtual CoverFileOutcome read(CoverDocument& document, const QString& path, int screenDpiY) = 0;
     // Writes the design to `path`; on failure no half-written file remains.
     virtual CoverFileOutcome write(const CoverDocument& document, const QString& path) = 0;
 };

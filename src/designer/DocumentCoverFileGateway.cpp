@@ -1,19 +1,32 @@
 #include "designer/DocumentCoverFileGateway.h"
 
-#include <QObject>
-
 #include "document/CoverDocument.h"
+#include "document/CoverFileFormat.h"
+#include "document/CoverFileReader.h"
+#include "document/CoverFileWriter.h"
 
-// The cover file reader and writer are not part of the document library yet;
-// until they are, every load and save reports that it cannot be done.
-CoverFileOutcome DocumentCoverFileGateway::read(CoverDocument&, const QString&) {
-    return CoverFileOutcome::Failure(
-        QObject::tr("Cover files cannot be opened by this build of the program."),
-        QStringLiteral("Error"));
+// A missing or unreadable file leaves the new design without a word; only a
+// file that is not a cover is reported.
+CoverFileOutcome DocumentCoverFileGateway::read(CoverDocument& document, const QString& path,
+                                                int screenDpiY) {
+    switch (ReadCoverFile(document, path, screenDpiY)) {
+        case CoverFileReadOutcome::Loaded:
+            return CoverFileOutcome::Success();
+        case CoverFileReadOutcome::Invalid:
+            return CoverFileOutcome::Failure(CoverFileFormat::InvalidFileMessage(),
+                                             CoverFileFormat::InvalidFileCaption());
+        case CoverFileReadOutcome::NoFile:
+        case CoverFileReadOutcome::Unreadable:
+        default:
+            return CoverFileOutcome::Failure(QString(), QString());
+    }
 }
 
-CoverFileOutcome DocumentCoverFileGateway::write(const CoverDocument&, const QString&) {
-    return CoverFileOutcome::Failure(
-        QObject::tr("Cover files cannot be saved by this build of the program."),
-        QStringLiteral("Error"));
+CoverFileOutcome DocumentCoverFileGateway::write(const CoverDocument& document,
+                                                 const QString& path) {
+    const CoverFileWriteResult result = WriteCoverFile(document, path);
+    if (result) {
+        return CoverFileOutcome::Success();
+    }
+    return CoverFileOutcome::Failure(result.errorMessage, QStringLiteral("Error"));
 }

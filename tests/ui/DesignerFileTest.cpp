@@ -3,6 +3,7 @@
 #include <QStandardPaths>
 
 #include "designer/CoverFileCommands.h"
+#include "designer/DocumentCoverFileGateway.h"
 #include "ui/DesignerTestFixture.h"
 
 using namespace DesignerIds;
@@ -191,4 +192,64 @@ TEST_F(DesignerTest, ExitForgetsThePendingCover) {
     click(kExit);
     EXPECT_EQ(designer->endResult(), CCoverDesignerDlg::kResultExit);
     EXPECT_TRUE(designer->pendingCoverPath().isEmpty());
+}
+
+TEST_F(DesignerTest, SavedCoverReopensAfterStartOver) {
+    openDesigner(CoverTypeSlimlineDVD);
+    designer->setCoverFileGateway(std::make_unique<DocumentCoverFileGateway>());
+    document.bCoverTitle = "Summer Mix";
+    click(kAlignRight);
+    prompter.fileNames.push_back(tempPath("Summer"));
+    click(kSave);
+    ASSERT_TRUE(QFileInfo::exists(tempPath("Summer.jkt")));
+    click(kStartOver);
+    EXPECT_EQ(designer->endResult(), CCoverDesignerDlg::kResultStartOver);
+
+    // The saved type wins over the stored one.
+    SettingsStore settings;
+    settings.Option = CoverTypeStandardCD;
+    settings.save();
+    designer->startRun();
+    EXPECT_EQ(document.covertype, CoverTypeSlimlineDVD);
+    EXPECT_EQ(document.bCoverTitle, "Summer Mix");
+    EXPECT_TRUE(checked(kAlignRight));
+    EXPECT_FALSE(document.coverChanged);
+    EXPECT_TRUE(designer->pendingCoverPath().isEmpty());
+}
+
+TEST_F(DesignerTest, FileThatIsNotACoverShowsTheInvalidFileMessage) {
+    openDesigner(CoverTypeStandardCD);
+    designer->setCoverFileGateway(std::make_unique<DocumentCoverFileGateway>());
+    const QString notACover = tempPath("notes.jkt");
+    QFile file(notACover);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("just some text");
+    file.close();
+
+    designer->setPendingCoverPath(notACover);
+    prompter.answers.push_back(Prompter::Answer::Ok);
+    designer->startRun();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Invalid File");
+    EXPECT_EQ(prompter.messages[0].text,
+              "Unable to load a cover from the file you specified.\n\nPlease ensure the file "
+              "are attempting to load was created using Casewright.");
+
+    // A missing file opens the new design without a word.
+    designer->setPendingCoverPath(tempPath("gone.jkt"));
+    designer->startRun();
+    EXPECT_EQ(prompter.messages.size(), 1u);
+}
+
+TEST_F(DesignerTest, SaveIntoAMissingFolderReportsTheFailure) {
+    openDesigner(CoverTypeStandardCD);
+    designer->setCoverFileGateway(std::make_unique<DocumentCoverFileGateway>());
+    document.coverChanged = true;
+    prompter.fileNames.push_back(tempPath("no/such/folder/Summer"));
+    prompter.answers.push_back(Prompter::Answer::Ok);
+    click(kSave);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Error");
+    EXPECT_TRUE(document.coverChanged);
+    EXPECT_FALSE(QFileInfo::exists(tempPath("no/such/folder/Summer.jkt")));
 }

@@ -25,7 +25,7 @@ public:
     std::optional<CoverFileOutcome> readOutcome;
     std::optional<int> typeOfReadCover;
 
-    CoverFileOutcome read(CoverDocument& document, const QString& path) override {
+    CoverFileOutcome read(CoverDocument& document, const QString& path, int) override {
         reads << path;
         if (typeOfReadCover) {
             document.covertype = *typeOfReadCover;
