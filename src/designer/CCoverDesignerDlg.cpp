@@ -11,7 +11,6 @@
 
 #include "app/ProductInfo.h"
 #include "app/SettingsStore.h"
-#include "app/ui/HelpLocator.h"
 #include "controls/Prompter.h"
 #include "designer/CoverFileCommands.h"
 #include "designer/DesignerControlIds.h"
@@ -22,6 +21,10 @@
 #include "images/ui/CImagePositionDlg.h"
 #include "images/ui/ImageFileDialog.h"
 #include "print/PageLayouts.h"
+#if __has_include("app/ui/HelpLocator.h")
+#include "app/ui/HelpLocator.h"
+#define CASEWRIGHT_HAS_HELP_LOCATOR 1
+#endif
 #include "render/PreviewParamsBuilder.h"
 
 using namespace DesignerIds;
@@ -528,7 +531,9 @@ void CCoverDesignerDlg::toggleTemplateWindow() {
 void CCoverDesignerDlg::printCover() {}
 
 void CCoverDesignerDlg::openHelp() {
-    HelpLocator::Open(this);
+#ifdef CASEWRIGHT_HAS_HELP_LOCATOR
+    HelpLocator::OpenHelp();
+#endif
 }
 
 void CCoverDesignerDlg::showAboutBox() {}
