@@ -227,8 +227,8 @@ void CCoverDesignerDlg::buildLinksAndLabels() {
     connect(update, &QAbstractButton::clicked, this,
             [] { Prompter::instance().openUrl(QUrl(ProductInfo::UpdatePageUrl())); });
 
-    QAbstractButton* about =
-        FlatButtonFactory::Link(this, QStringLiteral("About ") + ProductInfo::Name());
+    QAbstractButton* about = FlatButtonFactory::Link(this, QStringLiteral("About..."));
+    about->setToolTip(QStringLiteral("About ") + ProductInfo::Name());
     registerControl(kAboutLink, QStringLiteral("aboutLink"), about);
     connect(about, &QAbstractButton::clicked, this, &CCoverDesignerDlg::showAboutBox);
 
@@ -259,7 +259,7 @@ void CCoverDesignerDlg::placeControls(int shift, bool checkBoxInAlignmentPlace) 
     setFixedSize(DialogUnits::ToPixels(0, 0, kDialogWidth + shift, kDialogHeight).size());
     controls_.value(kWhiteBackground)->setGeometry(rect());
     DialogUnits::Place(logo_, 4, 4, 44, 40);
-    place(kAboutLink, 2, 46, 48, 12);
+    place(kAboutLink, 4, 46, 44, 12);
     place(kPreviewBackground, 50, 20, 350 + shift, 228);
     place(kStandardFrontPreview, 78, 24, 240, 214);
     place(kStandardBackPreview, 57, 24, 287, 214);
@@ -282,13 +282,15 @@ void CCoverDesignerDlg::placeControls(int shift, bool checkBoxInAlignmentPlace) 
     place(kAlignLeft, x, 152, 46, 22);
     place(kAlignCenter, x + 49, 152, 46, 22);
     place(kAlignRight, x + 98, 152, 46, 22);
-    place(kCheckFrame, x - 4, 182, 152, 34);
     if (checkBoxInAlignmentPlace) {
         place(kSpineCheck, x, 150, 144, 14);
+        place(kCheckFrame, x - 4, 186, 152, 26);
+        place(kPrintBorders, x, 192, 144, 14);
     } else {
         place(kSpineCheck, x, 185, 144, 14);
+        place(kCheckFrame, x - 4, 182, 152, 34);
+        place(kPrintBorders, x, 199, 144, 14);
     }
-    place(kPrintBorders, x, 199, 144, 14);
     place(kCommandFrame, x - 4, 220, 152, 62);
     place(kPrint, x, 224, 70, 17);
     place(kStartOver, x + 74, 224, 70, 17);
