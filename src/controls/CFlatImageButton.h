@@ -18,9 +18,11 @@ class QImage;
 //   mouse button is held down from elsewhere, and focus loss or window
 //   deactivation drops it.
 // - Check-box mode toggles on each click. Radio mode checks the button and
-//   unchecks the other radio buttons of its group: the checkable buttons with
-//   auto-exclusivity under the same parent, or its QButtonGroup when it has
-//   one. Clicking the checked radio button keeps it checked.
+//   unchecks the other radio buttons of its group, and clicking the checked
+//   radio button keeps it checked. The group is the button's QButtonGroup
+//   when it has one; otherwise every auto-exclusive button among the
+//   descendants of its parent (Qt's rule), so a window with two separate
+//   sets of radio buttons gives each set a QButtonGroup.
 // - In push mode a click opens the link (if one is set) through
 //   Prompter::instance().openUrl, then emits clicked() as usual.
 // - Inside a QDialog the button takes part in default-button handling as a
