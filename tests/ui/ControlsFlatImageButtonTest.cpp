@@ -134,6 +134,39 @@ TEST_F(FlatImageButtonTest, MovingAcrossButtonsHighlightsOnlyTheOneUnderTheMouse
     EXPECT_TRUE(second->isHover());
 }
 
+TEST_F(FlatImageButtonTest, DragStartedElsewhereDoesNotHighlight) {
+    CFlatImageButton* button = addButton();
+    const QPoint outside(250, 150);
+    QTest::mousePress(host_.windowHandle(), Qt::LeftButton, Qt::NoModifier, outside);
+    Enter(*button);
+    const QPointF inside(30, 15);
+    QMouseEvent move(QEvent::MouseMove, inside, button->mapToGlobal(inside), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &move);
+    EXPECT_FALSE(button->isHover());
+    QTest::mouseRelease(host_.windowHandle(), Qt::LeftButton, Qt::NoModifier, outside);
+
+    Enter(*button);
+    EXPECT_TRUE(button->isHover());
+    const QPointF away(90, 15);
+    QMouseEvent moveOut(QEvent::MouseMove, away, button->mapToGlobal(away), Qt::NoButton,
+                        Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &moveOut);
+    EXPECT_FALSE(button->isHover()) << "dragged off the button";
+}
+
+TEST_F(FlatImageButtonTest, FocusedButtonUsesTheFocusColours) {
+    CFlatImageButton* button = addButton();
+    UseTestColors(*button);
+    host_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host_));
+    button->setFocus();
+    ASSERT_TRUE(button->hasFocus());
+    EXPECT_EQ(Pixel(Render(*button), 30, 15), kGreen);
+    Enter(*button);
+    EXPECT_EQ(Pixel(Render(*button), 30, 15), kRed) << "hover wins over focus";
+}
+
 TEST_F(FlatImageButtonTest, HoverEndsWhenTheButtonIsDisabledOrLosesFocus) {
     CFlatImageButton* button = addButton();
     Enter(*button);
@@ -427,16 +460,6 @@ TEST_F(FlatImageButtonTest, LinkButtonOpensItsAddressThroughThePrompter) {
     box->setLink(QStringLiteral("https://www.example.org/"));
     QTest::mouseClick(box, Qt::LeftButton);
     EXPECT_EQ(prompter.openedUrls.size(), 1) << "check boxes do not open links";
-}
-
-TEST_F(FlatImageButtonTest, TooltipCanBeSetInactive) {
-    CFlatImageButton* button = addButton();
-    button->setTooltipText(QStringLiteral("Click here to save your cover."));
-    EXPECT_EQ(button->toolTip(), QStringLiteral("Click here to save your cover."));
-    button->setTooltipActive(false);
-    EXPECT_TRUE(button->toolTip().isEmpty());
-    button->setTooltipActive(true);
-    EXPECT_EQ(button->toolTip(), QStringLiteral("Click here to save your cover."));
 }
 
 TEST(FlatImageButtonDialogTest, EnterPressesTheDefaultButtonButNeverACheckBox) {
