@@ -112,6 +112,8 @@ public:
     QPoint pressedOffset() const { return pressedOffset_; }
 
     // Check state in the values a check box uses: 1 and 2 check, others clear.
+    // Checking a radio button unchecks the rest of its group; the checked
+    // radio button cannot be cleared directly, only by checking another.
     void setCheck(int state);
     int check() const { return isChecked() ? 1 : 0; }
 
