@@ -3,7 +3,7 @@
 #include <Qt>
 
 // The program's own compiled-in artwork, by role. The numbers in the comments
-// are the resource numbers that dialog descriptions use for the same pictures.
+// are the resource numbers by which the windows refer to these pictures.
 //
 // Icons have transparent backgrounds and are given to
 // CFlatImageButton::setIcons. Bitmaps marked "keyed" fill their background
