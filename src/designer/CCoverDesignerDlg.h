@@ -95,7 +95,7 @@ private:
     void buildLinksAndLabels();
     void buildPreviews();
     QAbstractButton* addCommand(int id, const QString& name, const QString& caption,
-                                const QString& iconName, const QString& tooltip);
+                                const QString& iconPath, const QString& tooltip);
     void registerControl(int id, const QString& name, QWidget* widget);
 
     int displayType() const;

@@ -1,11 +1,13 @@
 // Building the designer window's controls and arranging them per case type.
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QUrl>
 
 #include "app/ProductInfo.h"
+#include "controls/Artwork.h"
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
 #include "designer/CCoverDesignerDlg.h"
@@ -22,6 +24,8 @@ namespace {
 // types so that the wide wrap-around preview fits.
 constexpr int kDialogWidth = 560;
 constexpr int kDialogHeight = 300;
+// The logo takes a band at the top; everything else sits below it.
+constexpr int kLogoBand = 22;
 constexpr int kDvdWidening = 56;
 constexpr double kDvdHeightToWidth = 0.685;
 
@@ -50,9 +54,11 @@ void CCoverDesignerDlg::registerControl(int id, const QString& name, QWidget* wi
 }
 
 QAbstractButton* CCoverDesignerDlg::addCommand(int id, const QString& name, const QString& caption,
-                                               const QString& iconName, const QString& tooltip) {
-    QAbstractButton* b = FlatButtonFactory::Command(this, caption, iconName);
-    b->setToolTip(tooltip);
+                                               const QString& iconPath, const QString& tooltip) {
+    QAbstractButton* b = FlatButtonFactory::Command(this, caption, iconPath);
+    if (!tooltip.isEmpty()) {
+        FlatButtonFactory::SetTooltip(b, tooltip);
+    }
     registerControl(id, name, b);
     return b;
 }
@@ -109,15 +115,18 @@ void CCoverDesignerDlg::buildViewButtons() {
         int id;
         const char* name;
         const char* caption;
+        const char* icon;
         CoverSide side;
     } views[] = {
-        {kViewFront, "viewFrontButton", "VIEW FRONT COVER", CoverSide::Front},
-        {kViewBack, "viewBackButton", "VIEW BACK COVER", CoverSide::Back},
-        {kViewDisc, "viewDiscButton", "VIEW DISC", CoverSide::Disc},
+        {kViewFront, "viewFrontButton", "VIEW FRONT COVER", Artwork::kViewFront, CoverSide::Front},
+        {kViewBack, "viewBackButton", "VIEW BACK COVER", Artwork::kViewBack, CoverSide::Back},
+        {kViewDisc, "viewDiscButton", "VIEW DISC", Artwork::kViewDisc, CoverSide::Disc},
     };
+    auto* group = new QButtonGroup(this);
     for (const auto& v : views) {
-        QAbstractButton* b =
-            FlatButtonFactory::Toggle(this, QString::fromLatin1(v.caption), QString());
+        QAbstractButton* b = FlatButtonFactory::Radio(this, QString::fromLatin1(v.caption),
+                                                      QString::fromLatin1(v.icon));
+        group->addButton(b);
         registerControl(v.id, QString::fromLatin1(v.name), b);
         const CoverSide side = v.side;
         connect(b, &QAbstractButton::clicked, this, [this, side] { onViewClicked(side); });
@@ -126,28 +135,29 @@ void CCoverDesignerDlg::buildViewButtons() {
 
 void CCoverDesignerDlg::buildCommandColumn() {
     QAbstractButton* b = nullptr;
-    b = addCommand(kChooseTemplate, QStringLiteral("chooseTemplateButton"),
-                   QStringLiteral("Choose Template"), QStringLiteral("template"), QString());
+    b = FlatButtonFactory::BitmapCommand(this, QStringLiteral("Choose Template"),
+                                         QString::fromLatin1(Artwork::kChooseTemplate));
+    registerControl(kChooseTemplate, QStringLiteral("chooseTemplateButton"), b);
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::toggleTemplateWindow);
     b = addCommand(kChooseImage, QStringLiteral("chooseImageButton"),
-                   QStringLiteral("Choose Image"), QStringLiteral("image"),
+                   QStringLiteral("Choose Image"), QString::fromLatin1(Artwork::kChooseImage),
                    QStringLiteral("Click here to choose a background image for your cover."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::chooseImage);
     b = addCommand(kClearImage, QStringLiteral("clearImageButton"), QStringLiteral("Clear Image"),
-                   QStringLiteral("clear"),
+                   QString::fromLatin1(Artwork::kClearImage),
                    QStringLiteral("Click here to clear the background image."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::clearImage);
     b = addCommand(kChooseColor, QStringLiteral("chooseColorButton"),
-                   QStringLiteral("Choose Color"), QStringLiteral("color"),
+                   QStringLiteral("Choose Color"), QString::fromLatin1(Artwork::kChooseColor),
                    QStringLiteral("Click here to change the background color of your cover."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::chooseColor);
     b = addCommand(
         kCoverText, QStringLiteral("coverTextButton"), QStringLiteral("Track Listing"),
-        QStringLiteral("text"),
+        QString::fromLatin1(Artwork::kCoverText),
         QStringLiteral("Click here to add a track listing and spine text to your cover."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::openTextEditor);
     b = addCommand(kFont, QStringLiteral("fontButton"), QStringLiteral("Font"),
-                   QStringLiteral("font"),
+                   QString::fromLatin1(Artwork::kFont),
                    QStringLiteral("Click here to change the font and colour of your track "
                                   "listing and spine text."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::chooseFont);
@@ -162,18 +172,22 @@ void CCoverDesignerDlg::buildAlignmentGroup() {
         const char* name;
         const char* caption;
         const char* tooltip;
+        const char* bitmap;
         int align;
     } buttons[] = {
-        {kAlignLeft, "alignLeftButton", "Left", "Click here to left align the cover text.", LEFT},
+        {kAlignLeft, "alignLeftButton", "Left", "Click here to left align the cover text.",
+         Artwork::kAlignLeft, LEFT},
         {kAlignCenter, "alignCenterButton", "Center", "Click here to center align the cover text.",
-         CENTER},
+         Artwork::kAlignCenter, CENTER},
         {kAlignRight, "alignRightButton", "Right", "Click here to right align the cover text.",
-         RIGHT},
+         Artwork::kAlignRight, RIGHT},
     };
+    auto* group = new QButtonGroup(this);
     for (const auto& a : buttons) {
-        QAbstractButton* b = FlatButtonFactory::Toggle(this, QString::fromLatin1(a.caption),
-                                                       QString::fromLatin1(a.name));
-        b->setToolTip(QString::fromLatin1(a.tooltip));
+        QAbstractButton* b = FlatButtonFactory::BitmapRadio(this, QString::fromLatin1(a.caption),
+                                                            QString::fromLatin1(a.bitmap));
+        group->addButton(b);
+        FlatButtonFactory::SetTooltip(b, QString::fromLatin1(a.tooltip));
         registerControl(a.id, QString::fromLatin1(a.name), b);
         const int align = a.align;
         connect(b, &QAbstractButton::clicked, this, [this, align] { setAlignment(align); });
@@ -193,29 +207,33 @@ void CCoverDesignerDlg::buildCheckBoxes() {
 void CCoverDesignerDlg::buildFileCommands() {
     QAbstractButton* b = nullptr;
     b = addCommand(kPrint, QStringLiteral("printButton"), QStringLiteral("&Print"),
-                   QStringLiteral("print"), QStringLiteral("Click here to print your cover."));
+                   QString::fromLatin1(Artwork::kPrint),
+                   QStringLiteral("Click here to print your cover."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::printCover);
     b = addCommand(kStartOver, QStringLiteral("startOverButton"), QStringLiteral("Start Over"),
-                   QStringLiteral("new"), QStringLiteral("Click here to create a new cover."));
+                   QString::fromLatin1(Artwork::kStartOver),
+                   QStringLiteral("Click here to create a new cover."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::startOver);
     b = addCommand(kSave, QStringLiteral("saveButton"), QStringLiteral("Save"),
-                   QStringLiteral("save"), QStringLiteral("Click here to save your cover."));
+                   QString::fromLatin1(Artwork::kSave),
+                   QStringLiteral("Click here to save your cover."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::saveCommand);
     b = addCommand(kLoad, QStringLiteral("loadButton"), QStringLiteral("Load"),
-                   QStringLiteral("load"),
+                   QString::fromLatin1(Artwork::kLoad),
                    QStringLiteral("Click here to load a cover you created previously."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::loadCommand);
     b = addCommand(kHelp, QStringLiteral("helpButton"), QStringLiteral("Help"),
-                   QStringLiteral("help"), QStringLiteral("Click here if you need some help."));
+                   QString::fromLatin1(Artwork::kHelp),
+                   QStringLiteral("Click here if you need some help."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::openHelp);
     b = addCommand(kExit, QStringLiteral("exitButton"), QStringLiteral("E&xit"),
-                   QStringLiteral("exit"), QStringLiteral("Click here to exit."));
+                   QString::fromLatin1(Artwork::kExit), QStringLiteral("Click here to exit."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::exitCommand);
 }
 
 void CCoverDesignerDlg::buildLinksAndLabels() {
     QAbstractButton* site = FlatButtonFactory::Link(this, QUrl(ProductInfo::MakerSiteUrl()).host());
-    site->setToolTip(ProductInfo::MakerSiteUrl());
+    FlatButtonFactory::SetTooltip(site, ProductInfo::MakerSiteUrl());
     registerControl(kUrlLink, QStringLiteral("makerSiteLink"), site);
     connect(site, &QAbstractButton::clicked, this,
             [] { Prompter::instance().openUrl(QUrl(ProductInfo::MakerSiteUrl())); });
@@ -228,16 +246,14 @@ void CCoverDesignerDlg::buildLinksAndLabels() {
             [] { Prompter::instance().openUrl(QUrl(ProductInfo::UpdatePageUrl())); });
 
     QAbstractButton* about = FlatButtonFactory::Link(this, QStringLiteral("About..."));
-    about->setToolTip(QStringLiteral("About ") + ProductInfo::Name());
+    FlatButtonFactory::SetTooltip(about, QStringLiteral("About ") + ProductInfo::Name());
     registerControl(kAboutLink, QStringLiteral("aboutLink"), about);
     connect(about, &QAbstractButton::clicked, this, &CCoverDesignerDlg::showAboutBox);
 
     // The logo opens the About box too: the desktop has no system menu for it.
-    logo_ = FlatButtonFactory::Command(this, QString(), QStringLiteral("logo"));
+    logo_ = FlatButtonFactory::Picture(this, QString::fromLatin1(Artwork::kLogo));
     logo_->setObjectName(QStringLiteral("logo"));
-    if (logo_->icon().isNull()) {
-        logo_->setText(ProductInfo::Name());
-    }
+    FlatButtonFactory::SetTooltip(logo_, QStringLiteral("About ") + ProductInfo::Name());
     connect(logo_, &QAbstractButton::clicked, this, &CCoverDesignerDlg::showAboutBox);
 
     auto* maker = new QLabel(ProductInfo::Name() + QStringLiteral(" is made by ") +
@@ -250,16 +266,18 @@ void CCoverDesignerDlg::buildLinksAndLabels() {
 }
 
 void CCoverDesignerDlg::place(int id, int x, int y, int width, int height) {
-    DialogUnits::Place(controls_.value(id), x, y, width, height);
+    DialogUnits::Place(controls_.value(id), x, y + kLogoBand, width, height);
 }
 
 // Every position is set anew on each run: a restarted window may open a
 // cover of another case type than the previous run showed.
 void CCoverDesignerDlg::placeControls(int shift, bool checkBoxInAlignmentPlace) {
-    setFixedSize(DialogUnits::ToPixels(0, 0, kDialogWidth + shift, kDialogHeight).size());
+    setFixedSize(
+        DialogUnits::ToPixels(0, 0, kDialogWidth + shift, kDialogHeight + kLogoBand).size());
     controls_.value(kWhiteBackground)->setGeometry(rect());
-    DialogUnits::Place(logo_, 4, 4, 44, 40);
-    place(kAboutLink, 4, 46, 44, 12);
+    logo_->move(DialogUnits::ToPixelsX(4), DialogUnits::ToPixelsY(2));
+    logo_->resize(logo_->sizeHint());
+    place(kAboutLink, 4, 20, 44, 12);
     place(kPreviewBackground, 50, 20, 350 + shift, 228);
     place(kStandardFrontPreview, 78, 24, 240, 214);
     place(kStandardBackPreview, 57, 24, 287, 214);

@@ -1,9 +1,9 @@
 #include "designer/FlatButtonFactory.h"
 
-#include <QCheckBox>
-#include <QFile>
 #include <QFont>
-#include <QPushButton>
+
+#include "controls/Artwork.h"
+#include "controls/CFlatImageButton.h"
 
 namespace {
 
@@ -14,16 +14,14 @@ QFont CaptionFont() {
     return font;
 }
 
-// Enter must never press a button of these windows, so no button may become
-// the default one.
-QPushButton* MakePushButton(QWidget* parent, const QString& caption, const QString& iconName) {
-    auto* button = new QPushButton(caption, parent);
+CFlatImageButton* MakeButton(QWidget* parent, const QString& caption) {
+    auto* button = new CFlatImageButton(caption, parent);
     button->setAutoDefault(false);
     button->setDefault(false);
     button->setFont(CaptionFont());
-    const QString iconPath = QStringLiteral(":/icons/") + iconName;
-    if (!iconName.isEmpty() && QFile::exists(iconPath)) {
-        button->setIcon(QIcon(iconPath));
+    for (int index : {CFlatImageButton::BackgroundIn, CFlatImageButton::BackgroundOut,
+                      CFlatImageButton::BackgroundFocus}) {
+        button->setColor(index, Qt::white);
     }
     return button;
 }
@@ -32,30 +30,74 @@ QPushButton* MakePushButton(QWidget* parent, const QString& caption, const QStri
 
 namespace FlatButtonFactory {
 
-QAbstractButton* Command(QWidget* parent, const QString& caption, const QString& iconName) {
-    return MakePushButton(parent, caption, iconName);
+QAbstractButton* Command(QWidget* parent, const QString& caption, const QString& iconPath) {
+    CFlatImageButton* button = MakeButton(parent, caption);
+    if (!iconPath.isEmpty()) {
+        button->setIcons(iconPath);
+    }
+    return button;
 }
 
-QAbstractButton* Toggle(QWidget* parent, const QString& caption, const QString& iconName) {
-    QPushButton* button = MakePushButton(parent, caption, iconName);
-    button->setCheckable(true);
+QAbstractButton* BitmapCommand(QWidget* parent, const QString& caption, const QString& bitmapPath) {
+    CFlatImageButton* button = MakeButton(parent, caption);
+    button->setBitmap(bitmapPath);
+    return button;
+}
+
+QAbstractButton* Radio(QWidget* parent, const QString& caption, const QString& iconPath) {
+    CFlatImageButton* button = MakeButton(parent, caption);
+    button->setMode(CFlatImageButton::Mode::Radio);
+    button->setTextPlacement(CFlatImageButton::TextCentered);
+    if (!iconPath.isEmpty()) {
+        button->setIcons(iconPath);
+    }
+    return button;
+}
+
+QAbstractButton* BitmapRadio(QWidget* parent, const QString& caption, const QString& bitmapPath) {
+    CFlatImageButton* button = MakeButton(parent, caption);
+    button->setMode(CFlatImageButton::Mode::Radio);
+    button->setTextPlacement(CFlatImageButton::TextCentered);
+    button->setImagePlacement(CFlatImageButton::ImageAbove);
+    button->setBitmap(bitmapPath);
     return button;
 }
 
 QAbstractButton* CheckBox(QWidget* parent, const QString& caption) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setFont(CaptionFont());
-    return box;
+    CFlatImageButton* button = MakeButton(parent, caption);
+    button->setMode(CFlatImageButton::Mode::CheckBox);
+    button->setDrawBorder(false);
+    button->setIcons(QString::fromLatin1(Artwork::kCheckBoxChecked),
+                     QString::fromLatin1(Artwork::kCheckBoxUnchecked));
+    return button;
 }
 
 QAbstractButton* Link(QWidget* parent, const QString& caption) {
-    QPushButton* button = MakePushButton(parent, caption, QString());
+    CFlatImageButton* button = MakeButton(parent, caption);
     QFont font(QStringLiteral("Verdana"));
     font.setUnderline(true);
     button->setFont(font);
-    button->setFlat(true);
-    button->setCursor(Qt::PointingHandCursor);
+    button->setDrawBorder(false);
+    button->setColor(CFlatImageButton::TextOut, QColor(0, 51, 102));
+    button->setColor(CFlatImageButton::TextIn, Qt::blue);
+    button->setButtonCursor(Artwork::kLinkCursor);
     return button;
+}
+
+QAbstractButton* Picture(QWidget* parent, const QString& bitmapPath) {
+    CFlatImageButton* button = MakeButton(parent, QString());
+    button->setDrawBorder(false);
+    button->setBitmap(bitmapPath);
+    button->setButtonCursor(Artwork::kLinkCursor);
+    return button;
+}
+
+void SetTooltip(QAbstractButton* button, const QString& text) {
+    if (auto* flat = qobject_cast<CFlatImageButton*>(button)) {
+        flat->setTooltipText(text);
+    } else {
+        button->setToolTip(text);
+    }
 }
 
 }  // namespace FlatButtonFactory

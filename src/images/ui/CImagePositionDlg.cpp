@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "controls/Artwork.h"
 #include "controls/DialogUnits.h"
 #include "designer/FlatButtonFactory.h"
 #include "document/CoverDocument.h"
@@ -87,32 +88,37 @@ void CImagePositionDlg::buildControls() {
             &CImagePositionDlg::selectSeparateImages);
 
     QAbstractButton* b = nullptr;
-    b = addButton(kChooseBack, QStringLiteral("Choose Back Image"), QStringLiteral("choose"),
+    b = addButton(kChooseBack, QStringLiteral("Choose Back Image"),
+                  QString::fromLatin1(Artwork::kChooseImage),
                   QStringLiteral("Click here to choose a background image for your back cover."),
                   &CImagePositionDlg::chooseBack);
     DialogUnits::Place(b, 14, 64, 96, 22);
-    b = addButton(kClearBack, QStringLiteral("Clear Back Image"), QStringLiteral("clear"),
-                  QStringLiteral("Click here to clear the back cover image."),
-                  &CImagePositionDlg::clearBack);
+    b = addButton(
+        kClearBack, QStringLiteral("Clear Back Image"), QString::fromLatin1(Artwork::kClearImage),
+        QStringLiteral("Click here to clear the back cover image."), &CImagePositionDlg::clearBack);
     DialogUnits::Place(b, 14, 64, 96, 22);
-    b = addButton(kChooseFront, QStringLiteral("Choose Front Image"), QStringLiteral("choose"),
+    b = addButton(kChooseFront, QStringLiteral("Choose Front Image"),
+                  QString::fromLatin1(Artwork::kChooseImage),
                   QStringLiteral("Click here to choose an image for your front cover."),
                   &CImagePositionDlg::chooseFront);
     DialogUnits::Place(b, 118, 64, 96, 22);
-    b = addButton(kClearFront, QStringLiteral("Clear Front Image"), QStringLiteral("clear"),
+    b = addButton(kClearFront, QStringLiteral("Clear Front Image"),
+                  QString::fromLatin1(Artwork::kClearImage),
                   QStringLiteral("Click here to clear the front cover image."),
                   &CImagePositionDlg::clearFront);
     DialogUnits::Place(b, 118, 64, 96, 22);
-    b = addButton(kChooseWhole, QStringLiteral("Choose Image"), QStringLiteral("choose"),
+    b = addButton(kChooseWhole, QStringLiteral("Choose Image"),
+                  QString::fromLatin1(Artwork::kChooseImage),
                   QStringLiteral("Click here to choose a background image for your cover."),
                   &CImagePositionDlg::chooseWhole);
     DialogUnits::Place(b, 64, 64, 100, 22);
-    b = addButton(kClearWhole, QStringLiteral("Clear Image"), QStringLiteral("clear"),
-                  QStringLiteral("Click here to clear the cover image."),
-                  &CImagePositionDlg::clearWhole);
+    b = addButton(
+        kClearWhole, QStringLiteral("Clear Image"), QString::fromLatin1(Artwork::kClearImage),
+        QStringLiteral("Click here to clear the cover image."), &CImagePositionDlg::clearWhole);
     DialogUnits::Place(b, 64, 64, 100, 22);
 
-    b = FlatButtonFactory::Command(this, QStringLiteral("Continue"), QStringLiteral("continue"));
+    b = FlatButtonFactory::Command(this, QStringLiteral("Continue"),
+                                   QString::fromLatin1(Artwork::kOk));
     b->setObjectName(QStringLiteral("continueButton"));
     DialogUnits::Place(b, 79, 118, 70, 22);
     controls_.insert(kContinue, b);
@@ -120,14 +126,14 @@ void CImagePositionDlg::buildControls() {
 }
 
 QAbstractButton* CImagePositionDlg::addButton(int id, const QString& caption,
-                                              const QString& iconName, const QString& tooltip,
+                                              const QString& iconPath, const QString& tooltip,
                                               void (CImagePositionDlg::*handler)()) {
-    QAbstractButton* button = FlatButtonFactory::Command(this, caption, iconName);
+    QAbstractButton* button = FlatButtonFactory::Command(this, caption, iconPath);
     QString name = caption;
     name.remove(QLatin1Char(' '));
     name[0] = name[0].toLower();
     button->setObjectName(name + QStringLiteral("Button"));
-    button->setToolTip(tooltip);
+    FlatButtonFactory::SetTooltip(button, tooltip);
     controls_.insert(id, button);
     connect(button, &QAbstractButton::clicked, this, handler);
     return button;

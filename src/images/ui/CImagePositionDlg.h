@@ -49,7 +49,7 @@ public:
 
 private:
     void buildControls();
-    QAbstractButton* addButton(int id, const QString& caption, const QString& iconName,
+    QAbstractButton* addButton(int id, const QString& caption, const QString& iconPath,
                                const QString& tooltip, void (CImagePositionDlg::*handler)());
     void selectWholeCover();
     void selectSeparateImages();
