@@ -1,6 +1,7 @@
 #include "images/ui/TemplateDialogButtons.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QFont>
 #include <QIcon>
 #include <QPushButton>
@@ -23,7 +24,8 @@ QFont captionFont() {
 
 QPushButton* commandButton(QDialog* dialog, int id, const QString& text, const QString& icon,
                            const QString& name) {
-    auto* button = new QPushButton(QIcon(icon), text, dialog);
+    // The artwork is compiled in with the rest of the program's icons.
+    auto* button = new QPushButton(QFile::exists(icon) ? QIcon(icon) : QIcon(), text, dialog);
     button->setObjectName(name);
     button->setProperty(kIdProperty, id);
     button->setFont(captionFont());
