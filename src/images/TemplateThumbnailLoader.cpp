@@ -2,6 +2,7 @@
 
 #include "images/FreeImageFileReader.h"
 #include "images/TemplateThumbnailCache.h"
+#include "images/TemplateThumbnailDiskCache.h"
 #include "images/TemplateThumbnailPainter.h"
 
 TemplateThumbnailLoader::TemplateThumbnailLoader(QObject* parent)
@@ -41,9 +42,13 @@ QImage TemplateThumbnailLoader::produce(const QString& path, bool discView) {
     if (TemplateThumbnailCache::find(key, &thumbnail)) {
         return thumbnail;
     }
-    // A reduced decoding is plenty for 60 pixels and several times faster.
-    thumbnail = TemplateThumbnailPainter::paint(
-        FreeImageFileReader::readReduced(path, TemplateThumbnailPainter::kSide), discView);
+    thumbnail = TemplateThumbnailDiskCache::find(path, discView);
+    if (thumbnail.isNull()) {
+        // A reduced decoding is plenty for 60 pixels and several times faster.
+        thumbnail = TemplateThumbnailPainter::paint(
+            FreeImageFileReader::readReduced(path, TemplateThumbnailPainter::kSide), discView);
+        TemplateThumbnailDiskCache::store(path, discView, thumbnail);
+    }
     TemplateThumbnailCache::insert(key, thumbnail);
     return thumbnail;
 }

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 
 #include "TemplateTestFolder.h"
 #include "images/FreeImageSession.h"
 #include "images/TemplateThumbnailCache.h"
+#include "images/TemplateThumbnailDiskCache.h"
 #include "images/TemplateThumbnailLoader.h"
 #include "images/TemplateThumbnailPainter.h"
+#include "support/TestEnvironment.h"
 
 namespace {
 
@@ -28,10 +32,22 @@ QImage halves(int width, int height) {
     return picture;
 }
 
-class TemplateThumbnailLoaderTest : public ::testing::Test {
+class TemplateThumbnailLoaderTest : public IsolatedSettingsTest {
 protected:
-    void SetUp() override { TemplateThumbnailCache::clear(); }
-    void TearDown() override { TemplateThumbnailCache::clear(); }
+    void SetUp() override {
+        IsolatedSettingsTest::SetUp();
+        TemplateThumbnailCache::clear();
+    }
+    void TearDown() override {
+        TemplateThumbnailCache::clear();
+        IsolatedSettingsTest::TearDown();
+    }
+
+    static void setModified(const QString& path, const QDateTime& when) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
+    }
 
     FreeImageSession session_;
     TemplateTestFolder folder_;
@@ -130,17 +146,39 @@ TEST_F(TemplateThumbnailLoaderTest, DeliversEveryIndexInBackgroundThenFromCache)
 }
 
 TEST_F(TemplateThumbnailLoaderTest, ReplacedFileIsDrawnAgain) {
+    const QString path = folder_.file("a.png");
     ASSERT_TRUE(folder_.addImage("a.png", Qt::red));
-    EXPECT_EQ(TemplateThumbnailLoader::produce(folder_.file("a.png"), false).pixel(30, 30), kRed);
+    EXPECT_EQ(TemplateThumbnailLoader::produce(path, false).pixel(30, 30), kRed);
 
     ASSERT_TRUE(folder_.addImage("a.png", Qt::blue));
-    QFile file(folder_.file("a.png"));
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
-                                 QFileDevice::FileModificationTime));
-    file.close();
+    setModified(path, QDateTime::currentDateTime().addSecs(60));
+    EXPECT_EQ(TemplateThumbnailLoader::produce(path, false).pixel(30, 30), kBlue);
 
-    EXPECT_EQ(TemplateThumbnailLoader::produce(folder_.file("a.png"), false).pixel(30, 30), kBlue);
+    // Nor does a later run of the program show the old picture.
+    ASSERT_TRUE(folder_.addImage("a.png", Qt::green));
+    setModified(path, QDateTime::currentDateTime().addSecs(120));
+    TemplateThumbnailCache::clear();
+    EXPECT_EQ(TemplateThumbnailLoader::produce(path, false).pixel(30, 30), qRgb(0, 255, 0));
+}
+
+TEST_F(TemplateThumbnailLoaderTest, LaterRunTakesUnchangedThumbnailFromCacheFolder) {
+    const QString path = folder_.file("a.png");
+    ASSERT_TRUE(folder_.addImage("a.png", Qt::red));
+    const QDateTime stamp = QFileInfo(path).lastModified();
+    ASSERT_EQ(TemplateThumbnailLoader::produce(path, false).pixel(30, 30), kRed);
+    EXPECT_EQ(QDir(TemplateThumbnailDiskCache::folder()).entryList(QDir::Files).size(), 1);
+
+    // Same size and time, but no longer decodable: only the kept one can show.
+    QFile file(path);
+    const qint64 size = file.size();
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(size, 'x'));
+    file.close();
+    setModified(path, stamp);
+    TemplateThumbnailCache::clear();
+
+    EXPECT_EQ(TemplateThumbnailLoader::produce(path, false).pixel(30, 30), kRed);
+    EXPECT_TRUE(TemplateThumbnailLoader::produce(path, true).isNull());
 }
 
 TEST_F(TemplateThumbnailLoaderTest, DestroyingLoaderWhileBusyIsSafe) {
