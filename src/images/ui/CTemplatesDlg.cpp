@@ -61,10 +61,9 @@ void CTemplatesDlg::buildControls() {
     list_->setResizeMode(QListView::Adjust);
     list_->setMovement(QListView::Static);
     list_->setIconSize(QSize(TemplateThumbnailPainter::kSide, TemplateThumbnailPainter::kSide));
-    list_->setUniformItemSizes(true);
     list_->setWordWrap(true);
     list_->setGridSize(
-        QSize(TemplateThumbnailPainter::kSide + 40, TemplateThumbnailPainter::kSide + 34));
+        QSize(TemplateThumbnailPainter::kSide + 44, TemplateThumbnailPainter::kSide + 40));
     DialogUnits::Place(list_, 7, 7, 464, 128);
     list_->installEventFilter(this);
     connect(list_, &QListWidget::clicked, this,

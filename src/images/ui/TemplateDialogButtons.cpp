@@ -1,57 +1,58 @@
 #include "images/ui/TemplateDialogButtons.h"
 
 #include <QDialog>
-#include <QFile>
 #include <QFont>
-#include <QIcon>
-#include <QPushButton>
-#include <QUrl>
 
 #include "app/ProductInfo.h"
+#include "controls/Artwork.h"
+#include "controls/CFlatImageButton.h"
 #include "controls/DialogUnits.h"
-#include "controls/Prompter.h"
 
 namespace {
 
 const char kIdProperty[] = "controlId";
 
-QFont captionFont() {
+void setWhiteBackgrounds(CFlatImageButton* button) {
+    for (int index : {CFlatImageButton::BackgroundIn, CFlatImageButton::BackgroundOut,
+                      CFlatImageButton::BackgroundFocus}) {
+        button->setColor(index, Qt::white);
+    }
+}
+
+CFlatImageButton* commandButton(QDialog* dialog, int id, const QString& text, const char* icon,
+                                const QString& name) {
+    auto* button = new CFlatImageButton(text, dialog);
+    button->setObjectName(name);
+    button->setProperty(kIdProperty, id);
+    button->setIcons(QString::fromLatin1(icon));
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(8.5);
     font.setBold(true);
-    return font;
-}
-
-QPushButton* commandButton(QDialog* dialog, int id, const QString& text, const QString& icon,
-                           const QString& name) {
-    // The artwork is compiled in with the rest of the program's icons.
-    auto* button = new QPushButton(QFile::exists(icon) ? QIcon(icon) : QIcon(), text, dialog);
-    button->setObjectName(name);
-    button->setProperty(kIdProperty, id);
-    button->setFont(captionFont());
-    button->setFlat(true);
+    button->setFont(font);
     button->setAutoDefault(false);
+    setWhiteBackgrounds(button);
     return button;
 }
 
-QPushButton* downloadLink(QDialog* dialog) {
-    auto* link = new QPushButton(QStringLiteral("Click here to download more templates"), dialog);
+// Drawn as a web link: underlined blue text, a slightly lighter blue under
+// the mouse, no border.
+CFlatImageButton* downloadLink(QDialog* dialog) {
+    auto* link =
+        new CFlatImageButton(QStringLiteral("Click here to download more templates"), dialog);
     link->setObjectName(QStringLiteral("downloadLink"));
     link->setProperty(kIdProperty, 3);
     QFont font(QStringLiteral("Verdana"));
     font.setPixelSize(13);
     font.setUnderline(true);
     link->setFont(font);
-    link->setFlat(true);
     link->setAutoDefault(false);
-    link->setCursor(Qt::PointingHandCursor);
-    link->setStyleSheet(
-        QStringLiteral("QPushButton { color: rgb(0, 51, 254); border: none; "
-                       "text-align: left; }"
-                       "QPushButton:hover { color: rgb(50, 51, 254); }"));
-    QObject::connect(link, &QPushButton::clicked, link, [] {
-        Prompter::instance().openUrl(QUrl(ProductInfo::TemplateDownloadUrl()));
-    });
+    link->setDrawBorder(false);
+    link->setTextPlacement(CFlatImageButton::TextLeft);
+    link->setColor(CFlatImageButton::TextIn, QColor(0, 51, 254));
+    link->setColor(CFlatImageButton::TextOut, QColor(50, 51, 254));
+    setWhiteBackgrounds(link);
+    link->setButtonCursor(QCursor(Artwork::kLinkCursor));
+    link->setLink(ProductInfo::TemplateDownloadUrl());
     return link;
 }
 
@@ -60,15 +61,14 @@ QPushButton* downloadLink(QDialog* dialog) {
 namespace TemplateDialogButtons {
 
 void create(QDialog* dialog) {
-    QPushButton* ok = commandButton(dialog, 1, QStringLiteral("&OK"),
-                                    QStringLiteral(":/icons/ok.svg"), QStringLiteral("okButton"));
-    QPushButton* cancel =
-        commandButton(dialog, 2, QStringLiteral("&Cancel"), QStringLiteral(":/icons/cancel.svg"),
-                      QStringLiteral("cancelButton"));
-    QPushButton* link = downloadLink(dialog);
-    DialogUnits::Place(link, 7, 145, 200, 14);
-    DialogUnits::Place(ok, 333, 141, 66, 20);
-    DialogUnits::Place(cancel, 405, 141, 66, 20);
+    CFlatImageButton* ok =
+        commandButton(dialog, 1, QStringLiteral("&OK"), Artwork::kOk, QStringLiteral("okButton"));
+    CFlatImageButton* cancel = commandButton(dialog, 2, QStringLiteral("&Cancel"), Artwork::kCancel,
+                                             QStringLiteral("cancelButton"));
+    CFlatImageButton* link = downloadLink(dialog);
+    DialogUnits::Place(link, 7, 146, 200, 14);
+    DialogUnits::Place(ok, 333, 141, 66, 22);
+    DialogUnits::Place(cancel, 405, 141, 66, 22);
 }
 
 QAbstractButton* find(const QWidget* dialog, int id) {
