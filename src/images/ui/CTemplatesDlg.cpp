@@ -29,12 +29,12 @@ QPixmap emptyThumbnail() {
 
 CTemplatesDlg::CTemplatesDlg(CoverDocument& document, int coverType, bool discView,
                              QWidget* designer, const QStringList& folders)
-    : QDialog(designer), document_(document), designer_(designer) {
+    : QDialog(designer), designer_(designer) {
     setWindowTitle(QStringLiteral("Templates"));
     setModal(false);
     buildControls();
     const TemplateScan scan = TemplateFolderScanner::scan(folders);
-    picker_ = new TemplatePicker(&document_, coverType, scan.entries, this);
+    picker_ = new TemplatePicker(&document, coverType, scan.entries, this);
     connect(picker_, &TemplatePicker::designChanged, this, &CTemplatesDlg::designChanged);
     fillList(scan);
     reportScanErrors(scan.errors);

@@ -87,7 +87,6 @@ private:
     bool handleArrowKey(int key);
     void placeBesideDesigner();
 
-    CoverDocument& document_;
     QWidget* designer_;
     TemplatePicker* picker_ = nullptr;
     TemplateThumbnailLoader* thumbnails_ = nullptr;
