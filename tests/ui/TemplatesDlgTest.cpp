@@ -9,6 +9,7 @@
 
 #include "../core/TemplateTestFolder.h"
 #include "app/ProductInfo.h"
+#include "controls/CFlatImageButton.h"
 #include "document/CoverDocument.h"
 #include "images/FreeImageSession.h"
 #include "images/TemplateThumbnailCache.h"
@@ -216,6 +217,17 @@ TEST_F(TemplatesDlgTest, EmptyOrMissingFolderGivesEmptyListWithoutMessage) {
     EXPECT_EQ(dialog.list()->count(), 0);
     EXPECT_TRUE(dialog.thumbnailsComplete());
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(TemplatesDlgTest, OkAndCancelCarryTheirIcons) {
+    auto dialog = open();
+    for (int id : {CTemplatesDlg::kOk, CTemplatesDlg::kCancel}) {
+        auto* button = qobject_cast<CFlatImageButton*>(dialog->button(id));
+        ASSERT_NE(button, nullptr) << id;
+        EXPECT_TRUE(button->imageSize().isValid()) << id;
+    }
+    EXPECT_EQ(dialog->button(CTemplatesDlg::kOk)->text(), "&OK");
+    EXPECT_EQ(dialog->button(CTemplatesDlg::kCancel)->text(), "&Cancel");
 }
 
 TEST_F(TemplatesDlgTest, DownloadLinkOpensTemplatePage) {
