@@ -1,10 +1,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QTemporaryDir>
 #include <optional>
 
+#include "app/SettingsStore.h"
+#include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
 #include "document/CoverDocument.h"
+#include "document/CoverFileFormat.h"
+#include "document/CoverFileReader.h"
 #include "print/PageLayouts.h"
 #include "render/SurfaceRenderer.h"
 
@@ -14,87 +19,53 @@ constexpr int kDefaultDpi = 300;
 constexpr int kDefaultFontDpi = 96;
 constexpr int kMaxDpi = 1200;
 
-struct RenderOptions {
+struct RenderRequest {
     QString input;
     QString output;
-    QString surface = QStringLiteral("back");
+    QString surface;
+    CoverSide side = CoverSide::Back;
     int dpi = kDefaultDpi;
     int fontDpi = kDefaultFontDpi;
 };
 
-void PrintRenderUsage(QTextStream& s) {
-    s << "Usage: casewright-batch render FILE.jkt [SURFACE] [options]\n\n"
-      << "Draws one surface of a cover file at true size, as it prints, into a PNG image.\n\n"
-      << "SURFACE (or --surface SURFACE):\n"
-      << "  front          the front cover of a standard CD case\n"
-      << "  back, cover    the back cover of a standard CD case, the slimline CD insert\n"
-      << "                 or the DVD wrap, by case type (default)\n"
-      << "  disc           the disc label\n\n"
-      << "Options:\n"
-      << "  --dpi N        resolution of the image, 1 to " << kMaxDpi << " (default " << kDefaultDpi
-      << ")\n"
-      << "  --font-dpi N   screen resolution the design's fonts were chosen at (default "
-      << kDefaultFontDpi << ")\n"
-      << "  -o OUT.png     the image to write (default: FILE-SURFACE.png beside the input)\n";
+BatchCommandLine RenderCommandLine() {
+    return BatchCommandLine(
+        QStringLiteral("render"), QStringLiteral("render [options] FILE.jkt [SURFACE]"),
+        QStringLiteral(
+            "Draws one surface of a cover file at true size, exactly as it prints, into a PNG\n"
+            "image of the surface's size with the resolution recorded in it. SURFACE (or\n"
+            "--surface) is front (the front cover of a standard CD case), back or cover (the\n"
+            "standard CD back cover, the slimline CD insert or the DVD wrap, by case type;\n"
+            "the default) or disc. Outside the disc the image is white."));
 }
 
-bool ReadResolution(const QString& text, int& value) {
+void DeclareRenderOptions(BatchCommandLine& commandLine) {
+    commandLine.addOption({QStringLiteral("surface")}, QStringLiteral("SURFACE"),
+                          QStringLiteral("front, back, cover or disc"));
+    commandLine.addOption({QStringLiteral("dpi")}, QStringLiteral("N"),
+                          QStringLiteral("resolution of the image, 1 to 1200 (default 300)"));
+    commandLine.addOption(
+        {QStringLiteral("font-dpi")}, QStringLiteral("N"),
+        QStringLiteral("screen resolution the fonts were chosen at (default 96)"));
+    commandLine.addOption({QStringLiteral("o"), QStringLiteral("output")},
+                          QStringLiteral("OUT.png"),
+                          QStringLiteral("the image to write (default FILE-SURFACE.png)"));
+}
+
+std::optional<int> Resolution(const BatchCommandLine& commandLine, const QString& name,
+                              int fallback) {
+    if (!commandLine.isSet(name)) {
+        return fallback;
+    }
     bool ok = false;
-    const int parsed = text.toInt(&ok);
-    if (!ok || parsed < 1 || parsed > kMaxDpi) {
-        return false;
+    const int value = commandLine.value(name).toInt(&ok);
+    if (!ok || value < 1 || value > kMaxDpi) {
+        return std::nullopt;
     }
-    value = parsed;
-    return true;
+    return value;
 }
 
-// Fills `options` from the arguments; an error text when they make no sense.
-QString ParseRenderArguments(const QStringList& args, RenderOptions& options) {
-    QStringList positional;
-    bool surfaceGiven = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        const bool takesValue = arg == QLatin1String("--dpi") ||
-                                arg == QLatin1String("--font-dpi") ||
-                                arg == QLatin1String("--surface") || arg == QLatin1String("-o");
-        if (takesValue && i + 1 >= args.size()) {
-            return QStringLiteral("option %1 needs a value").arg(arg);
-        }
-        if (arg == QLatin1String("--dpi")) {
-            if (!ReadResolution(args.at(++i), options.dpi)) {
-                return QStringLiteral("--dpi must be a whole number from 1 to %1").arg(kMaxDpi);
-            }
-        } else if (arg == QLatin1String("--font-dpi")) {
-            if (!ReadResolution(args.at(++i), options.fontDpi)) {
-                return QStringLiteral("--font-dpi must be a whole number from 1 to %1")
-                    .arg(kMaxDpi);
-            }
-        } else if (arg == QLatin1String("--surface")) {
-            options.surface = args.at(++i);
-            surfaceGiven = true;
-        } else if (arg == QLatin1String("-o")) {
-            options.output = args.at(++i);
-        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return QStringLiteral("unknown option '%1'").arg(arg);
-        } else {
-            positional << arg;
-        }
-    }
-    if (positional.isEmpty()) {
-        return QStringLiteral("no cover file given");
-    }
-    if (positional.size() > 2 || (positional.size() == 2 && surfaceGiven)) {
-        return QStringLiteral("too many arguments");
-    }
-    options.input = positional.first();
-    if (positional.size() == 2) {
-        options.surface = positional.at(1);
-    }
-    options.surface = options.surface.toLower();
-    return QString();
-}
-
-std::optional<CoverSide> SideForName(const QString& name) {
+std::optional<CoverSide> SideNamed(const QString& name) {
     if (name == QLatin1String("front")) {
         return CoverSide::Front;
     }
@@ -107,75 +78,108 @@ std::optional<CoverSide> SideForName(const QString& name) {
     return std::nullopt;
 }
 
-QString DefaultOutputPath(const RenderOptions& options) {
-    const QFileInfo input(options.input);
-    return input.dir().filePath(input.completeBaseName() + QLatin1Char('-') + options.surface +
-                                QStringLiteral(".png"));
-}
-
-// Reads the cover file into a freshly reset design; an error text on failure.
-QString LoadDesign(const QString& path, CoverDocument& doc) {
-    Q_UNUSED(doc);
-    if (!QFileInfo(path).isFile()) {
-        return QStringLiteral("no cover file at '%1'").arg(path);
+// Fills the request from the parsed command line; an error text when the
+// arguments make no sense.
+QString ReadRequest(const BatchCommandLine& commandLine, RenderRequest& request) {
+    const QStringList files = commandLine.positionals();
+    const bool surfaceOption = commandLine.isSet(QStringLiteral("surface"));
+    if (files.isEmpty() || files.size() > 2 || (files.size() == 2 && surfaceOption)) {
+        return QStringLiteral("expected one cover file and at most one surface");
     }
-    return QStringLiteral("reading cover files is not available yet");
+    request.input = files.first();
+    request.surface = (files.size() == 2 ? files.at(1)
+                       : surfaceOption   ? commandLine.value(QStringLiteral("surface"))
+                                         : QStringLiteral("back"))
+                          .toLower();
+    const std::optional<CoverSide> side = SideNamed(request.surface);
+    if (!side) {
+        return QStringLiteral("unknown surface \"%1\" (front, back, cover or disc)")
+            .arg(request.surface);
+    }
+    request.side = *side;
+    const std::optional<int> dpi = Resolution(commandLine, QStringLiteral("dpi"), kDefaultDpi);
+    const std::optional<int> fontDpi =
+        Resolution(commandLine, QStringLiteral("font-dpi"), kDefaultFontDpi);
+    if (!dpi || !fontDpi) {
+        return QStringLiteral("--dpi and --font-dpi take a whole number from 1 to %1").arg(kMaxDpi);
+    }
+    request.dpi = *dpi;
+    request.fontDpi = *fontDpi;
+    request.output = commandLine.value(QStringLiteral("output"));
+    if (request.output.isEmpty()) {
+        const QFileInfo input(request.input);
+        request.output = input.dir().filePath(input.completeBaseName() + QLatin1Char('-') +
+                                              request.surface + QStringLiteral(".png"));
+    }
+    return QString();
 }
 
-int RenderLoadedDesign(CoverDocument& doc, CoverSide side, const RenderOptions& options,
-                       BatchIo io) {
+QString ReadFailure(CoverFileReadOutcome outcome, const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    switch (outcome) {
+        case CoverFileReadOutcome::NoFile:
+            return QStringLiteral("no file at \"%1\"").arg(shown);
+        case CoverFileReadOutcome::Unreadable:
+            return QStringLiteral("cannot read \"%1\"").arg(shown);
+        default:
+            return CoverFileFormat::InvalidFileMessage();
+    }
+}
+
+int Render(const BatchCommandLine& commandLine, const RenderRequest& request, BatchIo io) {
+    // The file's images go to a private folder, so the designer's own
+    // temporary images are left alone.
+    QTemporaryDir images;
+    if (!images.isValid()) {
+        return commandLine.failure(QStringLiteral("cannot create a temporary folder"), io);
+    }
+    CoverDocument doc;
+    doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), request.fontDpi);
+    const CoverFileReadOutcome outcome =
+        ReadCoverFile(doc, request.input, request.fontDpi, images.path());
+    if (outcome != CoverFileReadOutcome::Loaded) {
+        return commandLine.failure(ReadFailure(outcome, request.input), io);
+    }
+
     const std::optional<LayoutIndex> layout = LayoutForCoverType(doc.covertype);
-    const std::optional<SurfaceKind> kind = SurfaceFor(doc.covertype, side);
+    const std::optional<SurfaceKind> kind = SurfaceFor(doc.covertype, request.side);
     if (!layout || !kind) {
-        io.err << "casewright-batch render: a design of case type " << doc.covertype << " has no "
-               << options.surface << " surface\n";
-        return kExitUsage;
+        return commandLine.usageError(QStringLiteral("a design of case type %1 has no %2 surface")
+                                          .arg(doc.covertype)
+                                          .arg(request.surface),
+                                      io);
     }
     doc.geometry = CoverLayout(*layout);
-    const QImage image = RenderSurface(doc, *kind, options.dpi, options.fontDpi);
+    const QImage image = RenderSurface(doc, *kind, request.dpi, request.fontDpi);
     if (image.isNull()) {
-        io.err << "casewright-batch render: the surface could not be drawn at " << options.dpi
-               << " dpi\n";
-        return kExitFailure;
+        return commandLine.failure(
+            QStringLiteral("the surface could not be drawn at %1 dpi").arg(request.dpi), io);
     }
-    const QString output = options.output.isEmpty() ? DefaultOutputPath(options) : options.output;
-    QImageWriter writer(output, "png");
+    QImageWriter writer(request.output, "png");
     if (!writer.write(image)) {
-        io.err << "casewright-batch render: cannot write '" << output
-               << "': " << writer.errorString() << "\n";
-        return kExitFailure;
+        return commandLine.failure(
+            QStringLiteral("cannot write \"%1\": %2")
+                .arg(QDir::toNativeSeparators(request.output), writer.errorString()),
+            io);
     }
-    io.out << output << ": " << image.width() << " x " << image.height() << " pixels at "
-           << options.dpi << " dpi\n";
+    io.out << QDir::toNativeSeparators(request.output) << ": " << image.width() << " x "
+           << image.height() << " pixels at " << request.dpi << " dpi\n";
     return kExitOk;
 }
 
 }  // namespace
 
 int RunRenderCommand(const QStringList& args, BatchIo io) {
-    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        PrintRenderUsage(io.out);
-        return kExitOk;
+    BatchCommandLine commandLine = RenderCommandLine();
+    DeclareRenderOptions(commandLine);
+    const BatchCommandLine::Parsed parsed = commandLine.parse(args, io);
+    if (parsed != BatchCommandLine::Parsed::Run) {
+        return BatchCommandLine::exitCodeOf(parsed);
     }
-    RenderOptions options;
-    const QString usageError = ParseRenderArguments(args, options);
-    if (!usageError.isEmpty()) {
-        io.err << "casewright-batch render: " << usageError << "\n\n";
-        PrintRenderUsage(io.err);
-        return kExitUsage;
+    RenderRequest request;
+    const QString error = ReadRequest(commandLine, request);
+    if (!error.isEmpty()) {
+        return commandLine.usageError(error, io);
     }
-    const std::optional<CoverSide> side = SideForName(options.surface);
-    if (!side) {
-        io.err << "casewright-batch render: unknown surface '" << options.surface
-               << "' (front, back, cover or disc)\n";
-        return kExitUsage;
-    }
-
-    CoverDocument doc;
-    const QString loadError = LoadDesign(options.input, doc);
-    if (!loadError.isEmpty()) {
-        io.err << "casewright-batch render: " << loadError << "\n";
-        return kExitFailure;
-    }
-    return RenderLoadedDesign(doc, *side, options, io);
+    return Render(commandLine, request, io);
 }
