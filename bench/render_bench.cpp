@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "controls/DialogUnits.h"
+#include "images/FreeImageSession.h"
 #include "print/PageLayouts.h"
 #include "render/CoverPainter.h"
 #include "render/PreviewParamsBuilder.h"
@@ -130,6 +131,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
+    const FreeImageSession decoder;
     RegisterAll();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

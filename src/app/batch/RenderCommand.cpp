@@ -10,6 +10,7 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
+#include "images/FreeImageSession.h"
 #include "print/PageLayouts.h"
 #include "render/SurfaceRenderer.h"
 
@@ -133,6 +134,7 @@ int Render(const BatchCommandLine& commandLine, const RenderRequest& request, Ba
     if (!images.isValid()) {
         return commandLine.failure(QStringLiteral("cannot create a temporary folder"), io);
     }
+    const FreeImageSession decoder;
     CoverDocument doc;
     doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), request.fontDpi);
     const CoverFileReadOutcome outcome =
