@@ -37,7 +37,12 @@ void CMyDiscButton::DrawSurface(QPainter& painter, const QRect& target) {
     DrawStretchedImage(painter, LoadSurfaceImage(params.imagePath), QRect(e.L, e.T, e.W, e.H));
     DrawTexts(painter, e, dpi);
     if (params.showBorder) {
+        // The outline lies on the disc's own edge; the polygonal clip region
+        // would cut it into dashes, so it is drawn unclipped.
+        painter.save();
+        painter.setClipping(false);
         OutlineEllipse(painter, e.L, e.T, e.R - 1, e.B - 1);
+        painter.restore();
     }
     DrawHub(painter, e);
 }
