@@ -14,7 +14,6 @@
 #include "controls/Prompter.h"
 #include "designer/CoverFileCommands.h"
 #include "designer/DesignerControlIds.h"
-#include "designer/DesignerPreview.h"
 #include "designer/DocumentCoverFileGateway.h"
 #include "designer/DroppedFileRules.h"
 #include "document/CoverDocument.h"
@@ -26,6 +25,7 @@
 #define CASEWRIGHT_HAS_HELP_LOCATOR 1
 #endif
 #include "render/PreviewParamsBuilder.h"
+#include "render/ui/CoverPreviewWidget.h"
 
 using namespace DesignerIds;
 
@@ -136,9 +136,9 @@ bool CCoverDesignerDlg::clickControl(int id) {
     return true;
 }
 
-DesignerPreview* CCoverDesignerDlg::visiblePreview() const {
+CoverPreviewWidget* CCoverDesignerDlg::visiblePreview() const {
     for (QWidget* widget : controls_) {
-        auto* preview = qobject_cast<DesignerPreview*>(widget);
+        auto* preview = qobject_cast<CoverPreviewWidget*>(widget);
         if (preview && !preview->isHidden()) {
             return preview;
         }
@@ -243,26 +243,26 @@ void CCoverDesignerDlg::showSpineCheck() {
 }
 
 void CCoverDesignerDlg::showPreviewFor(std::optional<SurfaceKind> kind) {
-    DesignerPreview* shown = kind ? previewFor(*kind) : nullptr;
+    CoverPreviewWidget* shown = kind ? previewFor(*kind) : nullptr;
     for (int id : {kStandardFrontPreview, kStandardBackPreview, kDvdPreview, kSlimlinePreview,
                    kDiscPreview}) {
         control(id)->setVisible(control(id) == shown);
     }
 }
 
-DesignerPreview* CCoverDesignerDlg::previewFor(SurfaceKind kind) const {
+CoverPreviewWidget* CCoverDesignerDlg::previewFor(SurfaceKind kind) const {
     switch (kind) {
         case SurfaceKind::StandardFront:
-            return static_cast<DesignerPreview*>(control(kStandardFrontPreview));
+            return static_cast<CoverPreviewWidget*>(control(kStandardFrontPreview));
         case SurfaceKind::StandardBack:
-            return static_cast<DesignerPreview*>(control(kStandardBackPreview));
+            return static_cast<CoverPreviewWidget*>(control(kStandardBackPreview));
         case SurfaceKind::DvdWrap:
-            return static_cast<DesignerPreview*>(control(kDvdPreview));
+            return static_cast<CoverPreviewWidget*>(control(kDvdPreview));
         case SurfaceKind::SlimlineInsert:
-            return static_cast<DesignerPreview*>(control(kSlimlinePreview));
+            return static_cast<CoverPreviewWidget*>(control(kSlimlinePreview));
         case SurfaceKind::Disc:
         default:
-            return static_cast<DesignerPreview*>(control(kDiscPreview));
+            return static_cast<CoverPreviewWidget*>(control(kDiscPreview));
     }
 }
 
@@ -297,14 +297,9 @@ void CCoverDesignerDlg::refreshPreview() {
     if (!kind) {
         return;
     }
-    DesignerPreview* preview = previewFor(*kind);
-    PreviewParams params = BuildPreviewParams(*document_, *kind, logicalDpiX());
-    if (params.refWidth > 0 && params.refHeight > 0) {
-        params.xScale = static_cast<double>(preview->width()) / params.refWidth;
-        params.yScale = static_cast<double>(preview->height()) / params.refHeight;
-    }
-    preview->setParams(params);
-    preview->update();
+    // The widget sets its scales from its own size against the surface's
+    // size at the screen's resolution, and repaints.
+    previewFor(*kind)->setPreviewParams(BuildPreviewParams(*document_, *kind, logicalDpiX()));
 }
 
 // ---- surface commands --------------------------------------------------------

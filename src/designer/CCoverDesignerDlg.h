@@ -12,7 +12,7 @@
 
 class CoverDocument;
 class CoverFileGateway;
-class DesignerPreview;
+class CoverPreviewWidget;
 class QAbstractButton;
 
 // The main window: shows one surface of the design at a time and carries the
@@ -53,7 +53,7 @@ public:
     QAbstractButton* button(int id) const;
     // Clicks a control as the user would; false when it is hidden or disabled.
     bool clickControl(int id);
-    DesignerPreview* visiblePreview() const;
+    CoverPreviewWidget* visiblePreview() const;
 
     // Handles files dropped on the window (only the first one counts).
     void dropFiles(const QStringList& paths);
@@ -110,7 +110,7 @@ private:
     void showPreviewFor(std::optional<SurfaceKind> kind);
     void showSpineCheck();
     void enforceInvariants();
-    DesignerPreview* previewFor(SurfaceKind kind) const;
+    CoverPreviewWidget* previewFor(SurfaceKind kind) const;
     QString& imagePathInView();
 
     void chooseImage();

@@ -12,9 +12,9 @@
 #include "controls/Prompter.h"
 #include "designer/CCoverDesignerDlg.h"
 #include "designer/DesignerControlIds.h"
-#include "designer/DesignerPreview.h"
 #include "designer/FlatButtonFactory.h"
 #include "document/CoverDocument.h"
+#include "render/ui/CoverPreviewWidget.h"
 
 using namespace DesignerIds;
 
@@ -104,7 +104,7 @@ void CCoverDesignerDlg::buildPreviews() {
         {kHiddenDvdPreview, "hiddenDvdPreview", SurfaceKind::DvdWrap},
     };
     for (const auto& p : previews) {
-        auto* preview = new DesignerPreview(p.kind, this);
+        auto* preview = new CoverPreviewWidget(MakeCoverPainter(p.kind), this);
         preview->hide();
         registerControl(p.id, QString::fromLatin1(p.name), preview);
     }

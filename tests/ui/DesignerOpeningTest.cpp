@@ -1,6 +1,5 @@
 #include <QLabel>
 
-#include "designer/DesignerPreview.h"
 #include "ui/DesignerTestFixture.h"
 
 using namespace DesignerIds;

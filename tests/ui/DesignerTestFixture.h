@@ -10,8 +10,8 @@
 #include "designer/CCoverDesignerDlg.h"
 #include "designer/CoverFileGateway.h"
 #include "designer/DesignerControlIds.h"
-#include "designer/DesignerPreview.h"
 #include "document/CoverDocument.h"
+#include "render/ui/CoverPreviewWidget.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
