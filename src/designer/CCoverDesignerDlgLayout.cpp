@@ -22,7 +22,7 @@ namespace {
 
 // Dialog units. The command column moves right by this much for the DVD
 // types so that the wide wrap-around preview fits.
-constexpr int kDialogWidth = 560;
+constexpr int kDialogWidth = 508;
 constexpr int kDialogHeight = 300;
 // The logo takes a band at the top; everything else sits below it.
 constexpr int kLogoBand = 22;
@@ -278,16 +278,16 @@ void CCoverDesignerDlg::placeControls(int shift, bool checkBoxInAlignmentPlace) 
     logo_->move(DialogUnits::ToPixelsX(4), DialogUnits::ToPixelsY(2));
     logo_->resize(logo_->sizeHint());
     place(kAboutLink, 4, 20, 44, 12);
-    place(kPreviewBackground, 50, 20, 350 + shift, 228);
+    place(kPreviewBackground, 50, 20, 298 + shift, 228);
     place(kStandardFrontPreview, 78, 24, 240, 214);
     place(kStandardBackPreview, 57, 24, 287, 214);
     place(kDvdPreview, 56, 24, 338, 194);
     place(kSlimlinePreview, 58, 30, 292, 201);
     place(kDiscPreview, 78, 24, 240, 214);
     place(kHiddenDvdPreview, 0, 0, 1, 1);
-    place(kViewFrame, 50, 250, 350 + shift, 26);
+    place(kViewFrame, 50, 250, 298 + shift, 26);
 
-    const int x = 408 + shift;
+    const int x = 356 + shift;
     place(kChooseTemplate, x, 20, 144, 18);
     place(kImageFrame, x - 4, 42, 152, 90);
     place(kChooseImage, x, 46, 144, 18);
@@ -317,9 +317,9 @@ void CCoverDesignerDlg::placeControls(int shift, bool checkBoxInAlignmentPlace) 
     place(kHelp, x, 262, 70, 17);
     place(kExit, x + 74, 262, 70, 17);
 
-    place(kMakerLine, 4, 284, 200, 10);
-    place(kUrlLink, 210, 282, 110, 13);
-    place(kUpdateLink, 324, 282, 110, 13);
+    place(kMakerLine, 4, 284, 180, 10);
+    place(kUrlLink, 190, 282, 110, 13);
+    place(kUpdateLink, 190, 268, 110, 13);
     place(kVersionLabel, x + 104, 284, 40, 10);
 }
 
@@ -333,9 +333,9 @@ void CCoverDesignerDlg::arrangeForCoverType() {
     button(kViewFront)->setVisible(type == CoverTypeStandardCD);
     button(kViewBack)->setText(type == CoverTypeStandardCD ? QStringLiteral("VIEW BACK COVER")
                                                            : QStringLiteral("VIEW COVER"));
-    place(kViewBack, 56, 254, 110, 18);
-    place(kViewFront, 170, 254, 110, 18);
-    place(kViewDisc, type == CoverTypeStandardCD ? 284 : 170, 254, 110, 18);
+    place(kViewBack, 54, 254, 94, 18);
+    place(kViewFront, 152, 254, 94, 18);
+    place(kViewDisc, type == CoverTypeStandardCD ? 250 : 152, 254, 94, 18);
 
     if (dvd) {
         QWidget* preview = controls_.value(kDvdPreview);
