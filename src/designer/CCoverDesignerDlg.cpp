@@ -18,6 +18,7 @@
 #include "designer/DroppedFileRules.h"
 #include "document/CoverDocument.h"
 #include "images/ui/CImagePositionDlg.h"
+#include "images/ui/CTemplatesDlg.h"
 #include "images/ui/ImageFileDialog.h"
 #include "print/PageLayouts.h"
 #if __has_include("app/ui/HelpLocator.h")
@@ -93,7 +94,23 @@ void CCoverDesignerDlg::startRun() {
     document_->geometry = layout ? CoverLayout(*layout) : CoverGeometry();
     arrangeForCoverType();
     enterView(CoverSide::Back);
+    createTemplateWindow();
+}
+
+// A fresh, hidden template window for each run: it knows the case type of
+// this design only.
+void CCoverDesignerDlg::createTemplateWindow() {
+    templates_.reset();
     templateWindowShown_ = false;
+    templates_ = std::make_unique<CTemplatesDlg>(*document_, displayType(),
+                                                 currentView_ == CoverSide::Disc, this);
+    connect(templates_.get(), &CTemplatesDlg::designChanged, this, [this] {
+        updateImageButtons();
+        refreshPreview();
+        update();
+    });
+    connect(templates_.get(), &CTemplatesDlg::shownChanged, this,
+            [this](bool shown) { templateWindowShown_ = shown; });
 }
 
 void CCoverDesignerDlg::openPendingCover() {
@@ -520,7 +537,9 @@ void CCoverDesignerDlg::dropFiles(const QStringList& paths) {
 void CCoverDesignerDlg::openTextEditor() {}
 
 void CCoverDesignerDlg::toggleTemplateWindow() {
-    templateWindowShown_ = !templateWindowShown_;
+    if (templates_) {
+        templates_->toggle();
+    }
 }
 
 void CCoverDesignerDlg::printCover() {}

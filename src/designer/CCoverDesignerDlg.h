@@ -12,6 +12,7 @@
 
 class CoverDocument;
 class CoverFileGateway;
+class CTemplatesDlg;
 class CoverPreviewWidget;
 class QAbstractButton;
 
@@ -45,6 +46,7 @@ public:
     void setPendingCoverPath(const QString& path) { pendingCoverPath_ = path; }
     QString lastDroppedPath() const { return lastDroppedPath_; }
     bool templateWindowShown() const { return templateWindowShown_; }
+    CTemplatesDlg* templateWindow() const { return templates_.get(); }
     // The result of the run's end; empty while the window is still running.
     std::optional<int> endResult() const { return endResult_; }
 
@@ -100,6 +102,7 @@ private:
 
     int displayType() const;
     void openPendingCover();
+    void createTemplateWindow();
     void arrangeForCoverType();
     void placeControls(int commandShift, bool checkBoxInAlignmentPlace);
     void place(int id, int x, int y, int width, int height);
@@ -130,6 +133,7 @@ private:
     std::unique_ptr<CoverDocument> ownedDocument_;
     std::unique_ptr<CoverFileGateway> files_;
     std::function<int(QDialog&)> modalRunner_;
+    std::unique_ptr<CTemplatesDlg> templates_;
     QHash<int, QWidget*> controls_;
     QAbstractButton* logo_ = nullptr;
     QString pendingCoverPath_;

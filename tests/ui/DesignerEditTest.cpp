@@ -1,6 +1,8 @@
 #include <QCloseEvent>
 #include <QTest>
 
+#include "images/ui/CTemplatesDlg.h"
+
 #include "ui/DesignerTestFixture.h"
 
 using namespace DesignerIds;
@@ -139,4 +141,21 @@ TEST_F(DesignerTest, HelpOpensTheManualWhenItIsInstalled) {
     }
     click(kUrlLink);
     EXPECT_TRUE(prompter.openedUrls.contains("https://www.orvalis.example/"));
+}
+
+TEST_F(DesignerTest, ChooseTemplateShowsAndHidesTheTemplateWindow) {
+    openDesigner(CoverTypeStandardCD);
+    EXPECT_FALSE(designer->templateWindowShown());
+    click(kChooseTemplate);
+    ASSERT_NE(designer->templateWindow(), nullptr);
+    EXPECT_TRUE(designer->templateWindow()->isVisible());
+    EXPECT_TRUE(designer->templateWindowShown());
+    click(kChooseTemplate);
+    EXPECT_FALSE(designer->templateWindow()->isVisible());
+    EXPECT_FALSE(designer->templateWindowShown());
+
+    click(kChooseTemplate);
+    designer->startRun();  // every run starts with the window hidden
+    EXPECT_FALSE(designer->templateWindowShown());
+    EXPECT_FALSE(designer->templateWindow()->isVisible());
 }
