@@ -11,6 +11,7 @@
 
 #include "app/ProductInfo.h"
 #include "app/SettingsStore.h"
+#include "controls/Artwork.h"
 #include "controls/Prompter.h"
 #include "designer/CoverFileCommands.h"
 #include "designer/DesignerControlIds.h"
@@ -61,6 +62,7 @@ CCoverDesignerDlg::CCoverDesignerDlg(CoverDocument& document, QWidget* parent)
     document_->sImagePath.clear();
     setAcceptDrops(true);
     setWindowTitle(ProductInfo::Name());
+    setWindowIcon(QIcon(QString::fromLatin1(Artwork::kApplicationIcon)));
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
     buildControls();
 }
