@@ -30,7 +30,9 @@ protected:
             setError(openFailureText());
             return false;
         }
-        printer_.setDocName(request.documentName);
+        if (!painter().isActive()) {  // a file's one document keeps its first name
+            printer_.setDocName(request.documentName);
+        }
         return true;
     }
     bool pageFailed() const override { return printer_.printerState() == QPrinter::Error; }
