@@ -2,27 +2,28 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controls/Artwork.h"
+#include "controls/CFlatImageButton.h"
 #include "controls/DialogUnits.h"
 #include "print/ui/PrintDialogStyle.h"
 
 CInsertPaperDlg::CInsertPaperDlg(QWidget* parent, const QString& prompt)
-    : QDialog(parent),
+    : BackgroundDialog(parent),
       prompt_(new QLabel(prompt, this)),
-      print_(new QPushButton(QStringLiteral("&Print"), this)),
-      skip_(new QPushButton(QStringLiteral("&Skip"), this)) {
+      print_(PrintDialogStyle::IconButton(this, QStringLiteral("&Print"), Artwork::kPrint,
+                                          QStringLiteral("printButton"))),
+      skip_(PrintDialogStyle::IconButton(this, QStringLiteral("&Skip"), Artwork::kCancel,
+                                         QStringLiteral("skipButton"))) {
     setWindowTitle(QStringLiteral("Print"));
     prompt_->setObjectName(QStringLiteral("promptLabel"));
     prompt_->setWordWrap(true);
     prompt_->setTextFormat(Qt::PlainText);
-    print_->setObjectName(QStringLiteral("printButton"));
-    skip_->setObjectName(QStringLiteral("skipButton"));
     print_->setDefault(true);
-    UsePrintDialogBoldFont({prompt_, print_, skip_});
-    connect(print_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(skip_, &QPushButton::clicked, this, &QDialog::reject);
+    prompt_->setFont(PrintDialogStyle::BoldFont());
+    connect(print_, &CFlatImageButton::clicked, this, &QDialog::accept);
+    connect(skip_, &CFlatImageButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "print/ui/BackgroundDialog.h"
 
+class CFlatImageButton;
 class QLabel;
-class QPushButton;
 
 // Asks for the right paper before a sheet: Print (OK, the default button)
 // or Skip (Cancel).
-class CInsertPaperDlg : public QDialog {
+class CInsertPaperDlg : public BackgroundDialog {
 public:
     enum ControlId { IDC_PROMPT = 1020 };
 
@@ -17,6 +17,6 @@ public:
 
 private:
     QLabel* prompt_;
-    QPushButton* print_;
-    QPushButton* skip_;
+    CFlatImageButton* print_;
+    CFlatImageButton* skip_;
 };

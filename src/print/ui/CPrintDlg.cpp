@@ -6,12 +6,13 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "app/SettingsStore.h"
+#include "controls/Artwork.h"
+#include "controls/CFlatImageButton.h"
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
 #include "document/CoverTypes.h"
@@ -27,21 +28,14 @@ W* Named(W* widget, const char* name) {
     return widget;
 }
 
-QFont LinkFont() {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(13);
-    font.setWeight(QFont::Normal);
-    font.setUnderline(true);
-    return font;
-}
-
 bool HasStockChoices(int coverType) {
     return coverType >= CoverTypeStandardCD && coverType <= CoverTypeSlimlineDVD;
 }
 
 }  // namespace
 
-CPrintDlg::CPrintDlg(QWidget* parent, int coverType) : QDialog(parent), coverType_(coverType) {
+CPrintDlg::CPrintDlg(QWidget* parent, int coverType)
+    : BackgroundDialog(parent), coverType_(coverType) {
     setWindowTitle(QStringLiteral("Print"));
     suggestedPdfPath_ = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                             .filePath(QStringLiteral("Cover.pdf"));
@@ -76,33 +70,29 @@ void CPrintDlg::buildControls() {
         Named(new QRadioButton(QStringLiteral("Use top disc label"), this), "topLabelRadio");
     bottomLabel_ =
         Named(new QRadioButton(QStringLiteral("Use bottom disc label"), this), "bottomLabelRadio");
-    adjust_ =
-        Named(new QPushButton(QStringLiteral("Click here to adjust label size && position"), this),
-              "adjustButton");
-    print_ = Named(new QPushButton(QStringLiteral("&Print"), this), "printButton");
-    savePdf_ = Named(new QPushButton(QStringLiteral("Save as PDF..."), this), "savePdfButton");
-    cancel_ = Named(new QPushButton(QStringLiteral("&Cancel"), this), "cancelButton");
+    adjust_ = PrintDialogStyle::LinkButton(
+        this, QStringLiteral("Click here to adjust label size && position"),
+        QStringLiteral("adjustButton"));
+    print_ = PrintDialogStyle::IconButton(this, QStringLiteral("&Print"), Artwork::kPrint,
+                                          QStringLiteral("printButton"));
+    savePdf_ = PrintDialogStyle::IconButton(this, QStringLiteral("Save as PDF..."), Artwork::kSave,
+                                            QStringLiteral("savePdfButton"));
+    cancel_ = PrintDialogStyle::IconButton(this, QStringLiteral("&Cancel"), Artwork::kCancel,
+                                           QStringLiteral("cancelButton"));
 
     for (QComboBox* list : {coverStocks_, discStocks_}) {
         list->setMaxVisibleItems(6);
     }
-    adjust_->setFlat(true);
-    adjust_->setFont(LinkFont());
-    adjust_->setCursor(Qt::PointingHandCursor);
-    adjust_->setStyleSheet(
-        QStringLiteral("QPushButton { color: rgb(50, 51, 254); border: none; "
-                       "text-align: left; } QPushButton:hover { color: rgb(0, "
-                       "51, 254); }"));
     print_->setDefault(true);
-    UsePrintDialogBoldFont({itemsHeading_, paperHeading_, print_, savePdf_, cancel_});
+    PrintDialogStyle::UseBoldFont({itemsHeading_, paperHeading_});
 
     connect(discCheck_, &QCheckBox::clicked, this, &CPrintDlg::updateEnabling);
     connect(coversCheck_, &QCheckBox::clicked, this, &CPrintDlg::updateEnabling);
     connect(discStocks_, &QComboBox::activated, this, &CPrintDlg::updateLabelChoice);
-    connect(adjust_, &QPushButton::clicked, this, &CPrintDlg::openAdjustment);
-    connect(print_, &QPushButton::clicked, this, &CPrintDlg::accept);
-    connect(savePdf_, &QPushButton::clicked, this, &CPrintDlg::saveAsPdf);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(adjust_, &CFlatImageButton::clicked, this, &CPrintDlg::openAdjustment);
+    connect(print_, &CFlatImageButton::clicked, this, &CPrintDlg::accept);
+    connect(savePdf_, &CFlatImageButton::clicked, this, &CPrintDlg::saveAsPdf);
+    connect(cancel_, &CFlatImageButton::clicked, this, &QDialog::reject);
 }
 
 void CPrintDlg::buildLayout() {

@@ -1,17 +1,17 @@
 #pragma once
 
-#include <QDialog>
+#include "print/ui/BackgroundDialog.h"
 
+class CFlatImageButton;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
 
 // Asks what to print (covers, disc) and on which paper or label sheet, with
 // the choices remembered per case type. Ends with Print, with Save as PDF
 // (after the user named the file) or with Cancel, which stores nothing.
-class CPrintDlg : public QDialog {
+class CPrintDlg : public BackgroundDialog {
 public:
     enum class Outcome { Cancelled, Print, SaveAsPdf };
 
@@ -56,8 +56,8 @@ private:
     QComboBox* discStocks_ = nullptr;
     QRadioButton* topLabel_ = nullptr;
     QRadioButton* bottomLabel_ = nullptr;
-    QPushButton* adjust_ = nullptr;
-    QPushButton* print_ = nullptr;
-    QPushButton* savePdf_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    CFlatImageButton* adjust_ = nullptr;
+    CFlatImageButton* print_ = nullptr;
+    CFlatImageButton* savePdf_ = nullptr;
+    CFlatImageButton* cancel_ = nullptr;
 };

@@ -4,10 +4,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/SettingsStore.h"
+#include "controls/Artwork.h"
+#include "controls/CFlatImageButton.h"
 #include "controls/DialogUnits.h"
 #include "print/ui/PrintDialogStyle.h"
 #include "print/ui/UpDownEdit.h"
@@ -16,13 +17,13 @@ namespace {
 
 QLabel* Heading(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
-    label->setFont(PrintDialogBoldFont());
+    label->setFont(PrintDialogStyle::BoldFont());
     return label;
 }
 
 }  // namespace
 
-CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(QWidget* parent) : QDialog(parent) {
+CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(QWidget* parent) : BackgroundDialog(parent) {
     setWindowTitle(QStringLiteral("Printer Adjustment"));
     left_ = addDirectionBox(QStringLiteral("To the left"), QStringLiteral("leftCheck"));
     right_ = addDirectionBox(QStringLiteral("To the right"), QStringLiteral("rightCheck"));
@@ -39,6 +40,7 @@ UpDownEdit* CPrinterAdjustmentDlg::addNumberRow(QGridLayout* grid, int row, cons
     auto* edit = new UpDownEdit(this);
     edit->setObjectName(name);
     edit->setRange(kMinimumMM, kMaximumMM);
+    edit->setMinimumWidth(DialogUnits::ToPixelsX(40));  // room for "-200"
     grid->addWidget(edit, row, 1);
     grid->addWidget(new QLabel(QStringLiteral("mm"), this), row, 2);
     return edit;
@@ -77,14 +79,13 @@ void CPrinterAdjustmentDlg::buildLayout() {
     grid->addWidget(up_, 4, 3);
     grid->addWidget(down_, 4, 4);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    cancel->setObjectName(QStringLiteral("cancelButton"));
+    auto* ok = PrintDialogStyle::IconButton(this, QStringLiteral("&OK"), Artwork::kOk,
+                                            QStringLiteral("okButton"));
+    auto* cancel = PrintDialogStyle::IconButton(this, QStringLiteral("&Cancel"), Artwork::kCancel,
+                                                QStringLiteral("cancelButton"));
     ok->setDefault(true);
-    UsePrintDialogBoldFont({ok, cancel});
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok, &CFlatImageButton::clicked, this, &QDialog::accept);
+    connect(cancel, &CFlatImageButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "print/ui/BackgroundDialog.h"
 
 class QCheckBox;
 class QGridLayout;
@@ -9,7 +9,7 @@ class UpDownEdit;
 // Corrections for printers that do not print at true size or position:
 // millimetres added to the covers and the disc label, and how far and which
 // way the label moves. Saves on its own OK; Cancel stores nothing.
-class CPrinterAdjustmentDlg : public QDialog {
+class CPrinterAdjustmentDlg : public BackgroundDialog {
 public:
     static constexpr int kMinimumMM = -200;
     static constexpr int kMaximumMM = 200;
