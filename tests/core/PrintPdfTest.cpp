@@ -25,6 +25,7 @@ protected:
         PrintChoices choices;
         choices.coverStock = QStringLiteral("Plain Paper");
         choices.discStock = discStock;
+        choices.useTopDiscLabel = useTopLabel;
         doc.ResetToNewDesign(coverType, 96);
         PrintJob job(doc, PrintPlan::Make(coverType, choices), 96);
         if (fillSurfaces) {
@@ -39,6 +40,7 @@ protected:
 
     CoverDocument doc;
     std::vector<PaintedSurface> painted;
+    bool useTopLabel = true;
 };
 
 }  // namespace
@@ -80,6 +82,7 @@ TEST_F(PrintPdfTest, SurfacesLandOnTheirSheetPositions) {
         GTEST_SKIP() << "pdftoppm is not installed";
     }
     const QString path = tempPath("placed.pdf");
+    useTopLabel = false;
     ASSERT_TRUE(
         printToPdf(CoverTypeStandardDVD, "Avery 8691 CD/DVD Labels (Letter)", path, true).ok);
     const QString prefix = tempPath("page");
@@ -99,9 +102,12 @@ TEST_F(PrintPdfTest, SurfacesLandOnTheirSheetPositions) {
     EXPECT_EQ(covers.pixel(8, 11), paper);
     EXPECT_EQ(covers.pixel(1081, 728), wrap);
     EXPECT_EQ(covers.pixel(1085, 728), paper);
-    // Avery top label at 1.9375 in, 0.6875 in, 4.625 x 4.653 in.
-    EXPECT_EQ(disc.pixel(195, 70), label);
-    EXPECT_EQ(disc.pixel(191, 70), paper);
-    EXPECT_EQ(disc.pixel(654, 531), label);
-    EXPECT_EQ(disc.pixel(658, 531), paper);
+    // Avery bottom label at 1.9375 in, 5.6875 in, 4.625 x 4.653 in: on the
+    // Letter page, below where the landscape page before it ended.
+    EXPECT_EQ(disc.pixel(195, 571), label);
+    EXPECT_EQ(disc.pixel(191, 571), paper);
+    EXPECT_EQ(disc.pixel(195, 566), paper);
+    EXPECT_EQ(disc.pixel(654, 1032), label);
+    EXPECT_EQ(disc.pixel(658, 1032), paper);
+    EXPECT_EQ(disc.pixel(654, 1036), paper);
 }
