@@ -58,6 +58,15 @@ QString UnknownStockMessage(const QString& name) {
     return message;
 }
 
+QString UnknownPrinterMessage(const QString& name) {
+    const QStringList printers = QPrinterInfo::availablePrinterNames();
+    QString message = QStringLiteral("no printer named \"%1\"").arg(name);
+    if (printers.isEmpty()) {
+        return message + QStringLiteral("; no printer is installed (use -o to write a PDF)");
+    }
+    return message + QStringLiteral("; the printers are: ") + printers.join(QStringLiteral(", "));
+}
+
 // A pair of opposite switches: set, cleared, or left to the settings.
 std::optional<bool> Switch(const BatchCommandLine& commandLine, const QString& on,
                            const QString& off) {
@@ -84,7 +93,7 @@ QString ReadFailure(CoverFileReadOutcome outcome, const QString& path) {
 
 QString DefaultPdfPath(const QString& coverPath) {
     const QFileInfo info(coverPath);
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
+    return QDir::cleanPath(info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf")));
 }
 
 class PrintCommand {
@@ -194,7 +203,7 @@ private:
     int printOnPrinter(PrintJob& job, PaperPrompt& prompt) {
         const QString name = commandLine_.value(QStringLiteral("printer"));
         if (QPrinterInfo::printerInfo(name).isNull()) {
-            return commandLine_.failure(QStringLiteral("no printer named \"%1\"").arg(name), io_);
+            return commandLine_.failure(UnknownPrinterMessage(name), io_);
         }
         QPrinter printer(QPrinter::HighResolution);
         printer.setPrinterName(name);
