@@ -96,6 +96,8 @@ void PrintFlow::runJob(SheetPrinter& device, bool useTopDiscLabel) {
     }
 }
 
-bool RunPrintFlow(QWidget* parent, CoverDocument& doc) {
-    return PrintFlow(parent, doc).run();
+bool RunPrintFlow(QWidget* parent, CoverDocument& doc, const QString& suggestedPdfPath) {
+    PrintFlow flow(parent, doc);
+    flow.suggestedPdfPath = suggestedPdfPath;
+    return flow.run();
 }

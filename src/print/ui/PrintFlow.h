@@ -46,5 +46,9 @@ private:
 };
 
 // Entry for the designer window's Print command. Returns true when the
-// preview refresh must run afterwards (the caller does it).
-bool RunPrintFlow(QWidget* parent, CoverDocument& doc);
+// preview refresh must run afterwards (the caller does it): the job drew the
+// surfaces at printer scale and wrote the alignments the surfaces always
+// print with into `doc`. `suggestedPdfPath` is where Save as PDF proposes to
+// write (for example the cover file's name with ".pdf"); empty for
+// "Cover.pdf" in the documents folder.
+bool RunPrintFlow(QWidget* parent, CoverDocument& doc, const QString& suggestedPdfPath = QString());
