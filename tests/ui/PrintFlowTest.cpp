@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -171,4 +172,28 @@ TEST_F(PrintFlowTest, CancelInThePrintDialogPrintsNothing) {
     EXPECT_FALSE(flow->run());
     EXPECT_EQ(prompter.printDialogs, 0);
     EXPECT_TRUE(recorder.sheets.empty());
+}
+
+TEST_F(PrintFlowTest, InsertPaperDialogsAskBeforeEachSheet) {
+    SettingsStore settings;
+    settings.cdFormatDisc = "PressIT CD/DVD Labels (A4)";
+    ASSERT_TRUE(settings.save());
+    PrintFlow flow(nullptr, doc);
+    QStringList shown;
+    auto answer = [&shown](const char* button) {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        shown << dialog->findChild<QLabel*>(QStringLiteral("promptLabel"))->text();
+        dialog->findChild<QPushButton*>(QLatin1String(button))->click();
+    };
+    QTimer::singleShot(0, [&] {
+        answer("skipButton");
+        QTimer::singleShot(0, [&] { answer("printButton"); });
+    });
+    const QString path = tempPath("disc only.pdf");
+    EXPECT_TRUE(flow.printToPdf(path, true));
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown[0].contains("'Plain Paper'"));
+    EXPECT_TRUE(shown[1].contains("'PressIT CD/DVD Labels (A4)'"));
+    EXPECT_EQ(PageCount(path), 1);
 }
