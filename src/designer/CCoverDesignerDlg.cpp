@@ -22,6 +22,7 @@
 #include "images/ui/CTemplatesDlg.h"
 #include "images/ui/ImageFileDialog.h"
 #include "print/PageLayouts.h"
+#include "print/ui/PrintFlow.h"
 #if __has_include("app/ui/HelpLocator.h")
 #include "app/ui/HelpLocator.h"
 #define CASEWRIGHT_HAS_HELP_LOCATOR 1
@@ -544,7 +545,24 @@ void CCoverDesignerDlg::toggleTemplateWindow() {
     }
 }
 
-void CCoverDesignerDlg::printCover() {}
+// The print job draws the surfaces at printer scale and writes the alignments
+// they always print with, so the preview is refreshed after it.
+void CCoverDesignerDlg::printCover() {
+    if (RunPrintFlow(this, *document_, suggestedPdfPath())) {
+        refreshPreview();
+        update();
+    }
+}
+
+// Save as PDF proposes the saved cover's name; nothing when it has none.
+QString CCoverDesignerDlg::suggestedPdfPath() const {
+    const QString extension = ProductInfo::CoverFileExtension();
+    if (!pendingCoverPath_.endsWith(extension)) {
+        return QString();
+    }
+    return pendingCoverPath_.left(pendingCoverPath_.size() - extension.size()) +
+           QStringLiteral(".pdf");
+}
 
 void CCoverDesignerDlg::openHelp() {
 #ifdef CASEWRIGHT_HAS_HELP_LOCATOR

@@ -76,6 +76,7 @@ public:
     void openTextEditor();
     void toggleTemplateWindow();
     void printCover();
+    QString suggestedPdfPath() const;
     void openHelp();
     void showAboutBox();
     void runUpdateReminder();

@@ -253,3 +253,11 @@ TEST_F(DesignerTest, SaveIntoAMissingFolderReportsTheFailure) {
     EXPECT_TRUE(document.coverChanged);
     EXPECT_FALSE(QFileInfo::exists(tempPath("no/such/folder/Summer.jkt")));
 }
+
+TEST_F(DesignerTest, PdfNameFollowsTheSavedCover) {
+    openDesigner(CoverTypeStandardCD);
+    EXPECT_TRUE(designer->suggestedPdfPath().isEmpty());
+    prompter.fileNames.push_back(tempPath("Summer"));
+    click(kSave);
+    EXPECT_EQ(designer->suggestedPdfPath(), tempPath("Summer.pdf"));
+}
