@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QTimer>
 
 #include "ui/DesignerTestFixture.h"
 
@@ -114,4 +115,19 @@ TEST_F(DesignerTest, EveryRunStartsANewDesign) {
     // A new window starts without the previous design's whole-cover image.
     CCoverDesignerDlg another(document);
     EXPECT_TRUE(document.sImagePath.isEmpty());
+}
+
+TEST_F(DesignerTest, ExecStartsARunAndReturnsHowItEnded) {
+    openDesigner(CoverTypeStandardCD);
+    document.bCoverTitle = "Left over";
+    QTimer::singleShot(0, designer.get(), [this] {
+        EXPECT_TRUE(document.bCoverTitle.isEmpty());
+        designer->dropFiles({tempPath("Next.jkt")});
+    });
+    EXPECT_EQ(designer->exec(), CCoverDesignerDlg::kResultDroppedCover);
+    EXPECT_EQ(designer->pendingCoverPath(), tempPath("Next.jkt"));
+
+    QTimer::singleShot(0, designer.get(), [this] { designer->clickControl(kExit); });
+    EXPECT_EQ(designer->exec(), CCoverDesignerDlg::kResultExit);
+    EXPECT_EQ(files->reads, QStringList{tempPath("Next.jkt")});
 }
