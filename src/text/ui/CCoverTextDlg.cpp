@@ -7,6 +7,7 @@
 
 #include "controls/DialogUnits.h"
 #include "text/ui/DocumentTextEdit.h"
+#include "text/ui/TextDialogFont.h"
 #include "text/ui/TextHelp.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr int kEditWidth = 247;
 constexpr int kLineHeight = 14;
 constexpr int kTextHeight = 61;
 constexpr int kLabelX = 3;
-constexpr int kLabelWidth = 66;
+constexpr int kLabelWidth = 67;
 constexpr int kLabelHeight = 8;
 constexpr int kDialogWidth = 388;
 constexpr int kDialogHeight = 186;
@@ -31,6 +32,7 @@ CCoverTextDlg::CCoverTextDlg(const CoverDocument& doc, CoverSide view, QWidget* 
 CCoverTextDlg::CCoverTextDlg(CoverTextRowSet rows, const CoverTexts& texts, QWidget* parent)
     : QDialog(parent), rows_(rows), original_(texts), texts_(texts) {
     setWindowTitle(QStringLiteral("Cover Text"));
+    UseDialogFont(this);
     buildControls();
     showRows();
     moveRowsUp();

@@ -7,6 +7,7 @@
 
 #include "controls/DialogUnits.h"
 #include "text/TrackListingCodec.h"
+#include "text/ui/TextDialogFont.h"
 #include "text/ui/TextHelp.h"
 #include "text/ui/TrackGrid.h"
 
@@ -18,6 +19,7 @@ CTrackListingDlg::CTrackListingDlg(const QString& trackListing, const QString& s
       trackListing_(trackListing),
       spineText_(spineText) {
     setWindowTitle(QStringLiteral("Edit Track Listing"));
+    UseDialogFont(this);
     buildControls();
     placeControls();
     spineLabel_->setVisible(showSpineRow);
@@ -65,7 +67,7 @@ void CTrackListingDlg::buildControls() {
 }
 
 void CTrackListingDlg::placeControls() {
-    DialogUnits::Place(spineLabel_, 7, 9, 40, 8);
+    DialogUnits::Place(spineLabel_, 7, 9, 42, 8);
     DialogUnits::Place(spineEdit_, 50, 7, 204, 14);
     DialogUnits::Place(tracksLabel_, 7, 27, 40, 8);
     DialogUnits::Place(grid_, 7, 37, 247, 162);
