@@ -1,8 +1,11 @@
 #include "text/TabbedTrackImport.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QStringList>
 
+#include "document/Cp1252Codec.h"
 #include "text/TrackListing.h"
 #include "text/TrackListingCodec.h"
 #include "text/TrackNumbering.h"
@@ -38,6 +41,12 @@ TrackRow RowFromFields(const QStringList& fields, NumberSequence& numbers) {
     return row;
 }
 
+QString DecodeTextFile(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? Cp1252Codec::decode(bytes) : text;
+}
+
 }  // namespace
 
 std::optional<QString> TrackListingFromTabbedText(const QString& text, QString* error) {
@@ -69,4 +78,21 @@ std::optional<QString> TrackListingFromTabbedText(const QString& text, QString* 
         return QString();
     }
     return TrackListingCodec::Encode(TrackListing(std::move(rows)));
+}
+
+std::optional<QString> TrackListingFromTabbedFile(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) {
+            *error = QStringLiteral("cannot read \"%1\": %2").arg(path, file.errorString());
+        }
+        return std::nullopt;
+    }
+    QString lineError;
+    const std::optional<QString> listing =
+        TrackListingFromTabbedText(DecodeTextFile(file.readAll()), &lineError);
+    if (!listing && error) {
+        *error = QStringLiteral("\"%1\": %2").arg(path, lineError);
+    }
+    return listing;
 }

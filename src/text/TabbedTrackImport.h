@@ -14,3 +14,8 @@
 // `error` says which line), since guessing where its extra text belongs could
 // garble the listing.
 std::optional<QString> TrackListingFromTabbedText(const QString& text, QString* error = nullptr);
+
+// The same from a file, read as UTF-8 or, when it is not valid UTF-8, as
+// Windows-1252 (as text editors on Windows save it). Nothing is returned when
+// the file cannot be read or a line is refused; `error` then says why.
+std::optional<QString> TrackListingFromTabbedFile(const QString& path, QString* error = nullptr);
