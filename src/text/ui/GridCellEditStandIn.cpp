@@ -22,8 +22,10 @@ void GridCellEditStandIn::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
-    // Keys the edit has no use for must not move the focus around the dialog.
+    // The editor takes every key: Escape must not end the whole dialog, nor
+    // the keys below move the focus around it.
     switch (event->key()) {
+        case Qt::Key_Escape:
         case Qt::Key_Home:
         case Qt::Key_End:
         case Qt::Key_Left:

@@ -43,7 +43,9 @@ TrackGrid::TrackGrid(QWidget* parent) : QTableWidget(kInitialDataRows, kColumnCo
     verticalHeader()->hide();
     setUpColumns();
 
-    editor_ = new TrackCellEditor(this, parent);
+    // The editor lies over the grid as a sibling, so the grid's scrolling and
+    // drawing leave it alone.
+    editor_ = new TrackCellEditor(this, parent ? parent : this);
     editor_->setFont(editorFont());
     editor_->hide();
 
@@ -55,6 +57,11 @@ TrackGrid::TrackGrid(QWidget* parent) : QTableWidget(kInitialDataRows, kColumnCo
         }
     });
     connect(this, &QTableWidget::currentCellChanged, this, [this] { commitEdit(); });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (isEditing()) {
+            placeEditor();
+        }
+    });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { commitEdit(); });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { commitEdit(); });
     setCurrentCell(0, NumberColumn);
@@ -180,7 +187,7 @@ void TrackGrid::commitEdit() {
 
 void TrackGrid::placeEditor() {
     QRect cell = visualRect(model()->index(editRow_, editColumn_));
-    cell.moveTopLeft(viewport()->mapTo(parentWidget() ? parentWidget() : this, cell.topLeft()));
+    cell.moveTopLeft(viewport()->mapTo(editor_->parentWidget(), cell.topLeft()));
     editor_->setGeometry(cell);
 }
 
