@@ -1,6 +1,7 @@
 #include "images/ImageLoader.h"
 
-// Placeholder until the FreeImage loader lands.
+#include "images/FreeImageFileReader.h"
+
 QImage LoadImageFile(const QString& path) {
-    return QImage(path);
+    return FreeImageFileReader::read(path);
 }
