@@ -130,6 +130,24 @@ TEST_F(TrackListingDialog, ArrowKeysStayInTheEditor) {
     EXPECT_EQ(grid_->currentRow(), 0);
 }
 
+TEST_F(TrackListingDialog, TabMovesOnAndEscapeLeavesTheCellAsItWas) {
+    open(kTwoTracks);
+    ClickCell(grid_, 0, TrackGrid::LengthColumn);
+    QTest::keyClicks(editor(), "4:00");
+    QTest::keyClick(editor(), Qt::Key_Tab);
+    EXPECT_EQ(grid_->cellText(0, TrackGrid::LengthColumn), "4:00");
+    ASSERT_TRUE(grid_->isEditing());
+    EXPECT_EQ(grid_->currentRow(), 1);
+    EXPECT_EQ(editor()->text(), "2.");
+
+    QTest::keyClicks(editor(), "X");
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    EXPECT_FALSE(grid_->isEditing());
+    EXPECT_EQ(grid_->cellText(1, TrackGrid::NumberColumn), "2.");
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_TRUE(grid_->hasFocus());
+}
+
 TEST_F(TrackListingDialog, MovingToAnotherCellCommitsTheOneBeingEdited) {
     open(kTwoTracks);
     ClickCell(grid_, 0, TrackGrid::LengthColumn);

@@ -45,9 +45,11 @@ TrackGrid::TrackGrid(QWidget* parent) : QTableWidget(kInitialDataRows, kColumnCo
 
     // The editor lies over the grid as a sibling, so the grid's scrolling and
     // drawing leave it alone.
-    editor_ = new TrackCellEditor(this, parent ? parent : this);
+    editor_ = new CGridCellEdit(parent ? parent : this);
+    editor_->setGrid(this);
     editor_->setFont(editorFont());
-    editor_->hide();
+    connect(editor_, &CGridCellEdit::commitRequested, this, &TrackGrid::commitAndMove);
+    connect(editor_, &CGridCellEdit::cancelRequested, this, &TrackGrid::cancelEdit);
 
     connect(this, &QTableWidget::cellClicked, this, [this] {
         if (isEditing()) {
@@ -59,7 +61,7 @@ TrackGrid::TrackGrid(QWidget* parent) : QTableWidget(kInitialDataRows, kColumnCo
     connect(this, &QTableWidget::currentCellChanged, this, [this] { commitEdit(); });
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
         if (isEditing()) {
-            placeEditor();
+            editor_->setGeometry(editorRect());
         }
     });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { commitEdit(); });
@@ -148,7 +150,9 @@ void TrackGrid::showListing(const TrackListing& listing) {
 }
 
 bool TrackGrid::isEditing() const {
-    return editor_->isVisible();
+    // The grid's own record: the editor stops counting itself as editing
+    // before it asks for the commit.
+    return editRow_ >= 0;
 }
 
 void TrackGrid::startEditing() {
@@ -157,46 +161,61 @@ void TrackGrid::startEditing() {
     if (row < 0 || column < NumberColumn) {
         return;
     }
+    // Scrolled into view before the edit begins, since scrolling commits.
+    scrollTo(model()->index(row, column));
     editRow_ = row;
     editColumn_ = column;
-    scrollTo(model()->index(row, column));
-    applyEditorColors(item(row, column));
-    placeEditor();
-    editor_->setText(cellText(row, column));
-    editor_->show();
-    editor_->raise();
-    editor_->setFocus(Qt::OtherFocusReason);
-    editor_->selectAll();
+    const QTableWidgetItem* cell = item(row, column);
+    const QBrush back = cell ? cell->background() : QBrush();
+    const QBrush fore = cell ? cell->foreground() : QBrush();
+    editor_->beginEdit(editorRect(), cellText(row, column),
+                       fore.style() != Qt::NoBrush ? fore.color() : palette().text().color(),
+                       back.style() != Qt::NoBrush ? back.color() : palette().base().color());
 }
 
 void TrackGrid::commitEdit() {
     if (!isEditing()) {
         return;
     }
-    const bool editorHadFocus = editor_->hasFocus();
-    if (editRow_ >= 0 && editRow_ < rowCount() && editColumn_ >= NumberColumn) {
+    if (editRow_ < rowCount() && editColumn_ >= NumberColumn) {
         setCellText(editRow_, editColumn_, editor_->text());
     }
+    cancelEdit();
+}
+
+void TrackGrid::cancelEdit() {
     editRow_ = editColumn_ = -1;
     // Hiding a focused editor would send the focus elsewhere in the dialog.
+    const bool editorHadFocus = editor_->hasFocus();
+    editor_->endEdit();
     if (editorHadFocus) {
         setFocus(Qt::OtherFocusReason);
     }
-    editor_->hide();
 }
 
-void TrackGrid::placeEditor() {
+void TrackGrid::commitAndMove(CGridCellEdit::CommitReason reason) {
+    const int row = editRow_;
+    const int column = editColumn_;
+    commitEdit();
+    if (reason != CGridCellEdit::CommitReason::TabKey &&
+        reason != CGridCellEdit::CommitReason::BacktabKey) {
+        return;
+    }
+    // Tab walks the cells row by row, as reading the listing would.
+    const int step = reason == CGridCellEdit::CommitReason::TabKey ? 1 : -1;
+    const int dataColumns = kColumnCount - NumberColumn;
+    const int next = row * dataColumns + (column - NumberColumn) + step;
+    if (row < 0 || next < 0 || next >= rowCount() * dataColumns) {
+        return;
+    }
+    setCurrentCell(next / dataColumns, NumberColumn + next % dataColumns);
+    startEditing();
+}
+
+QRect TrackGrid::editorRect() const {
     QRect cell = visualRect(model()->index(editRow_, editColumn_));
     cell.moveTopLeft(viewport()->mapTo(editor_->parentWidget(), cell.topLeft()));
-    editor_->setGeometry(cell);
-}
-
-void TrackGrid::applyEditorColors(const QTableWidgetItem* item) {
-    const QBrush back = item ? item->background() : QBrush();
-    const QBrush fore = item ? item->foreground() : QBrush();
-    const QColor background = back.style() != Qt::NoBrush ? back.color() : palette().base().color();
-    const QColor text = fore.style() != Qt::NoBrush ? fore.color() : palette().text().color();
-    editor_->setColors(text, background);
+    return cell;
 }
 
 void TrackGrid::keyPressEvent(QKeyEvent* event) {
@@ -204,8 +223,7 @@ void TrackGrid::keyPressEvent(QKeyEvent* event) {
         event->accept();
         if (isEditing()) {
             commitEdit();
-        } else if (hasFocus()) {
-            // An Enter the editor sent on its way out finds the focus elsewhere.
+        } else {
             startEditing();
         }
         return;

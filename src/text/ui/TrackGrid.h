@@ -2,10 +2,8 @@
 
 #include <QTableWidget>
 
+#include "controls/CGridCellEdit.h"
 #include "text/TrackListing.h"
-#include "text/ui/GridCellEditStandIn.h"
-
-using TrackCellEditor = GridCellEditStandIn;
 
 // The table of the track listing editor: a heading row ("No.", "Title.",
 // "Length"), a hidden first column, and number, title and length columns whose
@@ -15,6 +13,8 @@ using TrackCellEditor = GridCellEditStandIn;
 // Editing: a click on a cell, or Enter while the grid has the focus, opens the
 // editor on the current cell; Enter in the editor, moving to another cell,
 // scrolling, or the editor losing the focus writes the text back and closes it.
+// Tab and Shift+Tab write it back and go on editing the next or previous cell;
+// Escape closes the editor and leaves the cell as it was.
 class TrackGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -37,7 +37,7 @@ public:
     bool isEditing() const;
     void startEditing();
     void commitEdit();
-    TrackCellEditor* cellEditor() const { return editor_; }
+    CGridCellEdit* cellEditor() const { return editor_; }
 
     // Column widths given in twips, converted at the screen's resolution.
     static int TwipsToPixels(int twips, int dpi);
@@ -47,11 +47,12 @@ protected:
 
 private:
     void setUpColumns();
-    void placeEditor();
-    void applyEditorColors(const QTableWidgetItem* item);
+    QRect editorRect() const;
+    void cancelEdit();
+    void commitAndMove(CGridCellEdit::CommitReason reason);
     QFont editorFont() const;
 
-    TrackCellEditor* editor_ = nullptr;
+    CGridCellEdit* editor_ = nullptr;
     int editRow_ = -1;
     int editColumn_ = -1;
 };
