@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "controls/DialogUnits.h"
 #include "text/TrackListingCodec.h"
