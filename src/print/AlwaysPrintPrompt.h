@@ -1,0 +1,9 @@
+#pragma once
+
+#include "print/PaperPrompt.h"
+
+// For jobs without a user to ask: every sheet is printed.
+class AlwaysPrintPrompt : public PaperPrompt {
+public:
+    Answer askForPaper(const QString&) override { return Answer::Print; }
+};

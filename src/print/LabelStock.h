@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// A paper or label sheet the user can print on, known everywhere by its exact
+// display name (the settings store keeps the name, not an index).
+struct LabelStock {
+    QString name;
+    // The page layout of a disc printed on this sheet; plain paper has none of
+    // its own and uses the case type's layout.
+    std::optional<int> discLayout;
+    // Sheets sold in US Letter size; the others are A4.
+    bool letterSize = false;
+};
+
+namespace LabelStocks {
+
+QString PlainPaper();
+// The name the paper prompt shows for every Avery sheet: they all share one
+// layout, so the program treats them as one sheet.
+QString AveryPromptName();
+
+// The seventeen stocks in the order the disc list shows them.
+const std::vector<LabelStock>& All();
+QStringList DiscStockNames();
+// Covers are always printed on plain paper.
+QStringList CoverStockNames();
+
+// The stock with exactly this name (case-sensitive).
+std::optional<LabelStock> Find(const QString& name);
+
+}  // namespace LabelStocks

@@ -1,0 +1,11 @@
+#include "print/PaperPrompt.h"
+
+QString PaperPrompt::CoversText(const QString& stockName) {
+    return QStringLiteral("Please insert the '") + stockName +
+           QStringLiteral("' and press 'Print' to continue printing the cover(s).");
+}
+
+QString PaperPrompt::DiscText(const QString& stockName) {
+    return QStringLiteral("Please insert the '") + stockName +
+           QStringLiteral("' and press 'Print' to continue printing the disc.");
+}

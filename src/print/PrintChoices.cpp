@@ -1,0 +1,13 @@
+#include "print/PrintChoices.h"
+
+#include "app/SettingsStore.h"
+
+PrintChoices PrintChoices::FromSettings(int coverType) {
+    const SettingsStore settings;
+    PrintChoices choices;
+    choices.coverStock = settings.coverStock(coverType);
+    choices.discStock = settings.discStock(coverType);
+    choices.printCover = settings.printCover != 0;
+    choices.printDisc = settings.printDisc != 0;
+    return choices;
+}

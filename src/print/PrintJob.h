@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "print/CoverGeometry.h"
+#include "print/PrintPlan.h"
+#include "render/CoverPainter.h"
+#include "render/SurfaceKind.h"
+
+class CoverDocument;
+class PaperPrompt;
+class SheetPrinter;
+struct SheetRequest;
+
+struct PrintJobResult {
+    bool ok = true;  // false: the job was stopped by `error`
+    QString error;
+    int sheetsPrinted = 0;
+    int sheetsSkipped = 0;
+    int sheetsAborted = 0;  // the device refused to end the page
+};
+
+// Prints a design at true size: at most two sheets, covers first, each a
+// document of its own, with a paper prompt before each sheet when label
+// stock is involved. Every surface is drawn by the painter that draws its
+// preview, at the device's resolution with scales of 1.0.
+class PrintJob {
+public:
+    using PainterFactory = std::function<std::unique_ptr<CoverPainter>(SurfaceKind)>;
+
+    // `screenDpiY` is the resolution at which the design's font heights were
+    // chosen. The job writes the alignments the surfaces always print with
+    // (disc centred, standard CD back cover left) into `doc`.
+    PrintJob(CoverDocument& doc, const PrintPlan& plan, int screenDpiY);
+
+    void setPainterFactory(PainterFactory factory);
+
+    PrintJobResult run(SheetPrinter& device, PaperPrompt& prompt);
+
+private:
+    enum class Sheet { Covers, Disc };
+
+    QString promptText(Sheet sheet) const;
+    SheetRequest requestFor(Sheet sheet, const SheetPrinter& device) const;
+    bool printSheet(Sheet sheet, SheetPrinter& device, PrintJobResult& result);
+    void drawCoversSheet(SheetPrinter& device);
+    void drawDiscSheet(SheetPrinter& device);
+    void drawSurface(SheetPrinter& device, SurfaceKind kind, const QRect& target,
+                     const CoverGeometry& layout);
+    void ensureDesignGeometry();
+
+    CoverDocument& doc_;
+    PrintPlan plan_;
+    int screenDpiY_;
+    PainterFactory makePainter_;
+};

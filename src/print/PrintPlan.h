@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "print/PrintChoices.h"
+
+// The choices of one job turned into sheets: which layout each sheet uses and
+// the stock names the paper prompts show.
+struct PrintPlan {
+    int coverType = 0;
+    // Empty for a case type that has no page layout: nothing can be printed.
+    std::optional<int> coverLayout;
+    std::optional<int> discLayout;
+    QString coverStockName;
+    QString discStockName;
+    bool discOnLetterPaper = false;
+    bool printCover = true;
+    bool printDisc = true;
+    bool useTopDiscLabel = true;
+
+    // With plain paper for both sheets nobody needs to be asked to change paper.
+    bool needsPaperPrompts() const;
+
+    // Covers always use the case type's own layout. A disc on a label sheet
+    // uses the sheet's layout; every Avery sheet is announced under one name.
+    // A stock name that is not in the list (an edited or emptied settings
+    // file) is taken as plain paper, so that every sheet has a layout. Plain
+    // paper always prints the disc at the top position.
+    static PrintPlan Make(int coverType, const PrintChoices& choices);
+};

@@ -1,0 +1,239 @@
+#include "print/ui/CPrintDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "app/SettingsStore.h"
+#include "controls/Artwork.h"
+#include "controls/CFlatImageButton.h"
+#include "controls/DialogUnits.h"
+#include "controls/Prompter.h"
+#include "document/CoverTypes.h"
+#include "print/LabelStock.h"
+#include "print/ui/CPrinterAdjustmentDlg.h"
+#include "print/ui/PrintDialogStyle.h"
+
+namespace {
+
+template <typename W>
+W* Named(W* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+bool HasStockChoices(int coverType) {
+    return coverType >= CoverTypeStandardCD && coverType <= CoverTypeSlimlineDVD;
+}
+
+}  // namespace
+
+CPrintDlg::CPrintDlg(QWidget* parent, int coverType)
+    : BackgroundDialog(parent), coverType_(coverType) {
+    setWindowTitle(QStringLiteral("Print"));
+    suggestedPdfPath_ = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                            .filePath(QStringLiteral("Cover.pdf"));
+    buildControls();
+    buildLayout();
+    applyCaseType();
+    loadSettings();
+    updateEnabling();
+    // The label of a two-label sheet is chosen afresh every time.
+    topLabel_->setChecked(true);
+    resize(DialogUnits::ToPixelsX(255), DialogUnits::ToPixelsY(153));
+}
+
+QString CPrintDlg::NothingSelectedText() {
+    return QStringLiteral(
+        "You have not selected any items to print.  Please tick the boxes next to the items you "
+        "wish to print, or click 'Cancel' to return to the main screen.");
+}
+
+void CPrintDlg::buildControls() {
+    itemsHeading_ = Named(new QLabel(QStringLiteral("Which items would you like to print?"), this),
+                          "itemsHeading");
+    coversCheck_ = Named(new QCheckBox(QStringLiteral("Covers:"), this), "coversCheck");
+    discCheck_ = Named(new QCheckBox(QStringLiteral("Disc"), this), "discCheck");
+    paperHeading_ = Named(new QLabel(QStringLiteral("Which paper/label type will you use?"), this),
+                          "paperHeading");
+    coverStockLabel_ = Named(new QLabel(QStringLiteral("Covers:"), this), "coverStockLabel");
+    coverStocks_ = Named(new QComboBox(this), "coverStockList");
+    discStockLabel_ = Named(new QLabel(QStringLiteral("Disc:"), this), "discStockLabel");
+    discStocks_ = Named(new QComboBox(this), "discStockList");
+    topLabel_ =
+        Named(new QRadioButton(QStringLiteral("Use top disc label"), this), "topLabelRadio");
+    bottomLabel_ =
+        Named(new QRadioButton(QStringLiteral("Use bottom disc label"), this), "bottomLabelRadio");
+    adjust_ = PrintDialogStyle::LinkButton(
+        this, QStringLiteral("Click here to adjust label size && position"),
+        QStringLiteral("adjustButton"));
+    print_ = PrintDialogStyle::IconButton(this, QStringLiteral("&Print"), Artwork::kPrint,
+                                          QStringLiteral("printButton"));
+    savePdf_ = PrintDialogStyle::IconButton(this, QStringLiteral("Save as PDF..."), Artwork::kSave,
+                                            QStringLiteral("savePdfButton"));
+    cancel_ = PrintDialogStyle::IconButton(this, QStringLiteral("&Cancel"), Artwork::kCancel,
+                                           QStringLiteral("cancelButton"));
+
+    for (QComboBox* list : {coverStocks_, discStocks_}) {
+        list->setMaxVisibleItems(6);
+    }
+    print_->setDefault(true);
+    PrintDialogStyle::UseBoldFont({itemsHeading_, paperHeading_});
+
+    connect(discCheck_, &QCheckBox::clicked, this, &CPrintDlg::updateEnabling);
+    connect(coversCheck_, &QCheckBox::clicked, this, &CPrintDlg::updateEnabling);
+    connect(discStocks_, &QComboBox::activated, this, &CPrintDlg::updateLabelChoice);
+    connect(adjust_, &CFlatImageButton::clicked, this, &CPrintDlg::openAdjustment);
+    connect(print_, &CFlatImageButton::clicked, this, &CPrintDlg::accept);
+    connect(savePdf_, &CFlatImageButton::clicked, this, &CPrintDlg::saveAsPdf);
+    connect(cancel_, &CFlatImageButton::clicked, this, &QDialog::reject);
+}
+
+void CPrintDlg::buildLayout() {
+    auto* items = new QHBoxLayout;
+    items->addWidget(coversCheck_);
+    items->addWidget(discCheck_);
+    items->addStretch();
+
+    auto* stocks = new QGridLayout;
+    stocks->addWidget(coverStockLabel_, 0, 0);
+    stocks->addWidget(coverStocks_, 0, 1);
+    stocks->addWidget(discStockLabel_, 1, 0);
+    stocks->addWidget(discStocks_, 1, 1);
+    stocks->setColumnStretch(1, 1);
+
+    auto* labels = new QHBoxLayout;
+    labels->addWidget(topLabel_);
+    labels->addWidget(bottomLabel_);
+    labels->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(savePdf_);
+    buttons->addStretch();
+    buttons->addWidget(print_);
+    buttons->addWidget(cancel_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(itemsHeading_);
+    layout->addLayout(items);
+    layout->addWidget(paperHeading_);
+    layout->addLayout(stocks);
+    layout->addLayout(labels);
+    layout->addWidget(adjust_);
+    layout->addStretch();
+    layout->addLayout(buttons);
+}
+
+void CPrintDlg::applyCaseType() {
+    switch (coverType_) {
+        case CoverTypeStandardCD:
+        case CoverTypeOther:
+            coversCheck_->setText(QStringLiteral("Back && Front CD Covers"));
+            coverStockLabel_->setText(QStringLiteral("Covers:"));
+            break;
+        case CoverTypeStandardDVD:
+        case CoverTypeSlimlineDVD:
+            coversCheck_->setText(QStringLiteral("DVD Cover:"));
+            coverStockLabel_->setText(QStringLiteral("Cover:"));
+            break;
+        case CoverTypeSlimlineCD:
+            coversCheck_->setText(QStringLiteral("CD Cover:"));
+            coverStockLabel_->setText(QStringLiteral("Cover:"));
+            break;
+        default:
+            return;  // no stocks for a case type the program does not know
+    }
+    coverStocks_->addItems(LabelStocks::CoverStockNames());
+    discStocks_->addItems(LabelStocks::DiscStockNames());
+}
+
+void CPrintDlg::loadSettings() {
+    const SettingsStore settings;
+    discCheck_->setChecked(settings.printDisc != 0);
+    coversCheck_->setChecked(settings.printCover != 0);
+    if (!HasStockChoices(coverType_)) {
+        return;
+    }
+    // A remembered name that is not in a list leaves that list unselected.
+    const Qt::MatchFlags exact = Qt::MatchExactly | Qt::MatchCaseSensitive;
+    coverStocks_->setCurrentIndex(coverStocks_->findText(settings.coverStock(coverType_), exact));
+    discStocks_->setCurrentIndex(discStocks_->findText(settings.discStock(coverType_), exact));
+}
+
+void CPrintDlg::updateEnabling() {
+    coverStocks_->setEnabled(coversCheck_->isChecked());
+    discStocks_->setEnabled(discCheck_->isChecked());
+    updateLabelChoice();
+}
+
+// Only a label sheet has a second label to choose.
+void CPrintDlg::updateLabelChoice() {
+    const bool enable =
+        discCheck_->isChecked() && discStocks_->currentText() != LabelStocks::PlainPaper();
+    topLabel_->setEnabled(enable);
+    bottomLabel_->setEnabled(enable);
+}
+
+void CPrintDlg::openAdjustment() {
+    CPrinterAdjustmentDlg dialog(this);
+    dialog.exec();
+}
+
+bool CPrintDlg::somethingSelected() {
+    if (coversCheck_->isChecked() || discCheck_->isChecked()) {
+        return true;
+    }
+    Prompter::instance().message(this, NothingSelectedText(), QStringLiteral("Print"),
+                                 Prompter::Buttons::Ok, Prompter::Icon::Information);
+    return false;
+}
+
+void CPrintDlg::saveChoices() {
+    useTopDiscLabel_ = topLabel_->isChecked();
+    SettingsStore settings;
+    settings.printDisc = discCheck_->isChecked() ? 1 : 0;
+    settings.printCover = coversCheck_->isChecked() ? 1 : 0;
+    if (HasStockChoices(coverType_)) {
+        // The visible texts, even of a disabled list.
+        settings.setCoverStock(coverType_, coverStocks_->currentText());
+        settings.setDiscStock(coverType_, discStocks_->currentText());
+    }
+    settings.save();
+}
+
+void CPrintDlg::finish(Outcome outcome) {
+    saveChoices();
+    outcome_ = outcome;
+    QDialog::accept();
+}
+
+void CPrintDlg::accept() {
+    if (somethingSelected()) {
+        finish(Outcome::Print);
+    }
+}
+
+// The same job into a PDF file, for a desktop without a printer. Cancelling
+// the file dialog returns to this dialog.
+void CPrintDlg::saveAsPdf() {
+    if (!somethingSelected()) {
+        return;
+    }
+    QString path =
+        Prompter::instance().saveFileName(this, QStringLiteral("Save as PDF"), suggestedPdfPath_,
+                                          QStringLiteral("PDF Files (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        path += QLatin1String(".pdf");
+    }
+    pdfPath_ = path;
+    finish(Outcome::SaveAsPdf);
+}

@@ -1,0 +1,124 @@
+#include "print/ui/CPrinterAdjustmentDlg.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/SettingsStore.h"
+#include "controls/Artwork.h"
+#include "controls/CFlatImageButton.h"
+#include "controls/DialogUnits.h"
+#include "print/ui/PrintDialogStyle.h"
+#include "print/ui/UpDownEdit.h"
+
+namespace {
+
+QLabel* Heading(QWidget* parent, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(PrintDialogStyle::BoldFont());
+    return label;
+}
+
+}  // namespace
+
+CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(QWidget* parent) : BackgroundDialog(parent) {
+    setWindowTitle(QStringLiteral("Printer Adjustment"));
+    left_ = addDirectionBox(QStringLiteral("To the left"), QStringLiteral("leftCheck"));
+    right_ = addDirectionBox(QStringLiteral("To the right"), QStringLiteral("rightCheck"));
+    up_ = addDirectionBox(QStringLiteral("Up"), QStringLiteral("upCheck"));
+    down_ = addDirectionBox(QStringLiteral("Down"), QStringLiteral("downCheck"));
+    pairDirectionBoxes(left_, right_);
+    pairDirectionBoxes(up_, down_);
+    buildLayout();
+    loadSettings();
+    resize(DialogUnits::ToPixelsX(218), DialogUnits::ToPixelsY(177));
+}
+
+UpDownEdit* CPrinterAdjustmentDlg::addNumberRow(QGridLayout* grid, int row, const QString& name) {
+    auto* edit = new UpDownEdit(this);
+    edit->setObjectName(name);
+    edit->setRange(kMinimumMM, kMaximumMM);
+    edit->setMinimumWidth(DialogUnits::ToPixelsX(40));  // room for "-200"
+    grid->addWidget(edit, row, 1);
+    grid->addWidget(new QLabel(QStringLiteral("mm"), this), row, 2);
+    return edit;
+}
+
+QCheckBox* CPrinterAdjustmentDlg::addDirectionBox(const QString& text, const QString& name) {
+    auto* box = new QCheckBox(text, this);
+    box->setObjectName(name);
+    return box;
+}
+
+// Each click hands the clicked box's previous state to its partner and
+// inverts the clicked box, so a single tick moves to the other box whichever
+// of the two is clicked.
+void CPrinterAdjustmentDlg::pairDirectionBoxes(QCheckBox* a, QCheckBox* b) {
+    connect(a, &QCheckBox::clicked, this, [a, b] { b->setChecked(!a->isChecked()); });
+    connect(b, &QCheckBox::clicked, this, [a, b] { a->setChecked(!b->isChecked()); });
+}
+
+void CPrinterAdjustmentDlg::buildLayout() {
+    auto* intro =
+        Heading(this, QStringLiteral("You can adjust the size and position of the labels you "
+                                     "print by changing the options below."));
+    intro->setWordWrap(true);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Heading(this, QStringLiteral("Expand my disc labels by:")), 0, 0);
+    expandDisc_ = addNumberRow(grid, 0, QStringLiteral("expandDiscEdit"));
+    grid->addWidget(Heading(this, QStringLiteral("Expand my cover(s) by:")), 1, 0);
+    expandCover_ = addNumberRow(grid, 1, QStringLiteral("expandCoverEdit"));
+    grid->addWidget(Heading(this, QStringLiteral("Move my disc labels:")), 2, 0);
+    moveX_ = addNumberRow(grid, 3, QStringLiteral("moveXEdit"));
+    grid->addWidget(left_, 3, 3);
+    grid->addWidget(right_, 3, 4);
+    moveY_ = addNumberRow(grid, 4, QStringLiteral("moveYEdit"));
+    grid->addWidget(up_, 4, 3);
+    grid->addWidget(down_, 4, 4);
+
+    auto* ok = PrintDialogStyle::IconButton(this, QStringLiteral("&OK"), Artwork::kOk,
+                                            QStringLiteral("okButton"));
+    auto* cancel = PrintDialogStyle::IconButton(this, QStringLiteral("&Cancel"), Artwork::kCancel,
+                                                QStringLiteral("cancelButton"));
+    ok->setDefault(true);
+    connect(ok, &CFlatImageButton::clicked, this, &QDialog::accept);
+    connect(cancel, &CFlatImageButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+}
+
+void CPrinterAdjustmentDlg::loadSettings() {
+    const SettingsStore settings;
+    expandCover_->setText(settings.expandCoverMM);
+    expandDisc_->setText(settings.expandDiscMM);
+    moveX_->setText(settings.moveDiscMMX);
+    moveY_->setText(settings.moveDiscMMY);
+    // A stored switch that is neither "0" nor "1" leaves both boxes clear.
+    left_->setChecked(settings.moveDiscLeftRight == QLatin1String("0"));
+    right_->setChecked(settings.moveDiscLeftRight == QLatin1String("1"));
+    up_->setChecked(settings.moveDiscUpDown == QLatin1String("0"));
+    down_->setChecked(settings.moveDiscUpDown == QLatin1String("1"));
+}
+
+void CPrinterAdjustmentDlg::accept() {
+    SettingsStore settings;
+    settings.expandCoverMM = expandCover_->text();
+    settings.expandDiscMM = expandDisc_->text();
+    settings.moveDiscMMX = moveX_->text();
+    settings.moveDiscMMY = moveY_->text();
+    settings.moveDiscLeftRight = left_->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    settings.moveDiscUpDown = up_->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    settings.save();
+    QDialog::accept();
+}

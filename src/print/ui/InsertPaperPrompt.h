@@ -1,0 +1,16 @@
+#pragma once
+
+#include "print/PaperPrompt.h"
+
+class QWidget;
+
+// Asks with the Insert Paper dialog.
+class InsertPaperPrompt : public PaperPrompt {
+public:
+    explicit InsertPaperPrompt(QWidget* parent) : parent_(parent) {}
+
+    Answer askForPaper(const QString& text) override;
+
+private:
+    QWidget* parent_;
+};

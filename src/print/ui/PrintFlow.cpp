@@ -1,0 +1,103 @@
+#include "print/ui/PrintFlow.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+
+#include "controls/Prompter.h"
+#include "document/CoverDocument.h"
+#include "print/PdfSheetPrinter.h"
+#include "print/PrintJob.h"
+#include "print/PrintPlan.h"
+#include "print/ui/CPrintDlg.h"
+#include "print/ui/InsertPaperPrompt.h"
+#include "print/ui/PrinterSheetPrinter.h"
+
+namespace {
+
+int ScreenDpiY() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+}
+
+}  // namespace
+
+PrintFlow::PrintFlow(QWidget* parent, CoverDocument& doc)
+    : hasDefaultPrinter([] { return !QPrinterInfo::defaultPrinter().isNull(); }),
+      makePrinterDevice(
+          [](QPrinter& printer) { return std::make_unique<PrinterSheetPrinter>(printer); }),
+      makePdfDevice([](const QString& path) { return std::make_unique<PdfSheetPrinter>(path); }),
+      screenDpiY(ScreenDpiY()),
+      parent_(parent),
+      doc_(doc) {}
+
+QString PrintFlow::NoDefaultPrinterText() {
+    return QStringLiteral(
+        "You do not have a default printer, or no printer is installed.  Please choose a default "
+        "printer in the Windows Control Panel before printing.");
+}
+
+bool PrintFlow::run() {
+    CPrintDlg dialog(parent_, doc_.covertype);
+    if (!suggestedPdfPath.isEmpty()) {
+        dialog.setSuggestedPdfPath(suggestedPdfPath);
+    }
+    dialog.exec();
+    switch (dialog.outcome()) {
+        case CPrintDlg::Outcome::Print:
+            return printOnPrinter(dialog.useTopDiscLabel());
+        case CPrintDlg::Outcome::SaveAsPdf:
+            return printToPdf(dialog.pdfPath(), dialog.useTopDiscLabel());
+        case CPrintDlg::Outcome::Cancelled:
+            break;
+    }
+    return false;
+}
+
+bool PrintFlow::printOnPrinter(bool useTopDiscLabel) {
+    Prompter& prompter = Prompter::instance();
+    if (!hasDefaultPrinter()) {
+        prompter.message(parent_, NoDefaultPrinterText(), QStringLiteral("Default Printer"),
+                         Prompter::Buttons::Ok, Prompter::Icon::Information);
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    if (!prompter.choosePrinter(parent_, printer)) {
+        return false;
+    }
+    const std::unique_ptr<SheetPrinter> device = makePrinterDevice(printer);
+    runJob(*device, useTopDiscLabel);
+    return true;
+}
+
+bool PrintFlow::printToPdf(const QString& path, bool useTopDiscLabel) {
+    const std::unique_ptr<SheetPrinter> device = makePdfDevice(path);
+    runJob(*device, useTopDiscLabel);
+    return true;
+}
+
+PrintChoices PrintFlow::choices(bool useTopDiscLabel) const {
+    PrintChoices c = PrintChoices::FromSettings(doc_.covertype);
+    c.useTopDiscLabel = useTopDiscLabel;
+    return c;
+}
+
+void PrintFlow::runJob(SheetPrinter& device, bool useTopDiscLabel) {
+    InsertPaperPrompt dialogPrompt(parent_);
+    PaperPrompt& prompt = paperPrompt ? *paperPrompt : dialogPrompt;
+    PrintJob job(doc_, PrintPlan::Make(doc_.covertype, choices(useTopDiscLabel)), screenDpiY);
+    const PrintJobResult result = job.run(device, prompt);
+    if (!result.ok) {
+        Prompter::instance().message(parent_, result.error, QStringLiteral("Print"),
+                                     Prompter::Buttons::Ok, Prompter::Icon::Warning);
+    }
+}
+
+bool RunPrintFlow(QWidget* parent, CoverDocument& doc, const QString& suggestedPdfPath) {
+    PrintFlow flow(parent, doc);
+    flow.suggestedPdfPath = suggestedPdfPath;
+    return flow.run();
+}

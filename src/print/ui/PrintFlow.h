@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "print/PrintChoices.h"
+
+class CoverDocument;
+class PaperPrompt;
+class QPrinter;
+class QWidget;
+class SheetPrinter;
+
+// The designer's Print command: the Print dialog, then the print job on a
+// printer the user picks in the system print dialog, or into a PDF file the
+// user names. The hooks let tests run it without printers.
+class PrintFlow {
+public:
+    PrintFlow(QWidget* parent, CoverDocument& doc);
+
+    // True when a job ran (past the system print dialog or the PDF file
+    // dialog): the surfaces were drawn at printer scale, so the designer must
+    // run its preview refresh.
+    bool run();
+
+    // The job after the Print dialog, with the choices it stored.
+    bool printOnPrinter(bool useTopDiscLabel);
+    bool printToPdf(const QString& path, bool useTopDiscLabel);
+
+    static QString NoDefaultPrinterText();
+
+    std::function<bool()> hasDefaultPrinter;
+    std::function<std::unique_ptr<SheetPrinter>(QPrinter&)> makePrinterDevice;
+    std::function<std::unique_ptr<SheetPrinter>(const QString&)> makePdfDevice;
+    PaperPrompt* paperPrompt = nullptr;  // nullptr: the Insert Paper dialog
+    int screenDpiY;
+    QString suggestedPdfPath;
+
+private:
+    PrintChoices choices(bool useTopDiscLabel) const;
+    void runJob(SheetPrinter& device, bool useTopDiscLabel);
+
+    QWidget* parent_;
+    CoverDocument& doc_;
+};
+
+// Entry for the designer window's Print command. Returns true when the
+// preview refresh must run afterwards (the caller does it): the job drew the
+// surfaces at printer scale and wrote the alignments the surfaces always
+// print with into `doc`. `suggestedPdfPath` is where Save as PDF proposes to
+// write (for example the cover file's name with ".pdf"); empty for
+// "Cover.pdf" in the documents folder.
+bool RunPrintFlow(QWidget* parent, CoverDocument& doc, const QString& suggestedPdfPath = QString());

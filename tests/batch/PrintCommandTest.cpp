@@ -1,0 +1,108 @@
+#include "BatchTestSupport.h"
+#include "app/SettingsStore.h"
+#include "core/PrintPdfInspection.h"
+#include "document/CoverDocument.h"
+#include "document/CoverFileWriter.h"
+#include "print/LabelStock.h"
+
+using namespace PrintPdfInspection;
+
+namespace {
+
+class PrintCommandTest : public BatchTest {
+protected:
+    QString writeCover(int coverType, const QString& name) {
+        CoverDocument doc;
+        doc.ResetToNewDesign(coverType, 96);
+        doc.fCoverTitle = QStringLiteral("Title");
+        const QString path = tempPath(name);
+        EXPECT_TRUE(WriteCoverFile(doc, path));
+        return path;
+    }
+};
+
+}  // namespace
+
+TEST_F(PrintCommandTest, WritesBothSheetsBesideTheCoverFile) {
+    const QString cover = writeCover(CoverTypeStandardCD, "album.jkt");
+    const Run run = RunCommand({"print", cover});
+    ASSERT_EQ(run.code, kExitOk) << run.err.toStdString();
+    const QString pdf = tempPath("album.pdf");
+    EXPECT_EQ(PageCount(pdf), 2);
+    EXPECT_EQ(MediaBoxes(pdf), Boxes({kA4Portrait, kA4Portrait}));
+    EXPECT_TRUE(run.out.contains("album.pdf (2 pages)"));
+}
+
+TEST_F(PrintCommandTest, DvdCoversAreLandscapeAndLetterStocksGetLetterPages) {
+    const QString cover = writeCover(CoverTypeSlimlineDVD, "film.jkt");
+    const QString pdf = tempPath("out/film sheets.pdf");
+    QDir().mkpath(tempPath("out"));
+    const Run run = RunCommand(
+        {"print", cover, "-o", pdf, "--disc-stock", "Avery 8944 CD/DVD Labels (Letter)"});
+    ASSERT_EQ(run.code, kExitOk) << run.err.toStdString();
+    EXPECT_EQ(MediaBoxes(pdf), Boxes({kA4Landscape, kLetterPortrait}));
+}
+
+TEST_F(PrintCommandTest, SettingsDecideUnlessOverridden) {
+    SettingsStore settings;
+    settings.printCover = 0;
+    ASSERT_TRUE(settings.save());
+    const QString cover = writeCover(CoverTypeSlimlineCD, "slim.jkt");
+    const QString pdf = tempPath("slim.pdf");
+
+    ASSERT_EQ(RunCommand({"print", cover}).code, kExitOk);
+    EXPECT_EQ(PageCount(pdf), 1);
+
+    ASSERT_EQ(RunCommand({"print", cover, "--covers", "--no-disc"}).code, kExitOk);
+    EXPECT_EQ(PageCount(pdf), 1);
+    ASSERT_EQ(RunCommand({"print", cover, "--covers"}).code, kExitOk);
+    EXPECT_EQ(PageCount(pdf), 2);
+
+    const Run nothing = RunCommand({"print", cover, "--no-disc"});
+    EXPECT_EQ(nothing.code, kExitUsage);
+    EXPECT_TRUE(nothing.err.contains("nothing to print"));
+    // The command only reads the choices.
+    EXPECT_EQ(SettingsStore().printCover, 0u);
+}
+
+TEST_F(PrintCommandTest, UnknownStockIsAUsageErrorListingTheStocks) {
+    const QString cover = writeCover(CoverTypeStandardCD, "a.jkt");
+    const Run run = RunCommand({"print", cover, "--disc-stock", "Avery 9999"});
+    EXPECT_EQ(run.code, kExitUsage);
+    for (const QString& name : LabelStocks::DiscStockNames()) {
+        EXPECT_TRUE(run.err.contains(name)) << name.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(tempPath("a.pdf")));
+}
+
+TEST_F(PrintCommandTest, UsageErrors) {
+    const QString cover = writeCover(CoverTypeStandardCD, "a.jkt");
+    EXPECT_EQ(RunCommand({"print"}).code, kExitUsage);
+    EXPECT_EQ(RunCommand({"print", cover, cover}).code, kExitUsage);
+    EXPECT_EQ(RunCommand({"print", cover, "-o", "x.pdf", "-p", "lp"}).code, kExitUsage);
+    EXPECT_EQ(RunCommand({"print", cover, "--disc", "--no-disc"}).code, kExitUsage);
+    EXPECT_EQ(RunCommand({"print", cover, "--colour"}).code, kExitUsage);
+    const Run help = RunCommand({"print", "--help"});
+    EXPECT_EQ(help.code, kExitOk);
+    EXPECT_TRUE(help.out.contains("--disc-stock NAME"));
+}
+
+TEST_F(PrintCommandTest, NeverWritesThePdfOverTheCoverFile) {
+    const QString cover = writeCover(CoverTypeStandardCD, "named.pdf");
+    const QByteArray before = ReadBytes(cover);
+    EXPECT_EQ(RunCommand({"print", cover}).code, kExitUsage);
+    EXPECT_EQ(ReadBytes(cover), before);
+}
+
+TEST_F(PrintCommandTest, InputOutputAndPrinterFailures) {
+    EXPECT_EQ(RunCommand({"print", tempPath("missing.jkt")}).code, kExitFailure);
+
+    const QString cover = writeCover(CoverTypeStandardCD, "a.jkt");
+    const Run unwritable = RunCommand({"print", cover, "-o", tempPath("no/such/dir/a.pdf")});
+    EXPECT_EQ(unwritable.code, kExitFailure);
+    EXPECT_TRUE(unwritable.err.contains("could not be created"));
+
+    const Run printer = RunCommand({"print", cover, "-p", "No Such Printer 42"});
+    EXPECT_EQ(printer.code, kExitFailure);
+    EXPECT_TRUE(printer.err.contains("No Such Printer 42"));
+}

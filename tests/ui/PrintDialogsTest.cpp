@@ -1,0 +1,337 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/SettingsStore.h"
+#include "document/CoverTypes.h"
+#include "print/LabelStock.h"
+#include "print/ui/CInsertPaperDlg.h"
+#include "print/ui/CPrintDlg.h"
+#include "print/ui/CPrinterAdjustmentDlg.h"
+#include "print/ui/UpDownEdit.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestEnvironment.h"
+
+namespace {
+
+const QString kNeato = QStringLiteral("Neato CD/DVD Labels (A4)");
+
+template <typename W>
+W* Child(QWidget* parent, const char* name) {
+    W* w = parent->findChild<W*>(QLatin1String(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+class PrintDlgTest : public IsolatedSettingsTest {
+protected:
+    std::unique_ptr<CPrintDlg> open(int coverType) {
+        auto dlg = std::make_unique<CPrintDlg>(nullptr, coverType);
+        dlg->show();
+        return dlg;
+    }
+
+    // Chooses a disc stock the way the user does: pick it and close the list.
+    static void chooseDiscStock(CPrintDlg& dlg, const QString& name) {
+        auto* list = Child<QComboBox>(&dlg, "discStockList");
+        const int index = list->findText(name);
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+
+    ScriptedPrompter prompter;
+};
+
+}  // namespace
+
+TEST_F(PrintDlgTest, CaptionsAndRememberedStocksFollowTheCaseType) {
+    SettingsStore settings;
+    settings.dvdSlimFormatDisc = kNeato;
+    settings.cdFormatDisc = "PC Line CD/DVD Labels (A4)";
+    ASSERT_TRUE(settings.save());
+
+    auto slim = open(CoverTypeSlimlineDVD);
+    EXPECT_EQ(Child<QCheckBox>(slim.get(), "coversCheck")->text(), "DVD Cover:");
+    EXPECT_EQ(Child<QLabel>(slim.get(), "coverStockLabel")->text(), "Cover:");
+    EXPECT_EQ(Child<QComboBox>(slim.get(), "coverStockList")->currentText(), "Plain Paper");
+    EXPECT_EQ(Child<QComboBox>(slim.get(), "discStockList")->currentText(), kNeato);
+
+    auto cd = open(CoverTypeStandardCD);
+    EXPECT_EQ(Child<QCheckBox>(cd.get(), "coversCheck")->text(), "Back && Front CD Covers");
+    EXPECT_EQ(Child<QLabel>(cd.get(), "coverStockLabel")->text(), "Covers:");
+    EXPECT_EQ(Child<QComboBox>(cd.get(), "discStockList")->currentText(),
+              "PC Line CD/DVD Labels (A4)");
+
+    auto slimCd = open(CoverTypeSlimlineCD);
+    EXPECT_EQ(Child<QCheckBox>(slimCd.get(), "coversCheck")->text(), "CD Cover:");
+
+    auto* discList = Child<QComboBox>(cd.get(), "discStockList");
+    QStringList shown;
+    for (int i = 0; i < discList->count(); ++i) {
+        shown << discList->itemText(i);
+    }
+    EXPECT_EQ(shown, LabelStocks::DiscStockNames());
+    EXPECT_EQ(Child<QComboBox>(cd.get(), "coverStockList")->count(), 1);
+
+    auto unknown = open(9);
+    EXPECT_EQ(Child<QComboBox>(unknown.get(), "discStockList")->count(), 0);
+    EXPECT_EQ(Child<QCheckBox>(unknown.get(), "coversCheck")->text(), "Covers:");
+}
+
+TEST_F(PrintDlgTest, LabelChoiceIsOnlyOfferedForLabelSheets) {
+    auto dlg = open(CoverTypeStandardCD);
+    auto* top = Child<QRadioButton>(dlg.get(), "topLabelRadio");
+    auto* bottom = Child<QRadioButton>(dlg.get(), "bottomLabelRadio");
+    auto* disc = Child<QCheckBox>(dlg.get(), "discCheck");
+    auto* discList = Child<QComboBox>(dlg.get(), "discStockList");
+    EXPECT_FALSE(top->isEnabled());
+    EXPECT_FALSE(bottom->isEnabled());
+
+    chooseDiscStock(*dlg, kNeato);
+    EXPECT_TRUE(top->isEnabled());
+    EXPECT_TRUE(bottom->isEnabled());
+
+    disc->click();
+    EXPECT_FALSE(disc->isChecked());
+    EXPECT_FALSE(discList->isEnabled());
+    EXPECT_FALSE(top->isEnabled());
+
+    auto* covers = Child<QCheckBox>(dlg.get(), "coversCheck");
+    covers->click();
+    EXPECT_FALSE(Child<QComboBox>(dlg.get(), "coverStockList")->isEnabled());
+}
+
+TEST_F(PrintDlgTest, TopLabelIsChosenAtEveryOpening) {
+    SettingsStore settings;
+    settings.cdFormatDisc = kNeato;
+    ASSERT_TRUE(settings.save());
+    {
+        auto dlg = open(CoverTypeStandardCD);
+        QTest::mouseClick(Child<QRadioButton>(dlg.get(), "bottomLabelRadio"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(dlg.get(), "printButton"), Qt::LeftButton);
+        EXPECT_EQ(dlg->outcome(), CPrintDlg::Outcome::Print);
+        EXPECT_FALSE(dlg->useTopDiscLabel());
+    }
+    auto again = open(CoverTypeStandardCD);
+    EXPECT_TRUE(Child<QRadioButton>(again.get(), "topLabelRadio")->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(again.get(), "bottomLabelRadio")->isChecked());
+}
+
+TEST_F(PrintDlgTest, NothingTickedKeepsTheDialogOpen) {
+    SettingsStore settings;
+    settings.printCover = 0;
+    settings.printDisc = 0;
+    ASSERT_TRUE(settings.save());
+    prompter.answers = {Prompter::Answer::Ok, Prompter::Answer::Ok};
+
+    auto dlg = open(CoverTypeStandardDVD);
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "printButton"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "savePdfButton"), Qt::LeftButton);
+
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[0].text,
+              "You have not selected any items to print.  Please tick the boxes next to the items "
+              "you wish to print, or click 'Cancel' to return to the main screen.");
+    EXPECT_EQ(prompter.messages[0].caption, "Print");
+    EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Information);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->outcome(), CPrintDlg::Outcome::Cancelled);
+    EXPECT_TRUE(prompter.fileDialogCaptions.isEmpty());
+}
+
+TEST_F(PrintDlgTest, PrintStoresTheVisibleTextsOfThisCaseType) {
+    auto dlg = open(CoverTypeSlimlineCD);
+    chooseDiscStock(*dlg, kNeato);
+    QTest::mouseClick(Child<QCheckBox>(dlg.get(), "discCheck"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "printButton"), Qt::LeftButton);
+
+    const SettingsStore settings;
+    EXPECT_EQ(settings.printDisc, 0u);
+    EXPECT_EQ(settings.printCover, 1u);
+    // The disabled list's text is stored all the same.
+    EXPECT_EQ(settings.cdSlimFormatDisc, kNeato);
+    EXPECT_EQ(settings.cdSlimFormatCover, "Plain Paper");
+    EXPECT_EQ(settings.cdFormatDisc, "Plain Paper");
+}
+
+TEST_F(PrintDlgTest, UnknownRememberedStockOpensUnselectedAndStoresEmpty) {
+    SettingsStore settings;
+    settings.dvdFormatDisc = "Glossy Labels";
+    ASSERT_TRUE(settings.save());
+    auto dlg = open(CoverTypeStandardDVD);
+    auto* list = Child<QComboBox>(dlg.get(), "discStockList");
+    EXPECT_EQ(list->currentIndex(), -1);
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "printButton"), Qt::LeftButton);
+    EXPECT_EQ(SettingsStore().dvdFormatDisc, "");
+}
+
+TEST_F(PrintDlgTest, CancelStoresNothing) {
+    auto dlg = open(CoverTypeStandardCD);
+    chooseDiscStock(*dlg, kNeato);
+    QTest::mouseClick(Child<QCheckBox>(dlg.get(), "coversCheck"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "cancelButton"), Qt::LeftButton);
+    EXPECT_EQ(dlg->outcome(), CPrintDlg::Outcome::Cancelled);
+    const SettingsStore settings;
+    EXPECT_EQ(settings.cdFormatDisc, "Plain Paper");
+    EXPECT_EQ(settings.printCover, 1u);
+}
+
+TEST_F(PrintDlgTest, SaveAsPdfAsksForTheFileAndStoresTheChoices) {
+    prompter.fileNames = {QString(), tempPath("my cover")};
+    auto dlg = open(CoverTypeStandardCD);
+    chooseDiscStock(*dlg, kNeato);
+    auto* savePdf = Child<QPushButton>(dlg.get(), "savePdfButton");
+
+    savePdf->click();  // file dialog cancelled
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(SettingsStore().cdFormatDisc, "Plain Paper");
+
+    savePdf->click();
+    EXPECT_EQ(dlg->outcome(), CPrintDlg::Outcome::SaveAsPdf);
+    EXPECT_EQ(dlg->pdfPath(), tempPath("my cover.pdf"));
+    EXPECT_EQ(prompter.fileDialogFilters.value(0), "PDF Files (*.pdf)");
+    EXPECT_EQ(SettingsStore().cdFormatDisc, kNeato);
+    EXPECT_EQ(prompter.printDialogs, 0);
+}
+
+TEST_F(PrintDlgTest, AdjustButtonOpensThePrinterAdjustment) {
+    auto dlg = open(CoverTypeStandardCD);
+    QString seen;
+    QTimer::singleShot(0, [&seen] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen = modal->windowTitle();
+            static_cast<QDialog*>(modal)->reject();
+        }
+    });
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "adjustButton"), Qt::LeftButton);
+    EXPECT_EQ(seen, "Printer Adjustment");
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+namespace {
+
+class PrinterAdjustmentDlgTest : public IsolatedSettingsTest {
+protected:
+    std::unique_ptr<CPrinterAdjustmentDlg> open() {
+        auto dlg = std::make_unique<CPrinterAdjustmentDlg>(nullptr);
+        dlg->show();
+        return dlg;
+    }
+};
+
+}  // namespace
+
+TEST_F(PrinterAdjustmentDlgTest, OpensWithZeroesLeftAndUp) {
+    auto dlg = open();
+    for (const char* name : {"expandCoverEdit", "expandDiscEdit", "moveXEdit", "moveYEdit"}) {
+        EXPECT_EQ(Child<UpDownEdit>(dlg.get(), name)->text(), "0") << name;
+    }
+    EXPECT_TRUE(Child<QCheckBox>(dlg.get(), "leftCheck")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(dlg.get(), "rightCheck")->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(dlg.get(), "upCheck")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(dlg.get(), "downCheck")->isChecked());
+}
+
+TEST_F(PrinterAdjustmentDlgTest, EachClickMovesTheTickToTheOtherBox) {
+    auto dlg = open();
+    auto* up = Child<QCheckBox>(dlg.get(), "upCheck");
+    auto* down = Child<QCheckBox>(dlg.get(), "downCheck");
+    up->click();  // the ticked box
+    EXPECT_FALSE(up->isChecked());
+    EXPECT_TRUE(down->isChecked());
+    up->click();
+    EXPECT_TRUE(up->isChecked());
+    EXPECT_FALSE(down->isChecked());
+
+    auto* left = Child<QCheckBox>(dlg.get(), "leftCheck");
+    auto* right = Child<QCheckBox>(dlg.get(), "rightCheck");
+    right->click();
+    EXPECT_TRUE(right->isChecked());
+    EXPECT_FALSE(left->isChecked());
+}
+
+TEST_F(PrinterAdjustmentDlgTest, UnknownDirectionLeavesBothBoxesClear) {
+    SettingsStore settings;
+    settings.moveDiscLeftRight = "sideways";
+    ASSERT_TRUE(settings.save());
+    auto dlg = open();
+    auto* left = Child<QCheckBox>(dlg.get(), "leftCheck");
+    auto* right = Child<QCheckBox>(dlg.get(), "rightCheck");
+    EXPECT_FALSE(left->isChecked());
+    EXPECT_FALSE(right->isChecked());
+    left->click();
+    EXPECT_TRUE(left->isChecked());
+    EXPECT_FALSE(right->isChecked());
+}
+
+TEST_F(PrinterAdjustmentDlgTest, OkStoresTheTextsAsTyped) {
+    auto dlg = open();
+    auto* expandDisc = Child<UpDownEdit>(dlg.get(), "expandDiscEdit");
+    expandDisc->selectAll();
+    QTest::keyClicks(expandDisc, "abc");
+    auto* moveX = Child<UpDownEdit>(dlg.get(), "moveXEdit");
+    moveX->selectAll();
+    QTest::keyClicks(moveX, "250");
+    QTest::mouseClick(Child<QCheckBox>(dlg.get(), "rightCheck"), Qt::LeftButton);
+    QTest::mouseClick(Child<QCheckBox>(dlg.get(), "downCheck"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "okButton"), Qt::LeftButton);
+
+    const SettingsStore settings;
+    EXPECT_EQ(settings.expandDiscMM, "abc");
+    EXPECT_EQ(settings.moveDiscMMX, "250");
+    EXPECT_EQ(settings.moveDiscLeftRight, "1");
+    EXPECT_EQ(settings.moveDiscUpDown, "1");
+    EXPECT_EQ(settings.expandCoverMM, "0");
+}
+
+TEST_F(PrinterAdjustmentDlgTest, CancelStoresNothing) {
+    auto dlg = open();
+    auto* expandCover = Child<UpDownEdit>(dlg.get(), "expandCoverEdit");
+    expandCover->selectAll();
+    QTest::keyClicks(expandCover, "7");
+    QTest::mouseClick(Child<QCheckBox>(dlg.get(), "upCheck"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "cancelButton"), Qt::LeftButton);
+    const SettingsStore settings;
+    EXPECT_EQ(settings.expandCoverMM, "0");
+    EXPECT_EQ(settings.moveDiscUpDown, "0");
+}
+
+TEST_F(PrinterAdjustmentDlgTest, ArrowsStepWithinMinusToPlusTwoHundred) {
+    auto dlg = open();
+    auto* edit = Child<UpDownEdit>(dlg.get(), "moveYEdit");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Up);
+    QTest::keyClick(edit, Qt::Key_Up);
+    EXPECT_EQ(edit->text(), "2");
+    QTest::keyClick(edit, Qt::Key_Down);
+    EXPECT_EQ(edit->text(), "1");
+
+    edit->setText("199");
+    edit->stepBy(5);
+    EXPECT_EQ(edit->text(), "200");
+    edit->setText("-500");
+    edit->stepBy(1);
+    EXPECT_EQ(edit->text(), "-199");
+    edit->setText("abc");
+    edit->stepBy(1);
+    EXPECT_EQ(edit->text(), "1");
+}
+
+TEST(InsertPaperDlgTest, PrintAcceptsAndSkipRejects) {
+    CInsertPaperDlg print(nullptr, "Please insert the 'Plain Paper'");
+    print.show();
+    EXPECT_EQ(print.windowTitle(), "Print");
+    EXPECT_EQ(Child<QLabel>(&print, "promptLabel")->text(), "Please insert the 'Plain Paper'");
+    QTest::keyClick(&print, Qt::Key_Return);  // Print is the default button
+    EXPECT_EQ(print.result(), QDialog::Accepted);
+
+    CInsertPaperDlg skip(nullptr, "x");
+    skip.show();
+    QTest::mouseClick(Child<QPushButton>(&skip, "skipButton"), Qt::LeftButton);
+    EXPECT_EQ(skip.result(), QDialog::Rejected);
+}
