@@ -8,6 +8,7 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
 #include "document/CoverFileWriter.h"
+#include "text/TabbedTrackImport.h"
 
 namespace {
 
@@ -78,6 +79,9 @@ void DeclareNewOptions(BatchCommandLine& cl) {
                                                        : QStringLiteral("#RRGGBB"),
                      QLatin1String(option.description));
     }
+    cl.addOption({QStringLiteral("tracks")}, QStringLiteral("FILE"),
+                 QStringLiteral("CD back cover track listing, a line per track: "
+                                "number TAB title TAB length, or just a title"));
     cl.addOption({QStringLiteral("set")}, QStringLiteral("KEY=VALUE"),
                  QStringLiteral("set a field by its file key (repeatable)"));
     cl.addOption({QStringLiteral("image")}, QStringLiteral("SURFACE=PATH"),
@@ -188,6 +192,24 @@ private:
     CoverDocument& doc_;
 };
 
+// --tracks FILE: the back cover's track listing, as the listing editor writes it.
+std::optional<int> ApplyTrackListing(const BatchCommandLine& cl, CoverDocument& doc, BatchIo io) {
+    if (!cl.isSet(QStringLiteral("tracks"))) {
+        return std::nullopt;
+    }
+    if (IsDvdType(doc.covertype)) {
+        return cl.usageError(QStringLiteral("--tracks needs a CD case type (1, 3 or 4)"), io);
+    }
+    QString error;
+    const std::optional<QString> listing =
+        TrackListingFromTabbedFile(cl.value(QStringLiteral("tracks")), &error);
+    if (!listing) {
+        return cl.failure(error, io);
+    }
+    doc.bCoverText = *listing;
+    return std::nullopt;
+}
+
 std::optional<int> CoverTypeOption(const BatchCommandLine& cl) {
     if (!cl.isSet(QStringLiteral("type"))) {
         const uint32_t stored = SettingsStore().Option;
@@ -237,6 +259,9 @@ int RunNewCommand(const QStringList& args, BatchIo io) {
     doc.ResetToNewDesign(*coverType, kBatchScreenDpi);
     if (const std::optional<QString> error = DesignBuilder(cl, doc).applyAll()) {
         return cl.usageError(*error, io);
+    }
+    if (const std::optional<int> exitCode = ApplyTrackListing(cl, doc, io)) {
+        return *exitCode;
     }
     if (QFileInfo::exists(*path) && !cl.isSet(QStringLiteral("force"))) {
         return cl.failure(QStringLiteral("\"%1\" exists; use --force to replace it").arg(*path),

@@ -1,0 +1,8 @@
+#include "text/CoverTexts.h"
+
+bool CoverTexts::operator==(const CoverTexts& other) const {
+    return spineText == other.spineText && backText == other.backText &&
+           frontText == other.frontText && discText == other.discText &&
+           backTitle == other.backTitle && frontTitle == other.frontTitle &&
+           discTitle == other.discTitle;
+}

@@ -1,0 +1,60 @@
+#include "text/TrackListingCodec.h"
+
+namespace TrackListingCodec {
+
+QStringList Cells(const QString& text) {
+    QStringList cells;
+    qsizetype searchFrom = 0;
+    while (true) {
+        const qsizetype open = text.indexOf(kCellOpen, searchFrom);
+        if (open < 0) {
+            break;
+        }
+        const qsizetype cellStart = open + kCellOpen.size();
+        const qsizetype close = text.indexOf(kCellClose, cellStart);
+        const qsizetype cellEnd = close < 0 ? text.size() : close;
+        cells << text.mid(cellStart, cellEnd - cellStart);
+        // The next marker is looked for from where this cell's text began.
+        searchFrom = cellStart;
+    }
+    return cells;
+}
+
+TrackListing Parse(const QString& text) {
+    if (text.isEmpty()) {
+        return TrackListing::Numbered();
+    }
+    const QStringList cells = Cells(text);
+    std::vector<TrackRow> rows;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        const int column = static_cast<int>(i % TrackRow::kCellCount);
+        if (column == 0) {
+            rows.emplace_back();
+        }
+        rows.back().cell(column) = cells.at(i);
+    }
+    return TrackListing(std::move(rows));
+}
+
+QString WithoutMarkers(const QString& cell) {
+    QString clean = cell;
+    // Removing one marker can join the pieces of another, hence the loop.
+    while (clean.contains(kCellOpen) || clean.contains(kCellClose)) {
+        clean.remove(kCellOpen);
+        clean.remove(kCellClose);
+    }
+    return clean;
+}
+
+QString Encode(const TrackListing& listing) {
+    QString text;
+    for (const TrackRow& row : listing.rows()) {
+        for (int column = 0; column < TrackRow::kCellCount; ++column) {
+            text += kCellOpen + WithoutMarkers(row.cell(column)) + kCellClose;
+        }
+        text += kRowEnd;
+    }
+    return text;
+}
+
+}  // namespace TrackListingCodec

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include "text/TrackListing.h"
+
+// The text form of a track listing, as stored in the back cover's body text
+// and in cover files, and read by the cover previews: each cell is
+// "[DELIM]" text "[/DELIM]", three cells to a row, and every row ends with a
+// line feed followed by a carriage return.
+namespace TrackListingCodec {
+
+inline const QString kCellOpen = QStringLiteral("[DELIM]");
+inline const QString kCellClose = QStringLiteral("[/DELIM]");
+inline const QString kRowEnd = QStringLiteral("\n\r");
+
+// The listing the editor opens for a stored text. An empty text is a fresh
+// design: eight rows numbered "1." to "8.". Otherwise cells are taken three
+// to a row in the order they appear; a cell without its "[/DELIM]" runs to the
+// end of the text, and a text with no cell at all gives one empty row. The row
+// ends play no part in reading.
+TrackListing Parse(const QString& text);
+
+// The cells of a stored text in order, as the previews read them.
+QStringList Cells(const QString& text);
+
+// Every row, empty cells included. The markers cannot be part of a cell, so
+// any the user typed are dropped rather than let them split the cell.
+QString Encode(const TrackListing& listing);
+
+// A cell's text with every marker taken out.
+QString WithoutMarkers(const QString& cell);
+
+}  // namespace TrackListingCodec

@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// Gives a text dialog the 8-point font its dialog-unit layout is measured in,
+// so that labels and buttons fit their places.
+void UseDialogFont(QWidget* dialog);

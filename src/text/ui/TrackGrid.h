@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QTableWidget>
+
+#include "controls/CGridCellEdit.h"
+#include "text/TrackListing.h"
+
+// The table of the track listing editor: a heading row ("No.", "Title.",
+// "Length"), a hidden first column, and number, title and length columns whose
+// cells are edited in place by a single-line editor laid over the current
+// cell. Rows are data rows counted from 0; the heading is not one of them.
+//
+// Editing: a click on a cell, or Enter while the grid has the focus, opens the
+// editor on the current cell; Enter in the editor, moving to another cell,
+// scrolling, or the editor losing the focus writes the text back and closes it.
+// Tab and Shift+Tab write it back and go on editing the next or previous cell;
+// Escape closes the editor and leaves the cell as it was.
+class TrackGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    enum Column { HiddenColumn = 0, NumberColumn = 1, TitleColumn = 2, LengthColumn = 3 };
+    static constexpr int kColumnCount = 4;
+    static constexpr int kInitialDataRows = 8;
+
+    explicit TrackGrid(QWidget* parent);
+
+    QString cellText(int row, int column) const;
+    void setCellText(int row, int column, const QString& text);
+
+    // Inserts an empty data row before `row` (`row` == rowCount() appends).
+    void insertDataRow(int row);
+    void removeDataRow(int row);
+
+    TrackListing listing() const;
+    void showListing(const TrackListing& listing);
+
+    bool isEditing() const;
+    void startEditing();
+    void commitEdit();
+    CGridCellEdit* cellEditor() const { return editor_; }
+
+    // Column widths given in twips, converted at the screen's resolution.
+    static int TwipsToPixels(int twips, int dpi);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void setUpColumns();
+    QRect editorRect() const;
+    void cancelEdit();
+    void commitAndMove(CGridCellEdit::CommitReason reason);
+    QFont editorFont() const;
+
+    CGridCellEdit* editor_ = nullptr;
+    int editRow_ = -1;
+    int editColumn_ = -1;
+};
