@@ -29,6 +29,7 @@
 #endif
 #include "render/PreviewParamsBuilder.h"
 #include "render/ui/CoverPreviewWidget.h"
+#include "text/ui/EditCoverTexts.h"
 
 using namespace DesignerIds;
 
@@ -534,10 +535,14 @@ void CCoverDesignerDlg::dropFiles(const QStringList& paths) {
 
 // ---- commands of other windows ---------------------------------------------
 
-// The Cover Text dialog or, for a track listing, the listing editor. On OK
-// their texts go into the document, coverChanged is set and the preview
-// refreshes.
-void CCoverDesignerDlg::openTextEditor() {}
+// The Cover Text dialog or, for a track listing, the listing editor; they put
+// their texts into the document and mark it changed themselves.
+void CCoverDesignerDlg::openTextEditor() {
+    if (EditCoverTexts(this, *document_, currentView_)) {
+        refreshPreview();
+        update();
+    }
+}
 
 void CCoverDesignerDlg::toggleTemplateWindow() {
     if (templates_) {

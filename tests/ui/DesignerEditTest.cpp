@@ -1,5 +1,8 @@
+#include <QApplication>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "images/ui/CTemplatesDlg.h"
 
@@ -158,4 +161,24 @@ TEST_F(DesignerTest, ChooseTemplateShowsAndHidesTheTemplateWindow) {
     designer->startRun();  // every run starts with the window hidden
     EXPECT_FALSE(designer->templateWindowShown());
     EXPECT_FALSE(designer->templateWindow()->isVisible());
+}
+
+TEST_F(DesignerTest, DiscTextComesBackFromTheCoverTextDialog) {
+    openDesigner(CoverTypeStandardCD);
+    click(kViewDisc);
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* title = dialog->findChild<QLineEdit*>("discTitleEdit");
+        ASSERT_NE(title, nullptr);
+        title->setText("Party Mix");
+        dialog->findChild<QAbstractButton*>("okButton")->click();
+        answered = true;
+    });
+    click(kCoverText);
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(document.dCoverTitle, "Party Mix");
+    EXPECT_TRUE(document.coverChanged);
+    EXPECT_EQ(designer->visiblePreview()->coverPainter()->params.title, "Party Mix");
 }
