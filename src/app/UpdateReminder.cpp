@@ -63,8 +63,6 @@ UpdateReminder::Outcome UpdateReminder::run() const {
     if (!lastCheck.isValid() || lastCheck > today_) {
         outcome.firstStart = true;
         lastCheck = FirstStartDate(today_);
-        store.LastCheckUpdates = FormatDate(lastCheck);
-        store.save();
     }
 
     if (lastCheck.daysTo(today_) >= kReminderDays) {
