@@ -3,13 +3,14 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <cstdlib>
 
+#include "controls/CFontColorDialog.h"
 #include "document/MulDiv.h"
 
 namespace {
@@ -106,15 +107,18 @@ std::optional<Prompter::FontChoice> QtPrompter::chooseFont(QWidget* parent, cons
     const int dpi = ScreenDpiY();
     QFont start = initial.toQFont();
     if (initial.height != 0) {
-        start.setPointSizeF(std::abs(initial.height) * 72.0 / dpi);
+        // Through tenths, so that a height of 10 px at 96 dpi opens as 7.5 pt.
+        start.setPointSizeF(MulDiv(std::abs(initial.height), 720, dpi) / 10.0);
     }
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, start, parent);
-    if (!ok) {
+    CFontColorDialog dialog(parent);
+    dialog.setSelectedFont(start);
+    dialog.setTextColor(ToQColor(color));
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
+    const QFont font = dialog.selectedFont();
     FontChoice choice;
-    choice.pointSizeTenths = qRound(font.pointSizeF() * 10);
+    choice.pointSizeTenths = dialog.pointSizeTenths();
     choice.font = initial;
     choice.font.height = -MulDiv(choice.pointSizeTenths, dpi, 720);
     choice.font.weight = font.weight();
@@ -122,8 +126,7 @@ std::optional<Prompter::FontChoice> QtPrompter::chooseFont(QWidget* parent, cons
     choice.font.underline = font.underline() ? 1 : 0;
     choice.font.strikeOut = font.strikeOut() ? 1 : 0;
     choice.font.setFaceName(font.family());
-    // Qt's font dialog has no colour section; the colour stays as it was.
-    choice.color = color;
+    choice.color = FromQColor(dialog.textColor());
     return choice;
 }
 

@@ -2,8 +2,8 @@
 
 #include "controls/Prompter.h"
 
-// The real dialogs: QMessageBox, QFileDialog, QColorDialog, QFontDialog,
-// QPrintDialog and QDesktopServices.
+// The real dialogs: QMessageBox, QFileDialog, QColorDialog, the program's own
+// font-and-colour dialog, QPrintDialog and QDesktopServices.
 class QtPrompter : public Prompter {
 public:
     Answer message(QWidget* parent, const QString& text, const QString& caption, Buttons buttons,

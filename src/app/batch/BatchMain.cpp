@@ -1,5 +1,7 @@
 #include "app/batch/BatchCommands.h"
 
+#include "app/ProductInfo.h"
+
 namespace {
 
 struct Command {
@@ -24,7 +26,8 @@ void PrintUsage(QTextStream& s) {
     for (const Command& c : kCommands) {
         s << "  " << c.synopsis << "\n";
     }
-    s << "\nExit status: 0 success, 1 file or printer failure, 2 usage error.\n";
+    s << "  --version                     print the version\n"
+      << "\nExit status: 0 success, 1 file or printer failure, 2 usage error.\n";
 }
 
 }  // namespace
@@ -38,6 +41,10 @@ int RunBatch(const QStringList& args, BatchIo io) {
     if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
         name == QLatin1String("help")) {
         PrintUsage(io.out);
+        return kExitOk;
+    }
+    if (name == QLatin1String("--version")) {
+        io.out << ProductInfo::Version() << "\n";
         return kExitOk;
     }
     for (const Command& c : kCommands) {

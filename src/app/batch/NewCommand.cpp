@@ -1,7 +1,250 @@
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "app/SettingsStore.h"
+#include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
+#include "app/batch/FieldValueEscapes.h"
+#include "document/CoverDocument.h"
+#include "document/CoverFileFields.h"
+#include "document/CoverFileWriter.h"
+
+namespace {
+
+constexpr int kBatchScreenDpi = 96;
+
+// Options that set document fields directly, by the fields' file keys.
+enum class ValueKind { Text, Image, Colour };
+
+struct FieldOption {
+    const char* name;
+    ValueKind kind;
+    QStringList keys;
+    const char* description;
+};
+
+const QVector<FieldOption>& FieldOptions() {
+    static const QVector<FieldOption> options = {
+        {"front-title", ValueKind::Text, {"fCoverTitle"}, "front cover title"},
+        {"front-text", ValueKind::Text, {"fCoverText"}, "front cover text"},
+        {"back-title", ValueKind::Text, {"bCoverTitle"}, "back cover title"},
+        {"back-text", ValueKind::Text, {"bCoverText"}, "back cover text"},
+        {"disc-title", ValueKind::Text, {"dCoverTitle"}, "disc title"},
+        {"disc-text", ValueKind::Text, {"dCoverText"}, "disc text"},
+        {"spine", ValueKind::Text, {"backCoverSpineText"}, "spine text"},
+        {"front-image", ValueKind::Image, {"fImagePath"}, "front cover image"},
+        {"back-image", ValueKind::Image, {"bImagePath"}, "back cover image"},
+        {"disc-image", ValueKind::Image, {"dImagePath"}, "disc image"},
+        {"stretch-image", ValueKind::Image, {"sImagePath"}, "image over the whole DVD cover"},
+        {"bg-color",
+         ValueKind::Colour,
+         {"fBGColor", "bBGColor", "dBGColor"},
+         "background colour #RRGGBB of every surface"},
+        {"text-color",
+         ValueKind::Colour,
+         {"fCoverTextColor", "bCoverTextColor", "dCoverTextColor"},
+         "text colour #RRGGBB of every surface"},
+    };
+    return options;
+}
+
+// --image SURFACE=PATH
+const QVector<QPair<QString, QString>>& ImageSurfaces() {
+    static const QVector<QPair<QString, QString>> surfaces = {
+        {"front", "fImagePath"},
+        {"back", "bImagePath"},
+        {"whole", "sImagePath"},
+        {"disc", "dImagePath"},
+    };
+    return surfaces;
+}
+
+const QString kNewDescription = QStringLiteral(
+    "Creates a new design as the designer does (at 96 dpi) and writes it to a cover\n"
+    "file. Texts may hold \\n for a line break, \\r and \\\\; --set values are given\n"
+    "as the file spells them, with the same escapes. Images are copied into the\n"
+    "file. Options are applied in the order listed here; an existing file is only\n"
+    "replaced with --force.");
+
+void DeclareNewOptions(BatchCommandLine& cl) {
+    cl.addOption({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("FILE"),
+                 QStringLiteral("the cover file to write (or give it as the argument)"));
+    cl.addOption({QStringLiteral("type")}, QStringLiteral("N"),
+                 QStringLiteral("case type 1-5 (default: the last one chosen)"));
+    for (const FieldOption& option : FieldOptions()) {
+        cl.addOption({QLatin1String(option.name)},
+                     option.kind == ValueKind::Text    ? QStringLiteral("TEXT")
+                     : option.kind == ValueKind::Image ? QStringLiteral("PATH")
+                                                       : QStringLiteral("#RRGGBB"),
+                     QLatin1String(option.description));
+    }
+    cl.addOption({QStringLiteral("set")}, QStringLiteral("KEY=VALUE"),
+                 QStringLiteral("set a field by its file key (repeatable)"));
+    cl.addOption({QStringLiteral("image")}, QStringLiteral("SURFACE=PATH"),
+                 QStringLiteral("front, back, whole or disc image (repeatable)"));
+    cl.addFlag({QStringLiteral("force")}, QStringLiteral("replace an existing file"));
+}
+
+// Line breaks typed on a command line become the CR LF pairs edit boxes give.
+QString EditBoxLineBreaks(const QString& text) {
+    static const QRegularExpression bareLineFeed(QStringLiteral("(?<!\\r)\\n"));
+    QString result = text;
+    return result.replace(bareLineFeed, QStringLiteral("\r\n"));
+}
+
+std::optional<QString> ColourFieldValue(const QString& text) {
+    static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+    if (!hex.match(text).hasMatch()) {
+        return std::nullopt;
+    }
+    const uint rgb = text.mid(1).toUInt(nullptr, 16);
+    return QString::number(MakeColorRef((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+}
+
+std::optional<QString> FieldValueOf(ValueKind kind, const QString& text) {
+    switch (kind) {
+        case ValueKind::Text: {
+            const std::optional<QString> unescaped = UnescapeFieldValue(text);
+            return unescaped ? std::optional<QString>(EditBoxLineBreaks(*unescaped)) : std::nullopt;
+        }
+        case ValueKind::Image:
+            return QFileInfo(text).absoluteFilePath();
+        case ValueKind::Colour:
+            return ColourFieldValue(text);
+    }
+    return std::nullopt;
+}
+
+// Builds the design from the options; a message when one is not usable.
+class DesignBuilder {
+public:
+    DesignBuilder(const BatchCommandLine& cl, CoverDocument& doc) : cl_(cl), doc_(doc) {}
+
+    std::optional<QString> applyAll() {
+        for (const FieldOption& option : FieldOptions()) {
+            if (auto error = applyFieldOption(option)) {
+                return error;
+            }
+        }
+        for (const QString& assignment : cl_.values(QStringLiteral("set"))) {
+            if (auto error = applySet(assignment)) {
+                return error;
+            }
+        }
+        for (const QString& assignment : cl_.values(QStringLiteral("image"))) {
+            if (auto error = applyImage(assignment)) {
+                return error;
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::optional<QString> applyFieldOption(const FieldOption& option) {
+        const QString name = QLatin1String(option.name);
+        if (!cl_.isSet(name)) {
+            return std::nullopt;
+        }
+        const std::optional<QString> value = FieldValueOf(option.kind, cl_.value(name));
+        if (!value) {
+            return QStringLiteral("bad value for --%1: '%2'").arg(name, cl_.value(name));
+        }
+        for (const QString& key : option.keys) {
+            ApplyCoverField(doc_, *FindCoverFileField(key), *value);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<QString> applySet(const QString& assignment) {
+        const qsizetype eq = assignment.indexOf(QLatin1Char('='));
+        const QString key = assignment.left(eq);
+        const CoverFileField* field = eq < 0 ? nullptr : FindCoverFileField(key);
+        if (!field) {
+            return QStringLiteral("unknown field in --set '%1'").arg(assignment);
+        }
+        const std::optional<QString> value = UnescapeFieldValue(assignment.mid(eq + 1));
+        if (!value || !IsWrittenFormOf(field->form, *value)) {
+            return QStringLiteral("bad value for field %1: '%2'").arg(key, assignment.mid(eq + 1));
+        }
+        ApplyCoverField(doc_, *field, *value);
+        return std::nullopt;
+    }
+
+    std::optional<QString> applyImage(const QString& assignment) {
+        const qsizetype eq = assignment.indexOf(QLatin1Char('='));
+        const QString surface = assignment.left(eq);
+        for (const auto& [name, key] : ImageSurfaces()) {
+            if (eq > 0 && surface == name) {
+                const QString path = QFileInfo(assignment.mid(eq + 1)).absoluteFilePath();
+                ApplyCoverField(doc_, *FindCoverFileField(key), path);
+                return std::nullopt;
+            }
+        }
+        return QStringLiteral("bad --image '%1': expected front, back, whole or disc=PATH")
+            .arg(assignment);
+    }
+
+    const BatchCommandLine& cl_;
+    CoverDocument& doc_;
+};
+
+std::optional<int> CoverTypeOption(const BatchCommandLine& cl) {
+    if (!cl.isSet(QStringLiteral("type"))) {
+        const uint32_t stored = SettingsStore().Option;
+        return stored >= CoverTypeStandardCD && stored <= CoverTypeSlimlineDVD
+                   ? static_cast<int>(stored)
+                   : CoverTypeStandardCD;
+    }
+    static const QRegularExpression oneToFive(QStringLiteral("^[1-5]$"));
+    const QString text = cl.value(QStringLiteral("type"));
+    if (!oneToFive.match(text).hasMatch()) {
+        return std::nullopt;
+    }
+    return text.toInt();
+}
+
+std::optional<QString> OutputPath(const BatchCommandLine& cl) {
+    QStringList paths = cl.positionals();
+    if (cl.isSet(QStringLiteral("output"))) {
+        paths.prepend(cl.value(QStringLiteral("output")));
+    }
+    if (paths.size() != 1 || paths.first().isEmpty()) {
+        return std::nullopt;
+    }
+    return paths.first();
+}
+
+}  // namespace
 
 int RunNewCommand(const QStringList& args, BatchIo io) {
-    Q_UNUSED(args);
-    io.err << "casewright-batch: 'new' is not available yet\n";
-    return kExitUsage;
+    BatchCommandLine cl(QStringLiteral("new"), QStringLiteral("new [options] FILE.jkt"),
+                        kNewDescription);
+    DeclareNewOptions(cl);
+    const BatchCommandLine::Parsed parsed = cl.parse(args, io);
+    if (parsed != BatchCommandLine::Parsed::Run) {
+        return BatchCommandLine::exitCodeOf(parsed);
+    }
+    const std::optional<QString> path = OutputPath(cl);
+    if (!path) {
+        return cl.usageError(QStringLiteral("expected exactly one cover file to write"), io);
+    }
+    const std::optional<int> coverType = CoverTypeOption(cl);
+    if (!coverType) {
+        return cl.usageError(QStringLiteral("--type must be 1 to 5"), io);
+    }
+
+    CoverDocument doc;
+    doc.ResetToNewDesign(*coverType, kBatchScreenDpi);
+    if (const std::optional<QString> error = DesignBuilder(cl, doc).applyAll()) {
+        return cl.usageError(*error, io);
+    }
+    if (QFileInfo::exists(*path) && !cl.isSet(QStringLiteral("force"))) {
+        return cl.failure(QStringLiteral("\"%1\" exists; use --force to replace it").arg(*path),
+                          io);
+    }
+    const CoverFileWriteResult written = WriteCoverFile(doc, *path);
+    if (!written) {
+        return cl.failure(written.errorMessage, io);
+    }
+    return kExitOk;
 }

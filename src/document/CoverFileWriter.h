@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class CoverDocument;
+
+// What became of a save: on failure a message that names the file at fault,
+// for the designer window or the command line to show.
+struct CoverFileWriteResult {
+    bool ok = true;
+    QString errorMessage;
+
+    explicit operator bool() const { return ok; }
+};
+
+// Writes the design to a cover file: the tagged text section, then the bytes
+// of the four images. The file is written beside its target and renamed into
+// place only when complete, so a failure (an unwritable folder, a full disk,
+// an image that can no longer be read) leaves any earlier file untouched.
+// coverChanged is the caller's to clear.
+CoverFileWriteResult WriteCoverFile(const CoverDocument& doc, const QString& path);
+
+// The text section exactly as WriteCoverFile writes it, "[BEGIN]" to "[END]".
+QByteArray CoverFileTextSection(const CoverDocument& doc);

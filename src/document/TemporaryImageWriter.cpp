@@ -1,0 +1,48 @@
+#include "document/TemporaryImageWriter.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "document/CoverFileFormat.h"
+
+namespace {
+
+bool WriteWholeFile(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    if (file.write(data) != data.size() || !file.flush()) {
+        file.close();
+        file.remove();  // a half image must not pass for the block's image
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+TemporaryImageWriter::TemporaryImageWriter(QString folder) : folder_(std::move(folder)) {}
+
+QString TemporaryImageWriter::extensionOf(const QString& storedPath) {
+    const qsizetype dot = storedPath.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QStringLiteral(".tmp") : storedPath.mid(dot);
+}
+
+QString TemporaryImageWriter::write(int block, const QString& extension,
+                                    const QByteArray& data) const {
+    const bool hasData = !data.isEmpty();
+    const bool namesFileInFolder =
+        !extension.contains(QLatin1Char('/')) && !extension.contains(QLatin1Char('\\'));
+    if (folder_.isEmpty() || !namesFileInFolder ||
+        (block == CoverFileFormat::DiscBlock && !hasData)) {
+        return QString();
+    }
+    QDir().mkpath(folder_);
+    const QString path =
+        folder_ + QLatin1Char('/') + CoverFileFormat::TemporaryImageBaseName(block) + extension;
+    if (!WriteWholeFile(path, data) || !hasData) {
+        return QString();
+    }
+    return path;
+}

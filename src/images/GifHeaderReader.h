@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <optional>
+
+// Reads the picture size a GIF file announces without decoding it: the larger
+// of the logical screen and the first frame, since a frame may claim more than
+// the screen it is shown on. Nothing when the file is not a readable GIF.
+class GifHeaderReader {
+public:
+    static std::optional<QSize> announcedSize(const QString& path);
+};
