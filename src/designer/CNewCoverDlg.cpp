@@ -4,12 +4,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <limits>
 
 #include "app/SettingsStore.h"
 #include "app/ui/HelpLocator.h"
+#include "controls/Artwork.h"
+#include "controls/CFlatImageButton.h"
+#include "controls/CTransparentStatic.h"
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
 #include "document/CoverTypes.h"
@@ -54,10 +56,9 @@ const TypeRadio kTypeRadios[] = {
 const QColor kHeadingColor(0, 51, 102);
 constexpr int kCoverTypeCount = 5;
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, const char* objectName) {
-    auto* label = new QLabel(text, parent);
+CTransparentStatic* MakeLabel(QWidget* parent, const QString& text, const char* objectName) {
+    auto* label = new CTransparentStatic(text, parent);
     label->setObjectName(QLatin1String(objectName));
-    label->setAutoFillBackground(false);
     return label;
 }
 
@@ -85,38 +86,52 @@ QFont CNewCoverDlg::UncheckedFont() {
 }
 
 void CNewCoverDlg::buildControls() {
-    setFixedSize(DialogUnits::ToPixelsX(250), DialogUnits::ToPixelsY(150));
+    setFixedSize(DialogUnits::ToPixelsX(250), DialogUnits::ToPixelsY(154));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
 
-    QLabel* heading =
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("logo"));
+    logo->setPixmap(QPixmap(QLatin1String(Artwork::kLogo)));
+    logo->move(DialogUnits::ToPixelsX(7), DialogUnits::ToPixelsY(4));
+    logo->adjustSize();
+
+    CTransparentStatic* heading =
         MakeLabel(this, QStringLiteral("Please choose the type of cover you would like to create:"),
                   "headingLabel");
-    QPalette headingPalette = heading->palette();
-    headingPalette.setColor(QPalette::WindowText, kHeadingColor);
-    heading->setPalette(headingPalette);
-    DialogUnits::Place(heading, 14, 14, 222, 10);
+    heading->setTextColor(kHeadingColor);
+    DialogUnits::Place(heading, 14, 40, 226, 18);
 
     buildRadioButtons();
     buildCustomSizeGroup();
+    buildContinueButton();
+}
 
-    auto* continueButton = new QPushButton(QStringLiteral("Continue"), this);
-    continueButton->setObjectName(QStringLiteral("continueButton"));
-    continueButton->setDefault(true);
-    DialogUnits::Place(continueButton, 190, 126, 50, 15);
-    connect(continueButton, &QPushButton::clicked, this, &CNewCoverDlg::onContinue);
-    continueButton_ = continueButton;
+void CNewCoverDlg::buildContinueButton() {
+    auto* button = new CFlatImageButton(QStringLiteral("Continue"), this);
+    button->setObjectName(QStringLiteral("continueButton"));
+    button->setIcons(QLatin1String(Artwork::kOk));
+    button->setFont(CheckedFont());
+    for (int index : {CFlatImageButton::BackgroundIn, CFlatImageButton::BackgroundOut,
+                      CFlatImageButton::BackgroundFocus}) {
+        button->setColor(index, Qt::white);
+    }
+    button->setDefault(true);
+    DialogUnits::Place(button, 186, 134, 56, 16);
+    connect(button, &QPushButton::clicked, this, &CNewCoverDlg::onContinue);
+    continueButton_ = button;
 }
 
 void CNewCoverDlg::buildRadioButtons() {
-    int y = 34;
+    int y = 60;
     for (const TypeRadio& entry : kTypeRadios) {
         auto* radio = new QRadioButton(QLatin1String(entry.caption), this);
         radio->setObjectName(QLatin1String(entry.objectName));
         radio->setAutoFillBackground(false);
-        DialogUnits::Place(radio, 24, y, 150, 12);
+        const bool other = entry.coverType == CoverTypeOther;
+        DialogUnits::Place(radio, 24, y, other ? 38 : 150, 12);
         connect(radio, &QRadioButton::clicked, this, [this, radio] { onRadioClicked(radio); });
         radios_[entry.coverType - 1] = radio;
         y += 15;
@@ -127,21 +142,26 @@ void CNewCoverDlg::buildRadioButtons() {
 void CNewCoverDlg::buildCustomSizeGroup() {
     customGroup_ = new QGroupBox(this);
     customGroup_->setObjectName(QStringLiteral("customSizeGroup"));
-    DialogUnits::Place(customGroup_, 70, 92, 112, 50);
+    DialogUnits::Place(customGroup_, 64, 120, 120, 30);
     customGroup_->hide();
 
     sizeCaptions_ = {MakeLabel(this, QStringLiteral("Width (cm):"), "widthCaption"),
                      MakeLabel(this, QStringLiteral("Height (cm):"), "heightCaption"),
                      MakeLabel(this, QStringLiteral("Front Cover:"), "frontCaption"),
                      MakeLabel(this, QStringLiteral("Back Cover:"), "backCaption")};
-    DialogUnits::Place(sizeCaptions_[0], 116, 98, 30, 9);
-    DialogUnits::Place(sizeCaptions_[1], 148, 98, 32, 9);
-    DialogUnits::Place(sizeCaptions_[2], 74, 111, 40, 9);
-    DialogUnits::Place(sizeCaptions_[3], 74, 126, 40, 9);
+    QFont captionFont = UncheckedFont();
+    captionFont.setPixelSize(11);
+    for (CTransparentStatic* caption : sizeCaptions_) {
+        caption->setFont(captionFont);
+    }
+    DialogUnits::Place(sizeCaptions_[0], 108, 122, 36, 8);
+    DialogUnits::Place(sizeCaptions_[1], 146, 122, 36, 8);
+    DialogUnits::Place(sizeCaptions_[2], 68, 131, 40, 8);
+    DialogUnits::Place(sizeCaptions_[3], 68, 141, 40, 8);
 
     const QRect editPlaces[] = {
-        DialogUnits::ToPixels(148, 109, 28, 12), DialogUnits::ToPixels(116, 109, 28, 12),
-        DialogUnits::ToPixels(148, 124, 28, 12), DialogUnits::ToPixels(116, 124, 28, 12)};
+        DialogUnits::ToPixels(146, 130, 34, 10), DialogUnits::ToPixels(108, 130, 34, 10),
+        DialogUnits::ToPixels(146, 140, 34, 10), DialogUnits::ToPixels(108, 140, 34, 10)};
     for (int i = 0; i < 4; ++i) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(kCustomSizeBoxes[i].objectName));
@@ -210,7 +230,7 @@ void CNewCoverDlg::applyRadioFonts() {
 }
 
 void CNewCoverDlg::setCustomSizeEnabled(bool enabled) {
-    for (QLabel* caption : sizeCaptions_) {
+    for (CTransparentStatic* caption : sizeCaptions_) {
         caption->setEnabled(enabled);
     }
     for (QLineEdit* edit : sizeEdits_) {
@@ -301,10 +321,6 @@ void CNewCoverDlg::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_F1:
             HelpLocator::OpenHelp(QStringLiteral("newcover.html"));
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            onContinue();
             return;
         default:
             QDialog::keyPressEvent(event);

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <optional>
 
+class CTransparentStatic;
 class QAbstractButton;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -73,6 +73,7 @@ private:
     void buildControls();
     void buildRadioButtons();
     void buildCustomSizeGroup();
+    void buildContinueButton();
     void loadStoredChoice();
     void onRadioClicked(QRadioButton* clicked);
     void applyRadioFonts();
@@ -84,7 +85,7 @@ private:
 
     std::array<QRadioButton*, 5> radios_{};  // by case type - 1
     std::array<QLineEdit*, 4> sizeEdits_{};  // front height, front width, back height, back width
-    std::array<QLabel*, 4> sizeCaptions_{};  // width, height, front, back
+    std::array<CTransparentStatic*, 4> sizeCaptions_{};  // width, height, front, back
     QGroupBox* customGroup_ = nullptr;
     QAbstractButton* continueButton_ = nullptr;
 };

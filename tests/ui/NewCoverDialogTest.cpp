@@ -79,8 +79,9 @@ TEST_F(NewCoverDialogTest, ContinueStoresTheChoiceAndReopeningShowsItInBold) {
 
 TEST_F(NewCoverDialogTest, EnterContinuesLikeTheButton) {
     CNewCoverDlg dialog;
-    dialog.radioForType(4)->click();
-    QTest::keyClick(&dialog, Qt::Key_Return);
+    dialog.show();
+    QTest::mouseClick(dialog.radioForType(4), Qt::LeftButton);
+    QTest::keyClick(dialog.radioForType(4), Qt::Key_Return);
     EXPECT_EQ(SettingsStore().Option, 4u);
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/ProductInfo.h"
 #include "app/ui/HelpLocator.h"
+#include "controls/Artwork.h"
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
 
@@ -23,27 +24,33 @@ void OpenLink(const QString& link) {
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(ProductInfo::Name());
-    setFixedSize(DialogUnits::ToPixelsX(236), DialogUnits::ToPixelsY(126));
+    setFixedSize(DialogUnits::ToPixelsX(236), DialogUnits::ToPixelsY(160));
 
-    QLabel* name = addLabel(ProductInfo::Name(), "productName", 8, 14);
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("logo"));
+    logo->setPixmap(QPixmap(QLatin1String(Artwork::kLogo)));
+    logo->move(DialogUnits::ToPixelsX(10), DialogUnits::ToPixelsY(6));
+    logo->adjustSize();
+
+    QLabel* name = addLabel(ProductInfo::Name(), "productName", 42, 14);
     QFont nameFont = name->font();
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     name->setFont(nameFont);
-    addLabel(VersionText(), "versionLabel", 24, 10);
+    addLabel(VersionText(), "versionLabel", 58, 10);
 
-    QLabel* maker = addLabel(MakerLine(), "makerLine", 36, 10);
+    QLabel* maker = addLabel(MakerLine(), "makerLine", 70, 10);
     maker->setTextFormat(Qt::RichText);
     maker->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(maker, &QLabel::linkActivated, this, &OpenLink);
 
-    QLabel* notice = addLabel(FreeImageNotice(), "freeImageNotice", 52, 48);
+    QLabel* notice = addLabel(FreeImageNotice(), "freeImageNotice", 86, 48);
     notice->setWordWrap(true);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    DialogUnits::Place(ok, 179, 105, 50, 14);
+    DialogUnits::Place(ok, 179, 139, 50, 14);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

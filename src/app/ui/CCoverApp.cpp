@@ -4,16 +4,7 @@
 #include <QUrl>
 #include <utility>
 
-#if __has_include("images/FreeImageSession.h")
 #include "images/FreeImageSession.h"
-#else
-#include <FreeImage.h>
-// Interim stand-in until the image library session class is available.
-struct FreeImageSession {
-    FreeImageSession() { FreeImage_Initialise(FALSE); }
-    ~FreeImageSession() { FreeImage_DeInitialise(); }
-};
-#endif
 
 CCoverApp::CCoverApp(Windows windows) : windows_(std::move(windows)) {}
 
