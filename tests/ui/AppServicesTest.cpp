@@ -135,7 +135,7 @@ TEST_F(AppServicesTest, AboutLinkOpensThroughThePrompterAndOkCloses) {
     EXPECT_FALSE(about.isVisible());
 }
 
-TEST_F(AppServicesTest, LicenceFileShipsBesideTheProgramsAndIsTheFreeImageLicence) {
+TEST_F(AppServicesTest, ShippedLicenceFileIsTheFreeImageLicence) {
     QFile licence(QStringLiteral(CASEWRIGHT_SOURCE_DIR "/resources/freeimage-license.txt"));
     ASSERT_TRUE(licence.open(QIODevice::ReadOnly));
     EXPECT_TRUE(licence.readAll().contains("FreeImage Public License - Version 1.0"));
