@@ -7,8 +7,20 @@ void CoverPainter::PaintPreview(QPainter& painter, const QRect& target) {
     if (params.fontRefDpi <= 0 && painter.device()) {
         params.fontRefDpi = painter.device()->logicalDpiY();
     }
+    // Whatever the caller had set is put back afterwards; surfaces draw with
+    // exact pixel edges and unsmoothed image scaling.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setBrush(Qt::NoBrush);
     DrawSurface(painter, target);
+    painter.restore();
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
     DrawFrame(painter, target);
+    painter.restore();
 }
 
 void CoverPainter::PrintInto(QPainter& painter, const QRect& target, int screenDpiY) {

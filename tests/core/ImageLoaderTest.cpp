@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 #include "ImageLoaderTestFiles.h"
 #include "images/FreeImageSession.h"
@@ -184,6 +187,40 @@ TEST_F(ImageLoaderTest, MissingUnreadableAndNonFilePathsGiveNothing) {
     EXPECT_TRUE(LoadImageFile(path("garbage.png")).isNull());
     EXPECT_TRUE(LoadImageFile(path("empty.bmp")).isNull());
     EXPECT_TRUE(LoadImageFile(QString()).isNull());
+}
+
+// Thumbnails are decoded on worker threads while the previews decode on the
+// user interface thread.
+TEST_F(ImageLoaderTest, LoadsFromSeveralThreadsAtOnce) {
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 0, 255));
+    for (int y = 0; y < 15; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            picture.setPixel(x, y, qRgb(255, 0, 0));
+        }
+    }
+    const QStringList files = {path("a.png"), path("b.jpg"), path("c.tif"), path("d.bmp")};
+    ASSERT_TRUE(picture.save(files[0], "PNG"));
+    ASSERT_TRUE(picture.save(files[1], "JPG", 100));
+    ASSERT_TRUE(picture.save(files[2], "TIFF"));
+    ASSERT_TRUE(picture.save(files[3], "BMP"));
+    std::atomic_int failures{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&files, &failures, t] {
+            for (int round = 0; round < 25; ++round) {
+                const QImage loaded = LoadImageFile(files[(t + round) % files.size()]);
+                if (loaded.size() != QSize(40, 30) || qRed(loaded.pixel(20, 5)) < 200 ||
+                    qBlue(loaded.pixel(20, 25)) < 200) {
+                    ++failures;
+                }
+            }
+        });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(failures.load(), 0);
 }
 
 TEST_F(ImageLoaderTest, PathWithNonAsciiCharactersLoads) {

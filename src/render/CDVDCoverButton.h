@@ -1,0 +1,26 @@
+#pragma once
+
+#include "render/CoverPainter.h"
+
+struct SurfaceEdges;
+
+// The one-piece wrap of a standard or slimline DVD case: back on the left,
+// spine in the middle, front on the right, drawn at the target's size.
+class CDVDCoverButton : public CoverPainter {
+public:
+    static constexpr int kSpinePoints = 14;
+    static constexpr int kImageModeWholeWrap = 0;
+    static constexpr int kImageModeFrontAndBack = 1;
+
+protected:
+    void DrawSurface(QPainter& painter, const QRect& target) override;
+    void DrawFrame(QPainter& painter, const QRect& target) override;
+
+private:
+    int spineWidth() const;
+    int spineLeft(const SurfaceEdges& e) const;
+    void DrawImages(QPainter& painter, const SurfaceEdges& e) const;
+    void DrawSpineText(QPainter& painter, const SurfaceEdges& e, int dpi) const;
+    QRect BackTextRect(const SurfaceEdges& e, int dpi) const;
+    QRect FrontTextRect(const SurfaceEdges& e, int dpi) const;
+};

@@ -1,0 +1,85 @@
+#include "render/CMyFlatButton.h"
+
+#include <QPainter>
+
+#include "render/SurfaceDrawing.h"
+#include "render/SurfaceEdges.h"
+#include "render/SurfaceFonts.h"
+#include "render/SurfaceText.h"
+#include "render/TrackListing.h"
+
+int CMyFlatButton::spineWidth() const {
+    return ScaleLength(params.spineWidthPx, params.xScale);
+}
+
+void CMyFlatButton::DrawSurface(QPainter& painter, const QRect& target) {
+    const SurfaceEdges e(target);
+    const int dpi = DeviceDpiY(painter);
+    FillEdges(painter, e.L, e.T, e.R, e.B, ToQColor(params.backgroundColor));
+    DrawImage(painter, e);
+    DrawSpineTexts(painter, e, dpi);
+
+    painter.setFont(TextFontFor(params.font, params.fontRefDpi, dpi, params.yScale));
+    painter.setPen(ToQColor(params.textColor));
+    QRect rect = TextRect(e, dpi);
+    DrawTitle(painter, rect, params.title, params.textAlign);
+    if (params.isTrackListing) {
+        TrackListing::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
+    } else {
+        DrawAlignedText(painter, rect, params.text, params.textAlign);
+    }
+}
+
+void CMyFlatButton::DrawImage(QPainter& painter, const SurfaceEdges& e) const {
+    const QImage image = LoadSurfaceImage(params.imagePath);
+    const int s = spineWidth();
+    const QRect dest =
+        params.printOverSpines ? QRect(e.L, e.T, e.W, e.H) : QRect(e.L + s, e.T, e.W - 2 * s, e.H);
+    DrawStretchedImage(painter, image, dest);
+}
+
+void CMyFlatButton::DrawSpineTexts(QPainter& painter, const SurfaceEdges& e, int dpi) const {
+    if (params.spineText.isEmpty()) {
+        return;
+    }
+    const int s = spineWidth();
+    painter.setFont(SpineFontFor(params.font, kSpinePoints, dpi, params.yScale));
+    painter.setPen(ToQColor(params.textColor));
+    const SpineTextExtent extent = MeasureSpineText(painter, params.spineText);
+
+    // Right spine, reading down, three pixels inside its left edge.
+    DrawSpineText(painter, params.spineText,
+                  QPoint(e.R - s + extent.across + 3, e.T + e.H / 2 - extent.along / 2),
+                  SpineDirection::TopToBottom, EdgeRect(e.R - s, e.T, e.R, e.B));
+    // Left spine, reading up; its clip is widened by the text height so a
+    // cover without spines still shows the text along its left edge.
+    DrawSpineText(painter, params.spineText, QPoint(e.L + 3, e.T + e.H / 2 + extent.along / 2),
+                  SpineDirection::BottomToTop, EdgeRect(e.L, e.T, e.L + s + extent.across, e.B));
+}
+
+QRect CMyFlatButton::TextRect(const SurfaceEdges& e, int dpi) const {
+    // The margins are physical: the same number of device pixels at every
+    // preview size.
+    const int mx = InchesToPixels(params.textMarginLeft, dpi);
+    const int my = InchesToPixels(params.textMarginTop, dpi);
+    if (params.spineWidthPx == 0) {
+        return EdgeRect(e.L + mx, e.T + my, e.R - mx, e.B);
+    }
+    const int s = spineWidth();
+    return EdgeRect(e.L + mx + s, e.T + my, e.R - s - 7, e.B);
+}
+
+void CMyFlatButton::DrawFrame(QPainter& painter, const QRect& target) {
+    if (!params.showBorder) {
+        return;
+    }
+    const SurfaceEdges e(target);
+    OutlineRect(painter, e.L, e.T, e.R, e.B);
+    if (params.spinesOn) {
+        const int s = spineWidth();
+        OutlineRect(painter, e.L, e.T, e.L + s + 1, e.B);
+        // Given right to left: the outline between the spines, whose sides
+        // are the spine lines at L + s and R - s - 1.
+        OutlineRect(painter, e.R - s, e.T, e.L + s, e.B);
+    }
+}

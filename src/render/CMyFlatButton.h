@@ -1,0 +1,23 @@
+#pragma once
+
+#include "render/CoverPainter.h"
+
+struct SurfaceEdges;
+
+// The front cover or the back cover (inlay with two spines) of a standard CD
+// case, drawn directly at the target's size.
+class CMyFlatButton : public CoverPainter {
+public:
+    static constexpr int kSpinePoints = 11;
+    static constexpr double kSecondColumnFactor = 1.5;
+
+protected:
+    void DrawSurface(QPainter& painter, const QRect& target) override;
+    void DrawFrame(QPainter& painter, const QRect& target) override;
+
+private:
+    int spineWidth() const;
+    void DrawImage(QPainter& painter, const SurfaceEdges& e) const;
+    void DrawSpineTexts(QPainter& painter, const SurfaceEdges& e, int dpi) const;
+    QRect TextRect(const SurfaceEdges& e, int dpi) const;
+};

@@ -1,0 +1,111 @@
+#include "render/CSlimlineCoverButton.h"
+
+#include <QPainter>
+
+#include "document/CoverTypes.h"
+#include "render/SurfaceDrawing.h"
+#include "render/SurfaceEdges.h"
+#include "render/SurfaceFonts.h"
+#include "render/SurfaceText.h"
+#include "render/TrackListing.h"
+
+namespace {
+
+constexpr double kDotsPerMetrePerDpi = 1.0 / 0.0254;
+
+}  // namespace
+
+QImage CSlimlineCoverButton::ComposeSurface(int dpi) const {
+    const int w0 = params.refWidth;
+    const int h0 = params.refHeight;
+    if (w0 <= 0 || h0 <= 0) {
+        return QImage();
+    }
+    QImage surface(w0, h0, QImage::Format_RGB32);
+    if (surface.isNull()) {
+        return surface;
+    }
+    // Same resolution as the target, so texts measure as they will print.
+    const int dotsPerMetre = qRound(dpi * kDotsPerMetrePerDpi);
+    surface.setDotsPerMeterX(dotsPerMetre);
+    surface.setDotsPerMeterY(dotsPerMetre);
+    surface.fill(ToQColor(params.backgroundColor));
+
+    QPainter painter(&surface);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    DrawImage(painter, w0, h0);
+    DrawSpineText(painter, h0, dpi);
+    DrawTrackListing(painter, w0, h0, dpi);
+    painter.end();
+    return surface;
+}
+
+void CSlimlineCoverButton::DrawSurface(QPainter& painter, const QRect& target) {
+    const QImage surface = ComposeSurface(DeviceDpiY(painter));
+    DrawStretchedImage(painter, surface, target);
+}
+
+void CSlimlineCoverButton::DrawImage(QPainter& painter, int w0, int h0) const {
+    const QImage image = LoadSurfaceImage(params.imagePath);
+    // Without print-over the image starts right of the spine strip and, being
+    // narrower by only two spine widths, runs off the right edge.
+    const QRect dest = params.printOverSpines ? QRect(0, 0, w0, h0)
+                                              : QRect(params.spineOffsetPx + params.spineWidthPx, 0,
+                                                      w0 - 2 * params.spineWidthPx, h0);
+    DrawStretchedImage(painter, image, dest);
+}
+
+void CSlimlineCoverButton::DrawSpineText(QPainter& painter, int h0, int dpi) const {
+    if (params.spineText.isEmpty()) {
+        return;
+    }
+    painter.setFont(SpineFontFor(params.font, kSpinePoints, dpi, 1.0));
+    painter.setPen(ToQColor(params.textColor));
+    const SpineTextExtent extent = MeasureSpineText(painter, params.spineText);
+    const int spineRight = params.spineOffsetPx + params.spineWidthPx;
+    // Against the strip's right edge; a text wider than the strip loses its
+    // left side.
+    ::DrawSpineText(painter, params.spineText, QPoint(spineRight, h0 / 2 - extent.along / 2),
+                    SpineDirection::TopToBottom, EdgeRect(params.spineOffsetPx, 0, spineRight, h0));
+}
+
+void CSlimlineCoverButton::DrawTrackListing(QPainter& painter, int w0, int h0, int dpi) const {
+    painter.setFont(TextFontFor(params.font, params.fontRefDpi, dpi, 1.0));
+    painter.setPen(ToQColor(params.textColor));
+    QRect rect = EdgeRect(InchesToPixels(params.textMarginLeft, dpi),
+                          InchesToPixels(params.textMarginTop, dpi), w0 - 5, h0);
+    DrawTitle(painter, rect, params.title, LEFT);
+    TrackListing::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
+}
+
+void CSlimlineCoverButton::DrawFrame(QPainter& painter, const QRect& target) {
+    const SurfaceEdges e(target);
+    if (params.showBorder) {
+        OutlineRect(painter, e.L, e.T, e.R, e.B);
+        if (params.spinesOn) {
+            const int x1 = e.L + ScaleLength(params.spineOffsetPx, params.xScale);
+            const int x2 = x1 + ScaleLength(params.spineWidthPx, params.xScale) + 1;
+            OutlineRect(painter, x1, e.T, x2, e.B);
+        }
+        OutlineRect(painter, e.L, e.T, e.R, e.B);
+    }
+    DrawCutouts(painter, target);
+}
+
+void CSlimlineCoverButton::DrawCutouts(QPainter& painter, const QRect& target) const {
+    const SurfaceEdges e(target);
+    // The strips keep their printed size in every preview.
+    const int c = e.L + params.cutoutWidthPx;
+    const int d = params.cutoutHeightPx;
+    if (params.showBorder) {
+        OutlineRect(painter, e.L, e.T, c + 1, e.T + d);
+        OutlineRect(painter, e.L, e.B - d, c + 1, e.B);
+    }
+    // The fills reach one pixel past the strips' outer edges and cover those
+    // outline edges, leaving only the lines toward the cover.
+    const QColor fill =
+        params.yScale == 1.0 ? QColor(Qt::white) : QColor(kCutoutRed, kCutoutGreen, kCutoutBlue);
+    FillEdges(painter, e.L, e.B - d + 1, c, e.B + 1, fill);
+    FillEdges(painter, e.L, e.T - 1, c, e.T + d - 1, fill);
+}

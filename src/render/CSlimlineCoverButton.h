@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+
+#include "render/CoverPainter.h"
+
+// The insert of a slimline CD case: a spine strip near the left edge, the
+// track listing on the right and two cut-out strips at the left corners.
+// The surface is composed at its full reference size and then shrunk into
+// the target, so its texts are laid out exactly as they print.
+class CSlimlineCoverButton : public CoverPainter {
+public:
+    static constexpr int kSpinePoints = 7;
+    static constexpr double kSecondColumnFactor = 1.0;
+    // The cut-outs show in this grey on screen; on paper they stay blank.
+    static constexpr int kCutoutRed = 172;
+    static constexpr int kCutoutGreen = 168;
+    static constexpr int kCutoutBlue = 153;
+
+    // The surface at reference size for a device of `dpi`; null when it
+    // cannot be created.
+    QImage ComposeSurface(int dpi) const;
+
+protected:
+    void DrawSurface(QPainter& painter, const QRect& target) override;
+    void DrawFrame(QPainter& painter, const QRect& target) override;
+
+private:
+    void DrawImage(QPainter& painter, int w0, int h0) const;
+    void DrawSpineText(QPainter& painter, int h0, int dpi) const;
+    void DrawTrackListing(QPainter& painter, int w0, int h0, int dpi) const;
+    void DrawCutouts(QPainter& painter, const QRect& target) const;
+};

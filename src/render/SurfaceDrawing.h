@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+
+// Drawing primitives shared by the surface painters, with the pixel coverage
+// the layouts are computed for.
+
+// The vertical resolution of the painter's device, in dots per inch.
+int DeviceDpiY(const QPainter& painter);
+
+// The image of a surface, read for this draw; null when there is none.
+QImage LoadSurfaceImage(const QString& path);
+
+// Stretches the whole image over `dest`, ignoring its aspect ratio, picking
+// the nearest source pixel (no smoothing). Nothing for an empty destination.
+void DrawStretchedImage(QPainter& painter, const QImage& image, const QRect& dest);
+
+// Fills the pixels left..right-1, top..bottom-1.
+void FillEdges(QPainter& painter, int left, int top, int right, int bottom, const QColor& color);
+
+// A one-pixel black outline on the pixels left..right-1 and top..bottom-1,
+// the edges swapped first when given right to left or bottom to top.
+void OutlineRect(QPainter& painter, int left, int top, int right, int bottom);
+
+// A one-pixel black outline of the ellipse inscribed in the same pixels.
+void OutlineEllipse(QPainter& painter, int left, int top, int right, int bottom);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QMutex>
+#include <QString>
+#include <list>
+
+// Decoded surface images kept between draws. A surface reads its image file
+// at every draw; decoding a large photograph each time would make the preview
+// stutter, so decoded pixels are kept while the file stays exactly as it was:
+// an entry is used only when the path, size, modification time and status
+// change time all still match, so a changed, replaced or deleted file shows
+// its new state at the next draw. The memory kept is bounded; the least
+// recently drawn images go first.
+class SurfaceImageCache {
+public:
+    static constexpr qint64 kDefaultBudgetBytes = 256LL * 1024 * 1024;
+
+    static SurfaceImageCache& instance();
+
+    // The image of `path` in a format that draws quickly; null when the path
+    // is empty or the file is missing or unreadable.
+    QImage image(const QString& path);
+
+    void setBudget(qint64 bytes);
+    void clear();
+    qint64 bytesHeld() const;
+    int entryCount() const;
+
+private:
+    struct Entry {
+        QString path;
+        qint64 size = 0;
+        QDateTime modified;
+        QDateTime statusChanged;
+        QImage image;
+    };
+
+    QImage findLocked(const Entry& key);
+    void insertLocked(Entry entry);
+    void trimLocked();
+
+    mutable QMutex mutex_;
+    std::list<Entry> entries_;  // most recently used first
+    qint64 budget_ = kDefaultBudgetBytes;
+    qint64 held_ = 0;
+};

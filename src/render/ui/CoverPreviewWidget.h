@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "render/CoverPainter.h"
+
+// Shows one surface of the design at the widget's size. The designer window
+// gives it the parameters of the visible surface; the widget keeps the
+// scales in step with its own size and repaints.
+class CoverPreviewWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CoverPreviewWidget(QWidget* parent = nullptr);
+    CoverPreviewWidget(std::unique_ptr<CoverPainter> painter, QWidget* parent = nullptr);
+
+    void setCoverPainter(std::unique_ptr<CoverPainter> painter);
+    CoverPainter* coverPainter() const { return painter_.get(); }
+
+    // Takes the parameters of a refresh, sets both scales from the widget's
+    // size (width / refWidth, height / refHeight) and repaints.
+    void setPreviewParams(const PreviewParams& params);
+
+    // The horizontal and vertical scale for a widget size and the surface's
+    // reference size; 1.0 on an axis whose reference size is not positive.
+    static double ScaleFor(int widgetLength, int referenceLength);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void updateScales();
+
+    std::unique_ptr<CoverPainter> painter_;
+};

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "document/CoverDocument.h"
+#include "images/TemplatePicker.h"
+
+namespace {
+
+const QString kFolder = QStringLiteral("/lib/CLIPART");
+
+QVector<TemplateEntry> threeTemplates() {
+    return {{kFolder, "CD-[BACK]-Amber.jpg"},
+            {kFolder, "BACK-[BACK]-Back Road.jpg"},
+            {kFolder, "CD-[BACK]-Coral.jpg"}};
+}
+
+QString inFolder(const QString& name) {
+    return kFolder + "/" + name;
+}
+
+class TemplatePickerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        document.fImagePath = "/own/front.png";
+        document.bImagePath = "/own/back.png";
+        document.dImagePath = "/own/disc.png";
+        document.sImagePath = "/own/whole.png";
+        document.CoverOption = 1;
+        document.bCoverTitle = "Title";
+        document.coverChanged = false;
+    }
+
+    CoverDocument document;
+};
+
+}  // namespace
+
+TEST_F(TemplatePickerTest, CdDesignTakesAllThreeImagesAndLosesWholeCoverImage) {
+    for (int type : {CoverTypeStandardCD, CoverTypeOther, CoverTypeSlimlineCD}) {
+        SetUp();
+        TemplatePicker picker(&document, type, threeTemplates());
+        QSignalSpy changed(&picker, &TemplatePicker::designChanged);
+
+        ASSERT_TRUE(picker.applyClicked(0));
+
+        EXPECT_EQ(document.bImagePath, inFolder("CD-[BACK]-Amber.jpg")) << type;
+        EXPECT_EQ(document.fImagePath, inFolder("CD-[FRONT]-Amber.jpg"));
+        EXPECT_EQ(document.dImagePath, inFolder("CD-[DISC]-Amber.jpg"));
+        EXPECT_TRUE(document.sImagePath.isEmpty());
+        EXPECT_EQ(document.CoverOption, 1);
+        EXPECT_EQ(document.bCoverTitle, "Title");
+        EXPECT_FALSE(document.coverChanged);
+        EXPECT_EQ(changed.count(), 1);
+        EXPECT_EQ(picker.lastApplied(), 0);
+    }
+}
+
+TEST_F(TemplatePickerTest, DvdDesignLaysBackImageOverWholeCover) {
+    for (int type : {CoverTypeStandardDVD, CoverTypeSlimlineDVD}) {
+        SetUp();
+        TemplatePicker picker(&document, type, threeTemplates());
+
+        ASSERT_TRUE(picker.applyClicked(2));
+
+        EXPECT_EQ(document.CoverOption, 0) << type;
+        EXPECT_EQ(document.sImagePath, inFolder("CD-[BACK]-Coral.jpg"));
+        EXPECT_EQ(document.dImagePath, inFolder("CD-[DISC]-Coral.jpg"));
+        EXPECT_EQ(document.fImagePath, "/own/front.png");
+        EXPECT_EQ(document.bImagePath, "/own/back.png");
+        EXPECT_FALSE(document.coverChanged);
+    }
+}
+
+TEST_F(TemplatePickerTest, CoverTypeIsTheOneGivenAtCreation) {
+    TemplatePicker picker(&document, CoverTypeStandardDVD, threeTemplates());
+    document.covertype = CoverTypeStandardCD;
+    ASSERT_TRUE(picker.applyClicked(0));
+    EXPECT_EQ(document.sImagePath, inFolder("CD-[BACK]-Amber.jpg"));
+    EXPECT_EQ(document.bImagePath, "/own/back.png");
+}
+
+TEST_F(TemplatePickerTest, RepeatedClickOnLastAppliedDoesNothingEvenAfterCancel) {
+    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates());
+    QSignalSpy changed(&picker, &TemplatePicker::designChanged);
+    ASSERT_TRUE(picker.applyClicked(1));
+
+    EXPECT_FALSE(picker.applyClicked(1));
+    picker.restoreImages();
+    EXPECT_FALSE(picker.applyClicked(1));
+    EXPECT_EQ(document.bImagePath, "/own/back.png");
+
+    EXPECT_TRUE(picker.applyClicked(0));
+    EXPECT_TRUE(picker.applyClicked(1));
+    EXPECT_EQ(changed.count(), 4);  // two applications, the restore, two more
+}
+
+TEST_F(TemplatePickerTest, ClickOutsideTheListDoesNothing) {
+    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates());
+    EXPECT_FALSE(picker.applyClicked(-1));
+    EXPECT_FALSE(picker.applyClicked(3));
+    EXPECT_EQ(document.bImagePath, "/own/back.png");
+    EXPECT_EQ(picker.lastApplied(), -1);
+}
+
+TEST_F(TemplatePickerTest, ArrowKeysStepFromLastAppliedAndStopAtEnds) {
+    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates());
+
+    EXPECT_FALSE(picker.applyPrevious());  // nothing applied yet
+    ASSERT_TRUE(picker.applyNext());       // the first
+    EXPECT_EQ(picker.lastApplied(), 0);
+    EXPECT_FALSE(picker.applyPrevious());
+    ASSERT_TRUE(picker.applyNext());
+    // The arrow rule replaces every "BACK", not only the bracketed marker.
+    EXPECT_EQ(document.fImagePath, inFolder("FRONT-[FRONT]-Back Road.jpg"));
+    EXPECT_EQ(document.dImagePath, inFolder("DISC-[DISC]-Back Road.jpg"));
+    ASSERT_TRUE(picker.applyNext());
+    EXPECT_FALSE(picker.applyNext());
+    EXPECT_EQ(picker.lastApplied(), 2);
+    ASSERT_TRUE(picker.applyPrevious());
+    EXPECT_EQ(picker.lastApplied(), 1);
+}
+
+TEST_F(TemplatePickerTest, ClickAfterArrowUsesClickRule) {
+    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates());
+    ASSERT_TRUE(picker.applyNext());
+    ASSERT_TRUE(picker.applyClicked(1));
+    EXPECT_EQ(document.fImagePath, inFolder("BACK-[FRONT]-Back Road.jpg"));
+    EXPECT_EQ(document.dImagePath, inFolder("BACK-[DISC]-Back Road.jpg"));
+}
+
+TEST_F(TemplatePickerTest, ArrowKeysDoNothingOnEmptyList) {
+    TemplatePicker picker(&document, CoverTypeStandardCD, {});
+    EXPECT_FALSE(picker.applyNext());
+    EXPECT_FALSE(picker.applyPrevious());
+}
+
+TEST_F(TemplatePickerTest, RestorePutsBackImagesOfLastRemember) {
+    for (int type : {CoverTypeStandardCD, CoverTypeStandardDVD}) {
+        SetUp();
+        TemplatePicker picker(&document, type, threeTemplates());
+        document.bImagePath = "/own/back-at-show.png";
+        picker.rememberImages();
+        ASSERT_TRUE(picker.applyClicked(0));
+        ASSERT_TRUE(picker.applyClicked(2));
+
+        picker.restoreImages();
+
+        EXPECT_EQ(document.fImagePath, "/own/front.png") << type;
+        EXPECT_EQ(document.bImagePath, "/own/back-at-show.png");
+        EXPECT_EQ(document.dImagePath, "/own/disc.png");
+        // The template's picture leaves the DVD wrap as well.
+        EXPECT_EQ(document.sImagePath, "/own/whole.png");
+        EXPECT_EQ(document.CoverOption, 1);
+        EXPECT_FALSE(document.coverChanged);
+    }
+}
+
+TEST_F(TemplatePickerTest, CurrentTemplateFoundByPathThenByLabel) {
+    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates());
+    EXPECT_EQ(picker.indexOfCurrentTemplate(), -1);
+
+    document.bImagePath = inFolder("CD-[BACK]-Coral.jpg");
+    EXPECT_EQ(picker.indexOfCurrentTemplate(), 2);
+
+    // A copy elsewhere, or a template folder that moved, still matches by label.
+    document.bImagePath = "/old/place/Other-[BACK]-Back Road.png";
+    EXPECT_EQ(picker.indexOfCurrentTemplate(), 1);
+
+    document.bImagePath.clear();
+    EXPECT_EQ(picker.indexOfCurrentTemplate(), -1);
+}
+
+TEST_F(TemplatePickerTest, DvdCurrentTemplateFoundFromWholeCoverImage) {
+    TemplatePicker picker(&document, CoverTypeStandardDVD, threeTemplates());
+    document.sImagePath = inFolder("CD-[BACK]-Amber.jpg");
+    EXPECT_EQ(picker.indexOfCurrentTemplate(), 0);
+}
