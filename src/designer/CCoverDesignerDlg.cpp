@@ -11,6 +11,9 @@
 
 #include "app/ProductInfo.h"
 #include "app/SettingsStore.h"
+#include "app/ui/CAboutDlg.h"
+#include "app/ui/HelpLocator.h"
+#include "app/ui/UpdateReminderPrompt.h"
 #include "controls/Artwork.h"
 #include "controls/Prompter.h"
 #include "designer/CoverFileCommands.h"
@@ -23,10 +26,6 @@
 #include "images/ui/ImageFileDialog.h"
 #include "print/PageLayouts.h"
 #include "print/ui/PrintFlow.h"
-#if __has_include("app/ui/HelpLocator.h")
-#include "app/ui/HelpLocator.h"
-#define CASEWRIGHT_HAS_HELP_LOCATOR 1
-#endif
 #include "render/PreviewParamsBuilder.h"
 #include "render/ui/CoverPreviewWidget.h"
 #include "text/ui/EditCoverTexts.h"
@@ -570,12 +569,14 @@ QString CCoverDesignerDlg::suggestedPdfPath() const {
 }
 
 void CCoverDesignerDlg::openHelp() {
-#ifdef CASEWRIGHT_HAS_HELP_LOCATOR
     HelpLocator::OpenHelp();
-#endif
 }
 
-void CCoverDesignerDlg::showAboutBox() {}
+void CCoverDesignerDlg::showAboutBox() {
+    CAboutDlg about(this);
+    modalRunner_(about);
+}
 
-// The 60-day reminder to look for a newer version.
-void CCoverDesignerDlg::runUpdateReminder() {}
+void CCoverDesignerDlg::runUpdateReminder() {
+    RunUpdateReminder(this);
+}

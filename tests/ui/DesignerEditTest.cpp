@@ -1,9 +1,13 @@
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
+#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
+#include "app/ui/CAboutDlg.h"
 #include "images/ui/CTemplatesDlg.h"
 
 #include "ui/DesignerTestFixture.h"
@@ -135,15 +139,46 @@ TEST_F(DesignerTest, ExitWithoutChangesAsksNothing) {
     EXPECT_EQ(designer->endResult(), CCoverDesignerDlg::kResultExit);
 }
 
-TEST_F(DesignerTest, HelpOpensTheManualWhenItIsInstalled) {
+TEST_F(DesignerTest, HelpButtonAndF1OpenTheManual) {
+    QDir().mkpath(tempPath("help"));
+    QFile page(tempPath("help/index.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.close();
+    qputenv("CASEWRIGHT_HELP_DIR", tempPath("help").toUtf8());
     openDesigner(CoverTypeStandardCD);
     click(kHelp);
     QTest::keyClick(designer.get(), Qt::Key_F1);
-    for (const QString& url : prompter.openedUrls) {
-        EXPECT_TRUE(url.endsWith("/help/index.html")) << url.toStdString();
-    }
+    qunsetenv("CASEWRIGHT_HELP_DIR");
+    const QString manual = QUrl::fromLocalFile(tempPath("help/index.html")).toString();
+    EXPECT_EQ(prompter.openedUrls, QStringList({manual, manual}));
+
     click(kUrlLink);
-    EXPECT_TRUE(prompter.openedUrls.contains("https://www.orvalis.example/"));
+    EXPECT_EQ(prompter.openedUrls.last(), "https://www.orvalis.example/");
+}
+
+TEST_F(DesignerTest, LogoAndAboutLinkShowTheAboutBox) {
+    openDesigner(CoverTypeStandardCD);
+    QStringList shown;
+    designer->setModalRunner([&](QDialog& dialog) {
+        EXPECT_NE(dynamic_cast<CAboutDlg*>(&dialog), nullptr);
+        shown << dialog.windowTitle();
+        return int(QDialog::Accepted);
+    });
+    click(kAboutLink);
+    designer->findChild<QAbstractButton*>("logo")->click();
+    EXPECT_EQ(shown, QStringList({"Casewright", "Casewright"}));
+    EXPECT_FALSE(document.coverChanged);
+}
+
+TEST_F(DesignerTest, OpeningRunsTheUpdateReminder) {
+    SettingsStore settings;
+    settings.LastCheckUpdates = QDate::currentDate().addDays(-70).toString("dd/MM/yyyy");
+    settings.save();
+    prompter.answers.push_back(Prompter::Answer::No);
+    openDesigner(CoverTypeStandardCD);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "60 Day Update");
+    EXPECT_TRUE(prompter.openedUrls.isEmpty());
 }
 
 TEST_F(DesignerTest, ChooseTemplateShowsAndHidesTheTemplateWindow) {

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "designer/DesignerWindowRun.h"
 #include "ui/DesignerTestFixture.h"
 
 using namespace DesignerIds;
@@ -130,4 +131,26 @@ TEST_F(DesignerTest, ExecStartsARunAndReturnsHowItEnded) {
     QTimer::singleShot(0, designer.get(), [this] { designer->clickControl(kExit); });
     EXPECT_EQ(designer->exec(), CCoverDesignerDlg::kResultExit);
     EXPECT_EQ(files->reads, QStringList{tempPath("Next.jkt")});
+}
+
+TEST_F(DesignerTest, ApplicationLoopRunsTheWindowUntilItHasNoCoverToOpen) {
+    SettingsStore settings;
+    settings.Option = CoverTypeSlimlineCD;
+    settings.save();
+    DesignerWindowRun run(document);
+    auto recorder = std::make_unique<RecordingCoverFiles>();
+    RecordingCoverFiles* reads = recorder.get();
+    run.window().setCoverFileGateway(std::move(recorder));
+
+    QTimer::singleShot(0, &run.window(), [&] { run.window().dropFiles({tempPath("A.jkt")}); });
+    DesignerOutcome outcome = run.run(QString());
+    EXPECT_EQ(outcome.result, CCoverDesignerDlg::kResultDroppedCover);
+    EXPECT_EQ(outcome.pendingCoverPath, tempPath("A.jkt"));
+
+    QTimer::singleShot(0, &run.window(), [&] { run.window().clickControl(kExit); });
+    outcome = run.run(outcome.pendingCoverPath);
+    EXPECT_EQ(outcome.result, CCoverDesignerDlg::kResultExit);
+    EXPECT_TRUE(outcome.pendingCoverPath.isEmpty());
+    EXPECT_EQ(reads->reads, QStringList{tempPath("A.jkt")});
+    EXPECT_EQ(document.covertype, CoverTypeSlimlineCD);
 }
