@@ -459,6 +459,9 @@ void CCoverDesignerDlg::loadCommand() {
 
 void CCoverDesignerDlg::done(int result) {
     endResult_ = result;
+    if (templates_) {
+        templates_->hide();
+    }
     QDialog::done(result);
 }
 

@@ -193,6 +193,8 @@ TEST_F(DesignerTest, ChooseTemplateShowsAndHidesTheTemplateWindow) {
     EXPECT_FALSE(designer->templateWindowShown());
 
     click(kChooseTemplate);
+    click(kExit);  // the template window goes with the designer
+    EXPECT_FALSE(designer->templateWindow()->isVisible());
     designer->startRun();  // every run starts with the window hidden
     EXPECT_FALSE(designer->templateWindowShown());
     EXPECT_FALSE(designer->templateWindow()->isVisible());
