@@ -1,4 +1,5 @@
 #include <QStandardPaths>
+#include <QTest>
 
 #include "images/ui/CImagePositionDlg.h"
 #include "ui/DesignerTestFixture.h"
@@ -128,4 +129,25 @@ TEST_F(ImagePositionTest, ChoiceIsRememberedForTheNextFileDialog) {
     EXPECT_TRUE(dialog->clickControl(CImagePositionDlg::kChooseFront));
     EXPECT_EQ(prompter.fileDialogStarts.value(1), QFileInfo(back).absolutePath());
     EXPECT_TRUE(document.fImagePath.isEmpty());
+}
+
+TEST_F(ImagePositionTest, SelectedOptionIsShownInBoldAndEscapeClosesLikeContinue) {
+    auto dialog = openDialog();
+    auto* whole = static_cast<QWidget*>(dialog->control(CImagePositionDlg::kWholeRadio));
+    auto* separate = static_cast<QWidget*>(dialog->control(CImagePositionDlg::kSeparateRadio));
+    EXPECT_TRUE(whole->font().bold());
+    EXPECT_FALSE(separate->font().bold());
+    EXPECT_TRUE(dialog->clickControl(CImagePositionDlg::kSeparateRadio));
+    EXPECT_FALSE(whole->font().bold());
+    EXPECT_TRUE(separate->font().bold());
+
+    const QString back = makeImage("back.png");
+    prompter.fileNames.push_back(back);
+    EXPECT_TRUE(dialog->clickControl(CImagePositionDlg::kChooseBack));
+    document.bImagePath.clear();  // closing settles the paths again
+    dialog->show();
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(document.bImagePath, back);
+    EXPECT_EQ(document.CoverOption, 1);
 }
