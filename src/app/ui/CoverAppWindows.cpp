@@ -1,0 +1,14 @@
+#include "app/ui/CoverAppWindows.h"
+
+#include "designer/CNewCoverDlg.h"
+#include "designer/DesignerWindowRun.h"
+
+CCoverApp::Windows MakeCoverAppWindows(CoverDocument& document) {
+    CCoverApp::Windows windows;
+    windows.runNewCoverDialog = [] {
+        CNewCoverDlg dialog;
+        dialog.exec();
+    };
+    windows.createDesigner = [&document] { return std::make_unique<DesignerWindowRun>(document); };
+    return windows;
+}
