@@ -13,8 +13,10 @@
 namespace {
 
 QString StandardFolder(QStandardPaths::StandardLocation location) {
+    // Many Linux homes have no Desktop or Documents folder; a file dialog
+    // started on a missing folder offers its name as the file name instead.
     const QString folder = QStandardPaths::writableLocation(location);
-    return folder.isEmpty() ? QDir::homePath() : folder;
+    return folder.isEmpty() || !QDir(folder).exists() ? QDir::homePath() : folder;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "designer/CoverFileCommands.h"
 #include "designer/DocumentCoverFileGateway.h"
@@ -19,6 +20,18 @@ TEST(CoverFileCommands, AppendsTheExtensionUnlessTheExactOneIsThere) {
     EXPECT_EQ(CoverFileCommands::WithCoverExtension("/d/Summer.JKT"), "/d/Summer.JKT.jkt");
     EXPECT_EQ(CoverFileCommands::WithCoverExtension("/d/old.jkt.d/Summer"), "/d/old.jkt.d/Summer");
     EXPECT_EQ(CoverFileCommands::FileFilter(), "Casewright Files (*.jkt)");
+}
+
+TEST(CoverFileCommands, StartFoldersExistEvenWithoutDesktopOrDocuments) {
+    const QByteArray oldHome = qgetenv("HOME");
+    QTemporaryDir bareHome;
+    qputenv("HOME", bareHome.path().toLocal8Bit());
+    EXPECT_EQ(CoverFileCommands::DesktopFolder(), QDir::homePath());
+    EXPECT_EQ(CoverFileCommands::DocumentsFolder(), QDir::homePath());
+    ASSERT_TRUE(QDir(bareHome.path()).mkpath("Desktop"));
+    EXPECT_EQ(CoverFileCommands::DesktopFolder(),
+              QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    qputenv("HOME", oldHome);
 }
 
 TEST_F(DesignerTest, SaveQuestionNoDropsTheChanges) {
@@ -68,8 +81,7 @@ TEST_F(DesignerTest, SaveAddsTheExtensionAndStartsOnTheDesktop) {
     document.coverChanged = true;
     prompter.fileNames.push_back(tempPath("Summer.JKT"));
     click(kSave);
-    EXPECT_EQ(prompter.fileDialogStarts.value(0),
-              QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    EXPECT_EQ(prompter.fileDialogStarts.value(0), CoverFileCommands::DesktopFolder());
     EXPECT_EQ(prompter.fileDialogFilters.value(0), "Casewright Files (*.jkt)");
     EXPECT_EQ(files->writes, QStringList{tempPath("Summer.JKT.jkt")});
     EXPECT_FALSE(document.coverChanged);
