@@ -245,8 +245,11 @@ void CCoverDesignerDlg::showSpineCheck() {
             return;
         case CoverSide::Back:
             if (IsDvdType(type)) {
+                // The spine flag is not read back from a cover file; the
+                // print-over flag this check box also drives is, so it
+                // carries the switch across a save and load.
                 check->setText(QStringLiteral("Print Spine?"));
-                check->setChecked(document_->backCoverSpinesOn);
+                check->setChecked(document_->bBackPrintOverSpines);
             } else {
                 check->setText(type == CoverTypeSlimlineCD
                                    ? QStringLiteral("Extend image over spine?")

@@ -127,3 +127,29 @@ TEST_F(RenderCommandTest, UsageAndFailures) {
     EXPECT_EQ(help.code, kExitOk);
     EXPECT_TRUE(help.out.startsWith("Usage: casewright-batch render"));
 }
+
+// The DVD spine switch travels in the file as the print-over flag; the
+// rendered wrap follows it instead of always drawing the spine lines.
+TEST_F(RenderCommandTest, DvdSpineLinesFollowTheSavedSpineSwitch) {
+    auto interiorLines = [this](bool spineOn) {
+        const QString file = SaveDesign(CoverTypeStandardDVD, [spineOn](CoverDocument& doc) {
+            doc.fImagePath.clear();
+            doc.bImagePath.clear();
+            doc.sImagePath.clear();
+            doc.bBackPrintOverSpines = spineOn;
+            doc.backCoverSpinesOn = spineOn;
+        });
+        const QString out = tempPath("wrap.png");
+        const Run run = RunCommand({"render", file, "cover", "--dpi", "96", "-o", out});
+        EXPECT_EQ(run.code, kExitOk) << run.err.toStdString();
+        const QImage image(out);
+        int dark = 0;
+        const int y = image.height() / 2;
+        for (int x = 2; x < image.width() - 2; ++x) {
+            dark += At(image, x, y) != kBackground ? 1 : 0;
+        }
+        return dark;
+    };
+    EXPECT_EQ(interiorLines(false), 0);
+    EXPECT_EQ(interiorLines(true), 2);
+}

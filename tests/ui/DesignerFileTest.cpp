@@ -158,8 +158,7 @@ TEST_F(DesignerTest, LoadRestartsTheWindowOnTheChosenCover) {
     prompter.fileNames.push_back(tempPath("Winter"));
     click(kLoad);
     EXPECT_TRUE(prompter.messages.empty());  // nothing to save: no question
-    EXPECT_EQ(prompter.fileDialogStarts.value(0),
-              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    EXPECT_EQ(prompter.fileDialogStarts.value(0), CoverFileCommands::DocumentsFolder());
     EXPECT_EQ(designer->endResult(), CCoverDesignerDlg::kResultStartOver);
     EXPECT_EQ(designer->pendingCoverPath(), cover);
 
@@ -272,4 +271,24 @@ TEST_F(DesignerTest, PdfNameFollowsTheSavedCover) {
     prompter.fileNames.push_back(tempPath("Summer"));
     click(kSave);
     EXPECT_EQ(designer->suggestedPdfPath(), tempPath("Summer.pdf"));
+}
+
+TEST_F(DesignerTest, DvdSpineSwitchedOffStaysOffAfterSaveAndLoad) {
+    openDesigner(CoverTypeStandardDVD);
+    designer->setCoverFileGateway(std::make_unique<DocumentCoverFileGateway>());
+    click(kSpineCheck);
+    ASSERT_FALSE(document.backCoverSpinesOn);
+    prompter.fileNames.push_back(tempPath("NoSpine"));
+    click(kSave);
+    ASSERT_TRUE(QFileInfo::exists(tempPath("NoSpine.jkt")));
+
+    designer->setPendingCoverPath(tempPath("NoSpine.jkt"));
+    designer->startRun();
+    EXPECT_FALSE(checked(kSpineCheck));
+    EXPECT_FALSE(document.backCoverSpinesOn);
+
+    // A new DVD design still starts with its spine printed.
+    designer->startRun();
+    EXPECT_TRUE(checked(kSpineCheck));
+    EXPECT_TRUE(document.backCoverSpinesOn);
 }

@@ -11,6 +11,7 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
+#include "document/DvdSpineSwitch.h"
 #include "print/AlwaysPrintPrompt.h"
 #include "print/LabelStock.h"
 #include "print/PdfSheetPrinter.h"
@@ -124,6 +125,7 @@ public:
         if (outcome != CoverFileReadOutcome::Loaded) {
             return commandLine_.failure(ReadFailure(outcome, coverPath_), io_);
         }
+        RestoreDvdSpineSwitch(doc);
         const PrintChoices choices = choicesFor(doc.covertype);
         if (!choices.printCover && !choices.printDisc) {
             return commandLine_.usageError(

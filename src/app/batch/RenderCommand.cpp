@@ -10,6 +10,7 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
+#include "document/DvdSpineSwitch.h"
 #include "images/FreeImageSession.h"
 #include "print/PageLayouts.h"
 #include "render/SurfaceRenderer.h"
@@ -143,6 +144,7 @@ int Render(const BatchCommandLine& commandLine, const RenderRequest& request, Ba
         return commandLine.failure(ReadFailure(outcome, request.input), io);
     }
 
+    RestoreDvdSpineSwitch(doc);
     const std::optional<LayoutIndex> layout = LayoutForCoverType(doc.covertype);
     const std::optional<SurfaceKind> kind = SurfaceFor(doc.covertype, request.side);
     if (!layout || !kind) {

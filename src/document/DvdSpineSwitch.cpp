@@ -1,0 +1,10 @@
+#include "document/DvdSpineSwitch.h"
+
+#include "document/CoverDocument.h"
+#include "document/CoverTypes.h"
+
+void RestoreDvdSpineSwitch(CoverDocument& doc) {
+    if (IsDvdType(doc.covertype)) {
+        doc.backCoverSpinesOn = doc.bBackPrintOverSpines;
+    }
+}
