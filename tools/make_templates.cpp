@@ -24,7 +24,7 @@ constexpr int kJpegQuality = 86;
 
 enum class Surface { Back, Front, Disc };
 
-struct SurfaceSpec {
+struct SurfacePlan {
     Surface surface;
     const char* marker;
     double widthInches;
@@ -33,7 +33,7 @@ struct SurfaceSpec {
 
 // The standard CD case: the tray card with its spines, the booklet front and
 // the disc. Other case types stretch the same pictures.
-const SurfaceSpec kSurfaces[] = {
+const SurfacePlan kSurfaces[] = {
     {Surface::Back, "[BACK]", 5.925, 4.625},
     {Surface::Front, "[FRONT]", 4.735, 4.735},
     {Surface::Disc, "[DISC]", 4.685, 4.685},
@@ -227,9 +227,9 @@ const Theme kThemes[] = {
     {"Vinyl Grooves", paintVinylGrooves}, {"Autumn Leaves", paintAutumnLeaves},
 };
 
-QImage draw(const Theme& theme, const SurfaceSpec& spec) {
-    const QSize size(static_cast<int>(spec.widthInches * kDotsPerInch),
-                     static_cast<int>(spec.heightInches * kDotsPerInch));
+QImage draw(const Theme& theme, const SurfacePlan& plan) {
+    const QSize size(static_cast<int>(plan.widthInches * kDotsPerInch),
+                     static_cast<int>(plan.heightInches * kDotsPerInch));
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(Qt::white);
     const int dotsPerMeter = static_cast<int>(std::lround(kDotsPerInch / 0.0254));
@@ -237,7 +237,7 @@ QImage draw(const Theme& theme, const SurfaceSpec& spec) {
     picture.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    theme.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), spec.surface);
+    theme.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), plan.surface);
     return picture;
 }
 
@@ -257,10 +257,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const Theme& theme : kThemes) {
-        for (const SurfaceSpec& spec : kSurfaces) {
+        for (const SurfacePlan& plan : kSurfaces) {
             const QString name = QStringLiteral("CD-%1-%2.jpg")
-                                     .arg(QLatin1String(spec.marker), QLatin1String(theme.name));
-            if (!draw(theme, spec).save(out.filePath(name), "JPG", kJpegQuality)) {
+                                     .arg(QLatin1String(plan.marker), QLatin1String(theme.name));
+            if (!draw(theme, plan).save(out.filePath(name), "JPG", kJpegQuality)) {
                 err << "cannot write " << name << "\n";
                 return 1;
             }

@@ -575,7 +575,7 @@ QString CCoverDesignerDlg::suggestedPdfPath() const {
 }
 
 void CCoverDesignerDlg::openHelp() {
-    HelpLocator::OpenHelp();
+    HelpLocator::OpenHelp(QStringLiteral("designer.html"));
 }
 
 void CCoverDesignerDlg::showAboutBox() {

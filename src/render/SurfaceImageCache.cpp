@@ -1,5 +1,8 @@
 #include "render/SurfaceImageCache.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
 
@@ -24,6 +27,18 @@ SurfaceImageCache& SurfaceImageCache::instance() {
     return cache;
 }
 
+namespace {
+
+quint64 FileIdentity(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        return 0;
+    }
+    return static_cast<quint64>(st.st_ino) ^ (static_cast<quint64>(st.st_dev) << 48);
+}
+
+}  // namespace
+
 QImage SurfaceImageCache::image(const QString& path) {
     if (path.isEmpty()) {
         return QImage();
@@ -32,7 +47,11 @@ QImage SurfaceImageCache::image(const QString& path) {
     if (!info.isFile()) {
         return QImage();
     }
-    Entry key{path, info.size(), info.lastModified(), info.metadataChangeTime(), QImage()};
+    // The inode tells a file renamed over the old one apart even when the
+    // file system's clock did not tick between the two writes.
+    Entry key{
+        path,    info.size(), info.lastModified(), info.metadataChangeTime(), FileIdentity(path),
+        QImage()};
     {
         QMutexLocker lock(&mutex_);
         const QImage found = findLocked(key);
@@ -54,7 +73,7 @@ QImage SurfaceImageCache::findLocked(const Entry& key) {
             continue;
         }
         if (it->size == key.size && it->modified == key.modified &&
-            it->statusChanged == key.statusChanged) {
+            it->statusChanged == key.statusChanged && it->inode == key.inode) {
             entries_.splice(entries_.begin(), entries_, it);
             return entries_.front().image;
         }

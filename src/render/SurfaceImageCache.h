@@ -34,6 +34,7 @@ private:
         qint64 size = 0;
         QDateTime modified;
         QDateTime statusChanged;
+        quint64 inode = 0;
         QImage image;
     };
 

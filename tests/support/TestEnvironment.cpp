@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #include "app/SettingsStore.h"
@@ -46,4 +47,16 @@ QString IsolatedSettingsTest::configFile() const {
 QString IsolatedSettingsTest::tempPath(const QString& name) const {
     QDir().mkpath(dir_.path() + QStringLiteral("/scratch"));
     return dir_.path() + QStringLiteral("/scratch/") + name;
+}
+
+ScratchManual::ScratchManual(const QStringList& pages) {
+    for (const QString& page : pages) {
+        QFile file(dir_.path() + QLatin1Char('/') + page);
+        file.open(QIODevice::WriteOnly);
+    }
+    qputenv("CASEWRIGHT_HELP_DIR", dir_.path().toUtf8());
+}
+
+ScratchManual::~ScratchManual() {
+    qunsetenv("CASEWRIGHT_HELP_DIR");
 }

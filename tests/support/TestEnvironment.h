@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // Offscreen platform, fixed names, and configuration and cache folders in a
@@ -17,5 +18,16 @@ protected:
     QString configFile() const;                   // the settings file the store uses
     QString tempPath(const QString& name) const;  // a path in a scratch folder
 
+    QTemporaryDir dir_;
+};
+
+// A manual folder holding empty copies of the given pages, named by
+// CASEWRIGHT_HELP_DIR while the object lives, so help lookups find it.
+class ScratchManual {
+public:
+    explicit ScratchManual(const QStringList& pages);
+    ~ScratchManual();
+
+private:
     QTemporaryDir dir_;
 };

@@ -7,6 +7,7 @@
 
 #include "controls/DialogUnits.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestEnvironment.h"
 #include "text/ui/CCoverTextDlg.h"
 #include "text/ui/EditCoverTexts.h"
 #include "ui/TextDialogDriver.h"
@@ -167,11 +168,12 @@ TEST(CoverTextDialog, OkTakesHiddenBoxesToo) {
 
 TEST(CoverTextDialog, F1OpensTheManualPage) {
     ScriptedPrompter prompter;
+    const ScratchManual manual({"index.html", "texts.html"});
     CCoverTextDlg dialog(Design(CoverTypeStandardCD), CoverSide::Front);
     dialog.show();
     QTest::keyClick(Child<QLineEdit>(dialog, "frontTitleEdit"), Qt::Key_F1);
     ASSERT_EQ(prompter.openedUrls.size(), 1);
-    EXPECT_TRUE(prompter.openedUrls.first().endsWith("help/texts.html"))
+    EXPECT_TRUE(prompter.openedUrls.first().endsWith("/texts.html"))
         << prompter.openedUrls.first().toStdString();
     EXPECT_TRUE(dialog.isVisible());
 }
