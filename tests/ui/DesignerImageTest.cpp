@@ -1,11 +1,26 @@
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "images/ui/CImagePositionDlg.h"
 #include "images/ui/ImageFileDialog.h"
 #include "ui/DesignerTestFixture.h"
 
 using namespace DesignerIds;
+
+TEST(ImageFileDialog, FirstFolderFallsBackToHomeWhenMissing) {
+    const QByteArray oldHome = qgetenv("HOME");
+    QTemporaryDir bareHome;
+    qputenv("HOME", bareHome.path().toLocal8Bit());
+    using F = ImageFileDialog::FirstFolder;
+    EXPECT_EQ(ImageFileDialog::StartFolder(QString(), F::Desktop), QDir::homePath());
+    EXPECT_EQ(ImageFileDialog::StartFolder(QString(), F::Documents), QDir::homePath());
+    ASSERT_TRUE(QDir(bareHome.path()).mkpath("Documents"));
+    EXPECT_EQ(ImageFileDialog::StartFolder(QString(), F::Documents),
+              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    qputenv("HOME", oldHome);
+}
 
 TEST_F(DesignerTest, ChooseImageUsesTheImageFilterAndRemembersTheFile) {
     openDesigner(CoverTypeStandardCD);
@@ -14,7 +29,7 @@ TEST_F(DesignerTest, ChooseImageUsesTheImageFilterAndRemembersTheFile) {
     click(kChooseImage);
 
     EXPECT_EQ(prompter.fileDialogStarts.value(0),
-              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+              ImageFileDialog::StartFolder(QString(), ImageFileDialog::FirstFolder::Documents));
     EXPECT_EQ(prompter.fileDialogFilters.value(0), ImageFileDialog::Filter());
     EXPECT_TRUE(ImageFileDialog::Filter().startsWith(
         "All (*.jpg *.jpeg *.gif *.bmp *.png *.tif *.tiff *.ico);;JPEG Images (*.jpg *.jpeg);;"));

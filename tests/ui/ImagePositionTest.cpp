@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "images/ui/CImagePositionDlg.h"
+#include "images/ui/ImageFileDialog.h"
 #include "ui/DesignerTestFixture.h"
 
 namespace {
@@ -67,7 +68,7 @@ TEST_F(ImagePositionTest, OneImageForTheWholeCoverReplacesBackAndFront) {
     EXPECT_TRUE(document.fImagePath.isEmpty());
     EXPECT_FALSE(document.coverChanged);
     EXPECT_EQ(prompter.fileDialogStarts.value(0),
-              QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+              ImageFileDialog::StartFolder(QString(), ImageFileDialog::FirstFolder::Desktop));
 }
 
 TEST_F(ImagePositionTest, ClosingWithoutAnyImageKeepsTheDocumentPaths) {

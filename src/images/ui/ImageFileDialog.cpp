@@ -14,7 +14,9 @@ QString FirstFolderPath(ImageFileDialog::FirstFolder firstFolder) {
     const QString folder = QStandardPaths::writableLocation(
         firstFolder == ImageFileDialog::FirstFolder::Desktop ? QStandardPaths::DesktopLocation
                                                              : QStandardPaths::DocumentsLocation);
-    return folder.isEmpty() ? QDir::homePath() : folder;
+    // A dialog started on a missing folder would offer the folder's name as
+    // the file name; many Linux homes have no Desktop or Documents folder.
+    return folder.isEmpty() || !QDir(folder).exists() ? QDir::homePath() : folder;
 }
 
 }  // namespace
