@@ -117,10 +117,14 @@ void CCoverDesignerDlg::createTemplateWindow() {
 }
 
 void CCoverDesignerDlg::openPendingCover() {
+    openedCoverPath_.clear();
     if (pendingCoverPath_.isEmpty()) {
         return;
     }
     const CoverFileOutcome outcome = files_->read(*document_, pendingCoverPath_, logicalDpiY());
+    if (outcome.ok) {
+        openedCoverPath_ = pendingCoverPath_;
+    }
     if (!outcome.ok && !outcome.message.isEmpty()) {
         Prompter::instance().message(this, outcome.message, outcome.caption, Prompter::Buttons::Ok,
                                      Prompter::Icon::Warning);
@@ -564,14 +568,15 @@ void CCoverDesignerDlg::printCover() {
     }
 }
 
-// Save as PDF proposes the saved cover's name; nothing when it has none.
+// Save as PDF proposes the name of the cover saved or opened; nothing when
+// the design has none.
 QString CCoverDesignerDlg::suggestedPdfPath() const {
     const QString extension = ProductInfo::CoverFileExtension();
-    if (!pendingCoverPath_.endsWith(extension)) {
+    const QString& cover = pendingCoverPath_.isEmpty() ? openedCoverPath_ : pendingCoverPath_;
+    if (!cover.endsWith(extension)) {
         return QString();
     }
-    return pendingCoverPath_.left(pendingCoverPath_.size() - extension.size()) +
-           QStringLiteral(".pdf");
+    return cover.left(cover.size() - extension.size()) + QStringLiteral(".pdf");
 }
 
 void CCoverDesignerDlg::openHelp() {

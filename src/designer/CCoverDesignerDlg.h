@@ -138,6 +138,8 @@ private:
     QHash<int, QWidget*> controls_;
     QAbstractButton* logo_ = nullptr;
     QString pendingCoverPath_;
+    // The cover file this design was opened from, for Save as PDF's name.
+    QString openedCoverPath_;
     QString lastDroppedPath_;
     CoverSide currentView_ = CoverSide::Back;
     bool templateWindowShown_ = false;

@@ -271,6 +271,15 @@ TEST_F(DesignerTest, PdfNameFollowsTheSavedCover) {
     prompter.fileNames.push_back(tempPath("Summer"));
     click(kSave);
     EXPECT_EQ(designer->suggestedPdfPath(), tempPath("Summer.pdf"));
+
+    // Reopened from the file (Start Over after the save, or Load), it keeps
+    // the name; a new design has none.
+    click(kStartOver);
+    designer->startRun();
+    ASSERT_TRUE(designer->pendingCoverPath().isEmpty());
+    EXPECT_EQ(designer->suggestedPdfPath(), tempPath("Summer.pdf"));
+    designer->startRun();
+    EXPECT_TRUE(designer->suggestedPdfPath().isEmpty());
 }
 
 TEST_F(DesignerTest, DvdSpineSwitchedOffStaysOffAfterSaveAndLoad) {
