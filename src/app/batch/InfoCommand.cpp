@@ -5,6 +5,7 @@
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
 #include "app/batch/FieldValueEscapes.h"
+#include "app/batch/ReadFailureText.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
 #include "document/CoverFileFormat.h"
@@ -24,18 +25,6 @@ BatchCommandLine InfoCommandLine() {
             "carriage return and line feed written as \\\\, \\r and \\n), then image1= to\n"
             "image4=, the byte count of each image block. Image paths name the temporary\n"
             "files the images were extracted to."));
-}
-
-QString ReadFailure(CoverFileReadOutcome outcome, const QString& path) {
-    const QString shown = QDir::toNativeSeparators(path);
-    switch (outcome) {
-        case CoverFileReadOutcome::NoFile:
-            return QStringLiteral("no file at \"%1\"").arg(shown);
-        case CoverFileReadOutcome::Unreadable:
-            return QStringLiteral("cannot read \"%1\"").arg(shown);
-        default:
-            return CoverFileFormat::InvalidFileMessage();
-    }
 }
 
 void PrintFields(const CoverDocument& doc, QTextStream& out) {
@@ -81,13 +70,13 @@ int RunInfoCommand(const QStringList& args, BatchIo io) {
     doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), kBatchScreenDpi);
     const CoverFileReadOutcome outcome = ReadCoverFile(doc, path, kBatchScreenDpi);
     if (outcome != CoverFileReadOutcome::Loaded) {
-        return commandLine.failure(ReadFailure(outcome, path), io);
+        return commandLine.failure(ReadFailureText(outcome, path), io);
     }
     QString text;
     QTextStream buffer(&text);
     PrintFields(doc, buffer);
     if (!PrintImageBlockSizes(path, buffer)) {
-        return commandLine.failure(ReadFailure(CoverFileReadOutcome::Unreadable, path), io);
+        return commandLine.failure(ReadFailureText(CoverFileReadOutcome::Unreadable, path), io);
     }
     buffer.flush();
     io.out << text;

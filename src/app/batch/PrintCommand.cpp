@@ -8,6 +8,7 @@
 #include "app/SettingsStore.h"
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
+#include "app/batch/ReadFailureText.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
@@ -80,18 +81,6 @@ std::optional<bool> Switch(const BatchCommandLine& commandLine, const QString& o
     return std::nullopt;
 }
 
-QString ReadFailure(CoverFileReadOutcome outcome, const QString& path) {
-    const QString shown = QDir::toNativeSeparators(path);
-    switch (outcome) {
-        case CoverFileReadOutcome::NoFile:
-            return QStringLiteral("no file at \"%1\"").arg(shown);
-        case CoverFileReadOutcome::Unreadable:
-            return QStringLiteral("cannot read \"%1\"").arg(shown);
-        default:
-            return CoverFileFormat::InvalidFileMessage();
-    }
-}
-
 QString DefaultPdfPath(const QString& coverPath) {
     const QFileInfo info(coverPath);
     return QDir::cleanPath(info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf")));
@@ -123,7 +112,7 @@ public:
         doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), kBatchScreenDpi);
         const CoverFileReadOutcome outcome = ReadCoverFile(doc, coverPath_, kBatchScreenDpi);
         if (outcome != CoverFileReadOutcome::Loaded) {
-            return commandLine_.failure(ReadFailure(outcome, coverPath_), io_);
+            return commandLine_.failure(ReadFailureText(outcome, coverPath_), io_);
         }
         RestoreDvdSpineSwitch(doc);
         const PrintChoices choices = choicesFor(doc.covertype);

@@ -7,6 +7,7 @@
 #include "app/SettingsStore.h"
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
+#include "app/batch/ReadFailureText.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
@@ -116,18 +117,6 @@ QString ReadRequest(const BatchCommandLine& commandLine, RenderRequest& request)
     return QString();
 }
 
-QString ReadFailure(CoverFileReadOutcome outcome, const QString& path) {
-    const QString shown = QDir::toNativeSeparators(path);
-    switch (outcome) {
-        case CoverFileReadOutcome::NoFile:
-            return QStringLiteral("no file at \"%1\"").arg(shown);
-        case CoverFileReadOutcome::Unreadable:
-            return QStringLiteral("cannot read \"%1\"").arg(shown);
-        default:
-            return CoverFileFormat::InvalidFileMessage();
-    }
-}
-
 int Render(const BatchCommandLine& commandLine, const RenderRequest& request, BatchIo io) {
     // The file's images go to a private folder, so the designer's own
     // temporary images are left alone.
@@ -141,7 +130,7 @@ int Render(const BatchCommandLine& commandLine, const RenderRequest& request, Ba
     const CoverFileReadOutcome outcome =
         ReadCoverFile(doc, request.input, request.fontDpi, images.path());
     if (outcome != CoverFileReadOutcome::Loaded) {
-        return commandLine.failure(ReadFailure(outcome, request.input), io);
+        return commandLine.failure(ReadFailureText(outcome, request.input), io);
     }
 
     RestoreDvdSpineSwitch(doc);

@@ -1,0 +1,17 @@
+#include "app/batch/ReadFailureText.h"
+
+#include <QDir>
+
+#include "document/CoverFileFormat.h"
+
+QString ReadFailureText(CoverFileReadOutcome outcome, const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    switch (outcome) {
+        case CoverFileReadOutcome::NoFile:
+            return QStringLiteral("no file at \"%1\"").arg(shown);
+        case CoverFileReadOutcome::Unreadable:
+            return QStringLiteral("cannot read \"%1\"").arg(shown);
+        default:
+            return CoverFileFormat::InvalidFileMessage();
+    }
+}

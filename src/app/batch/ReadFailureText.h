@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+#include "document/CoverFileReader.h"
+
+// What the command-line tool says when a cover file cannot be read: the
+// missing or unreadable path, or the designer's invalid-file text.
+QString ReadFailureText(CoverFileReadOutcome outcome, const QString& path);
