@@ -89,6 +89,9 @@ void TrackGrid::setUpColumns() {
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(rowHeight);
     heading->setFixedHeight(rowHeight);
+    // The three columns just fit the grid; once the vertical scroll bar
+    // appears a horizontal one would only shift "No." out of sight.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 QFont TrackGrid::editorFont() const {
