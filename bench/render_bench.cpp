@@ -18,6 +18,8 @@
 #include "render/SurfaceImageCache.h"
 #include "render/SurfaceRenderer.h"
 
+using namespace casewright;
+
 namespace {
 
 struct Surface {

@@ -26,6 +26,8 @@
 #include "images/TemplateThumbnailDiskCache.h"
 #include "images/ui/CTemplatesDlg.h"
 
+using namespace casewright;
+
 namespace {
 
 constexpr int kPhotoWidth = 2309;  // 2309 × 1732 ≈ 4 megapixels

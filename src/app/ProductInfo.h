@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 // Names, version and web addresses, kept in one place.
 namespace ProductInfo {
 
@@ -28,3 +30,5 @@ inline QString CoverFileExtension() {
 }
 
 }  // namespace ProductInfo
+
+}  // namespace casewright

@@ -7,6 +7,8 @@
 
 #include "document/CoverTypes.h"
 
+namespace casewright {
+
 namespace {
 
 // The registry-style value types: DWORDs and strings.
@@ -209,3 +211,5 @@ void SettingsStore::setDiscStock(int coverType, const QString& stock) {
         *field = stock;
     }
 }
+
+}  // namespace casewright

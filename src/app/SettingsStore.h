@@ -5,6 +5,8 @@
 
 #include "print/PrinterAdjustment.h"
 
+namespace casewright {
+
 // Everything the program remembers between runs. A store loads every value
 // when it is created and writes every value when saved; it is meant to live
 // for one operation only, so two parts never hold different copies for long.
@@ -61,3 +63,5 @@ private:
     QString* coverStockField(int coverType);
     QString* discStockField(int coverType);
 };
+
+}  // namespace casewright

@@ -6,6 +6,8 @@
 
 #include "app/SettingsStore.h"
 
+namespace casewright {
+
 namespace {
 
 const QStringList& AcceptedDateFormats() {
@@ -75,3 +77,5 @@ UpdateReminder::Outcome UpdateReminder::run() const {
     store.save();
     return outcome;
 }
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+namespace casewright {
+
 // The reminder, shown at most once per start, that offers the maker's update
 // page once 60 days have passed since the last check. It keeps no state but
 // the settings value "LastCheckUpdates", a day-first date ("dd/MM/yyyy").
@@ -47,3 +49,5 @@ private:
     QDate today_;
     AskQuestion ask_;
 };
+
+}  // namespace casewright

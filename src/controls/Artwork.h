@@ -2,6 +2,8 @@
 
 #include <Qt>
 
+namespace casewright {
+
 // The program's own compiled-in artwork, by role. The numbers in the comments
 // are the resource numbers by which the windows refer to these pictures.
 //
@@ -58,3 +60,5 @@ constexpr char kDialogBackground[] = ":/bitmaps/background.svg";
 constexpr Qt::CursorShape kLinkCursor = Qt::PointingHandCursor;
 
 }  // namespace Artwork
+
+}  // namespace casewright

@@ -12,6 +12,8 @@
 
 #include "controls/Prompter.h"
 
+namespace casewright {
+
 namespace {
 
 // Room to measure a caption in when the button's own size does not matter.
@@ -452,3 +454,5 @@ QSize CFlatImageButton::sizeHint() const {
 QSize CFlatImageButton::minimumSizeHint() const {
     return imageSize_.isValid() ? imageSize_ : QSize(kSpacing * 2, kSpacing * 2);
 }
+
+}  // namespace casewright

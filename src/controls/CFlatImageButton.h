@@ -7,6 +7,8 @@
 
 class QImage;
 
+namespace casewright {
+
 // A flat push button that draws itself: a background in one of six state
 // colours, an optional raised border under the mouse and sunken border while
 // pressed, an icon (or a bitmap whose transparent colour is keyed out) and a
@@ -185,3 +187,5 @@ private:
     bool tooltipActive_ = false;
     QString link_;
 };
+
+}  // namespace casewright

@@ -19,6 +19,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+namespace casewright {
+
 namespace {
 
 constexpr double kMinPointSize = 1.0;
@@ -223,3 +225,5 @@ void CFontColorDialog::accept() {
     }
     QDialog::accept();
 }
+
+}  // namespace casewright

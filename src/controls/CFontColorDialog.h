@@ -10,6 +10,8 @@ class QFontComboBox;
 class QLabel;
 class QPushButton;
 
+namespace casewright {
+
 // The font dialog of the program: face, style, size in points (tenths
 // allowed), and an effects section with strike-out, underline and the text
 // colour, over a sample that shows the result. The colour button opens the
@@ -69,3 +71,5 @@ private:
     QString shownFamily_;
     int requestedWeight_ = QFont::Normal;
 };
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+namespace casewright {
+
 CGridCellEdit::CGridCellEdit(QWidget* parent) : QLineEdit(parent) {
     setFrame(false);
     setAutoFillBackground(true);
@@ -139,3 +141,5 @@ void CGridCellEdit::finish(bool commit, CommitReason reason) {
         emit cancelRequested();
     }
 }
+
+}  // namespace casewright

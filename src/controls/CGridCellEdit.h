@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QPointer>
 
+namespace casewright {
+
 // The single-line editor an editable grid shows over the cell being edited.
 // The grid owns one, hidden until a cell is edited, and decides what a
 // commit or a cancel does; the editor only reports them.
@@ -68,3 +70,5 @@ private:
     QPointer<QWidget> grid_;
     bool editing_ = false;
 };
+
+}  // namespace casewright

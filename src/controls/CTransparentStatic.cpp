@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace casewright {
+
 CTransparentStatic::CTransparentStatic(QWidget* parent) : QLabel(parent) {
     initialise();
 }
@@ -45,3 +47,5 @@ void CTransparentStatic::paintEvent(QPaintEvent*) {
     painter.setPen(color);
     painter.drawText(contentsRect(), textFlags(), text());
 }
+
+}  // namespace casewright

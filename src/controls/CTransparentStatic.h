@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QLabel>
 
+namespace casewright {
+
 // A static text drawn straight onto whatever its parent shows beneath it: no
 // background of its own, text in its own colour. Like a dialog static, "&"
 // marks a mnemonic ("&&" shows one ampersand) and the text wraps at word
@@ -31,3 +33,5 @@ private:
 
     QColor textColor_ = Qt::black;
 };
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <cmath>
 
+namespace casewright {
+
 namespace {
 
 double ScreenFactor() {
@@ -33,3 +35,5 @@ void Place(QWidget* widget, int x, int y, int width, int height) {
 }
 
 }  // namespace DialogUnits
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace casewright {
+
 // Converts dialog-template units into pixels: 1.5 px across and 1.625 px down
 // per unit at 96 dpi (the 8-point dialog font), scaled by the screen's dpi.
 namespace DialogUnits {
@@ -15,3 +17,5 @@ QRect ToPixels(int x, int y, int width, int height);
 void Place(QWidget* widget, int x, int y, int width, int height);
 
 }  // namespace DialogUnits
+
+}  // namespace casewright

@@ -10,6 +10,8 @@
 class QWidget;
 class QPrinter;
 
+namespace casewright {
+
 // Every message box, common dialog and shell "open" of the program goes
 // through this interface, so that tests can give the answers.
 class Prompter {
@@ -46,3 +48,5 @@ public:
     // Installs `prompter` (not owned); nullptr restores the real dialogs.
     static void install(Prompter* prompter);
 };
+
+}  // namespace casewright

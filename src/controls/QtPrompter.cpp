@@ -13,6 +13,8 @@
 #include "controls/CFontColorDialog.h"
 #include "document/MulDiv.h"
 
+namespace casewright {
+
 namespace {
 
 Prompter* g_installed = nullptr;
@@ -138,3 +140,5 @@ bool QtPrompter::choosePrinter(QWidget* parent, QPrinter& printer) {
 void QtPrompter::openUrl(const QUrl& url) {
     QDesktopServices::openUrl(url);
 }
+
+}  // namespace casewright

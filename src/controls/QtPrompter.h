@@ -2,6 +2,8 @@
 
 #include "controls/Prompter.h"
 
+namespace casewright {
+
 // The real dialogs: QMessageBox, QFileDialog, QColorDialog, the program's own
 // font-and-colour dialog, QPrintDialog and QDesktopServices.
 class QtPrompter : public Prompter {
@@ -18,3 +20,5 @@ public:
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     void openUrl(const QUrl& url) override;
 };
+
+}  // namespace casewright

@@ -30,6 +30,8 @@
 #include "render/ui/CoverPreviewWidget.h"
 #include "text/ui/EditCoverTexts.h"
 
+namespace casewright {
+
 using namespace DesignerIds;
 
 namespace {
@@ -591,3 +593,5 @@ void CCoverDesignerDlg::showAboutBox() {
 void CCoverDesignerDlg::runUpdateReminder() {
     RunUpdateReminder(this);
 }
+
+}  // namespace casewright

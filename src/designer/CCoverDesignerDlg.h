@@ -10,11 +10,14 @@
 #include "document/CoverTypes.h"
 #include "render/SurfaceKind.h"
 
+class QAbstractButton;
+
+namespace casewright {
+
 class CoverDocument;
 class CoverFileGateway;
 class CTemplatesDlg;
 class CoverPreviewWidget;
-class QAbstractButton;
 
 // The main window: shows one surface of the design at a time and carries the
 // commands that change it. Each run (exec) starts a fresh design, or opens
@@ -145,3 +148,5 @@ private:
     bool templateWindowShown_ = false;
     std::optional<int> endResult_;
 };
+
+}  // namespace casewright

@@ -16,6 +16,8 @@
 #include "document/CoverDocument.h"
 #include "render/ui/CoverPreviewWidget.h"
 
+namespace casewright {
+
 using namespace DesignerIds;
 
 namespace {
@@ -342,3 +344,5 @@ void CCoverDesignerDlg::arrangeForCoverType() {
         preview->resize(preview->width(), static_cast<int>(preview->width() * kDvdHeightToWidth));
     }
 }
+
+}  // namespace casewright

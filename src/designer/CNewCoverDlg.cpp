@@ -16,6 +16,8 @@
 #include "controls/Prompter.h"
 #include "document/CoverTypes.h"
 
+namespace casewright {
+
 namespace {
 
 // The custom size boxes in the order Continue converts them.
@@ -326,3 +328,5 @@ void CNewCoverDlg::keyPressEvent(QKeyEvent* event) {
             QDialog::keyPressEvent(event);
     }
 }
+
+}  // namespace casewright

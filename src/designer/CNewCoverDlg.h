@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <optional>
 
-class CTransparentStatic;
 class QAbstractButton;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
+
+namespace casewright {
+
+class CTransparentStatic;
 
 // The New Cover dialog: asks which kind of case the next design is for.
 // Its only effect is the settings value "Option" (and, for the custom case,
@@ -89,3 +92,5 @@ private:
     QGroupBox* customGroup_ = nullptr;
     QAbstractButton* continueButton_ = nullptr;
 };
+
+}  // namespace casewright

@@ -10,6 +10,8 @@
 #include "designer/CoverFileGateway.h"
 #include "document/CoverDocument.h"
 
+namespace casewright {
+
 namespace {
 
 QString StandardFolder(QStandardPaths::StandardLocation location) {
@@ -120,3 +122,5 @@ CoverFileCommands::LoadEnd CoverFileCommands::load() {
     pendingCoverPath_ = path;
     return LoadEnd::Restart;
 }
+
+}  // namespace casewright

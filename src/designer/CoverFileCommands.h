@@ -2,9 +2,12 @@
 
 #include <QString>
 
+class QWidget;
+
+namespace casewright {
+
 class CoverDocument;
 class CoverFileGateway;
-class QWidget;
 
 // Save, Load and the question that offers to save unsaved changes before a
 // design is thrown away. `pendingCoverPath` is the designer window's: the
@@ -42,3 +45,5 @@ private:
     QString& pendingCoverPath_;
     CoverFileGateway& files_;
 };
+
+}  // namespace casewright

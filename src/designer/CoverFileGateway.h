@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 class CoverDocument;
 
 // How a cover file operation ended. A failure that the user must hear about
@@ -29,3 +31,5 @@ public:
     // Writes the design to `path`; on failure no half-written file remains.
     virtual CoverFileOutcome write(const CoverDocument& document, const QString& path) = 0;
 };
+
+}  // namespace casewright

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace casewright {
+
 // Control ids of the designer window. They name the controls in code, in
 // tests and in the objectName of each widget's role.
 namespace DesignerIds {
@@ -47,3 +49,5 @@ enum : int {
 };
 
 }  // namespace DesignerIds
+
+}  // namespace casewright

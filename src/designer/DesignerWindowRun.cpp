@@ -1,5 +1,7 @@
 #include "designer/DesignerWindowRun.h"
 
+namespace casewright {
+
 DesignerWindowRun::DesignerWindowRun(CoverDocument& document) : window_(document) {}
 
 DesignerOutcome DesignerWindowRun::run(const QString& pendingCoverPath) {
@@ -9,3 +11,5 @@ DesignerOutcome DesignerWindowRun::run(const QString& pendingCoverPath) {
     outcome.pendingCoverPath = window_.pendingCoverPath();
     return outcome;
 }
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include "app/ui/DesignerRun.h"
 #include "designer/CCoverDesignerDlg.h"
 
+namespace casewright {
+
 class CoverDocument;
 
 // The designer window as the application loop runs it: one window object
@@ -19,3 +21,5 @@ public:
 private:
     CCoverDesignerDlg window_;
 };
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 #include "document/CoverFileReader.h"
 #include "document/CoverFileWriter.h"
 
+namespace casewright {
+
 // A missing or unreadable file leaves the new design without a word; only a
 // file that is not a cover is reported.
 CoverFileOutcome DocumentCoverFileGateway::read(CoverDocument& document, const QString& path,
@@ -30,3 +32,5 @@ CoverFileOutcome DocumentCoverFileGateway::write(const CoverDocument& document,
     }
     return CoverFileOutcome::Failure(result.errorMessage, QStringLiteral("Error"));
 }
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 
 #include "app/ProductInfo.h"
 
+namespace casewright {
+
 namespace DroppedFileRules {
 
 bool IsAccepted(const QString& path) {
@@ -28,3 +30,5 @@ bool OpensAsCover(const QString& path) {
 }
 
 }  // namespace DroppedFileRules
+
+}  // namespace casewright

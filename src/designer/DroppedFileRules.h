@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 // Which dropped files the designer window takes, and which of them it opens
 // as a cover instead of using them as an image.
 namespace DroppedFileRules {
@@ -12,3 +14,5 @@ bool IsAccepted(const QString& path);
 bool OpensAsCover(const QString& path);
 
 }  // namespace DroppedFileRules
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 #include "controls/Artwork.h"
 #include "controls/CFlatImageButton.h"
 
+namespace casewright {
+
 namespace {
 
 QFont CaptionFont() {
@@ -101,3 +103,5 @@ void SetTooltip(QAbstractButton* button, const QString& text) {
 }
 
 }  // namespace FlatButtonFactory
+
+}  // namespace casewright

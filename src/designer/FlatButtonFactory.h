@@ -5,6 +5,8 @@
 class QAbstractButton;
 class QWidget;
 
+namespace casewright {
+
 // Creates the flat owner-drawn buttons of the designer window and its
 // dialogs: white in every state, captions in Verdana Bold 7.5 points, and
 // never the default button, since Enter must not press anything.
@@ -29,3 +31,5 @@ QAbstractButton* Picture(QWidget* parent, const QString& bitmapPath);
 void SetTooltip(QAbstractButton* button, const QString& text);
 
 }  // namespace FlatButtonFactory
+
+}  // namespace casewright

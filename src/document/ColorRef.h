@@ -3,6 +3,8 @@
 #include <QColor>
 #include <cstdint>
 
+namespace casewright {
+
 // A colour as stored in designs and cover files: 0x00BBGGRR, red in the low byte.
 using ColorRef = uint32_t;
 
@@ -20,3 +22,5 @@ inline QColor ToQColor(ColorRef c) {
 inline ColorRef FromQColor(const QColor& c) {
     return MakeColorRef(c.red(), c.green(), c.blue());
 }
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include "document/MulDiv.h"
 
+namespace casewright {
+
 namespace {
 
 LogFont DefaultFont(int points, int screenDpiY) {
@@ -77,3 +79,5 @@ ConstSurfaceFields CoverDocument::surface(CoverSide side) const {
     return {f.bgColor, f.showBorder, f.imagePath, f.title,    f.text,
             f.align,   f.textColor,  f.font,      f.fontName, f.pointSize};
 }
+
+}  // namespace casewright

@@ -7,6 +7,8 @@
 #include "document/LogFont.h"
 #include "print/CoverGeometry.h"
 
+namespace casewright {
+
 // One surface's fields, seen through references into the document, so that
 // operations on "the current surface" need not repeat themselves per side.
 template <typename Str, typename Color, typename Bool, typename Align, typename Font, typename Int>
@@ -95,3 +97,5 @@ public:
     // Sizes of the current case type, set when the designer window opens.
     CoverGeometry geometry;
 };
+
+}  // namespace casewright

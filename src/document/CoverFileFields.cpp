@@ -5,6 +5,8 @@
 #include "app/SettingsStore.h"
 #include "document/CoverDocument.h"
 
+namespace casewright {
+
 namespace {
 
 using D = CoverDocument;
@@ -191,3 +193,5 @@ bool IsWrittenFormOf(CoverFieldForm form, const QString& value) {
 bool IsTextForm(CoverFieldForm form) {
     return form == F::Text || form == F::Path || form == F::FaceName;
 }
+
+}  // namespace casewright

@@ -8,6 +8,8 @@
 
 #include "document/ColorRef.h"
 
+namespace casewright {
+
 class CoverDocument;
 
 // How a field's value is spelled in a cover file.
@@ -53,3 +55,5 @@ bool IsWrittenFormOf(CoverFieldForm form, const QString& value);
 
 // True for the forms whose values are free text (texts, paths, face names).
 bool IsTextForm(CoverFieldForm form);
+
+}  // namespace casewright

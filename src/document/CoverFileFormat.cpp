@@ -2,6 +2,8 @@
 
 #include "app/ProductInfo.h"
 
+namespace casewright {
+
 namespace CoverFileFormat {
 
 QString InvalidFileCaption() {
@@ -16,3 +18,5 @@ QString InvalidFileMessage() {
 }
 
 }  // namespace CoverFileFormat
+
+}  // namespace casewright

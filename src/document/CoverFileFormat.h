@@ -4,6 +4,8 @@
 #include <QString>
 #include <array>
 
+namespace casewright {
+
 // Fixed names and texts of the cover file format (extension ".jkt").
 namespace CoverFileFormat {
 
@@ -48,3 +50,5 @@ QString InvalidFileCaption();
 QString InvalidFileMessage();
 
 }  // namespace CoverFileFormat
+
+}  // namespace casewright

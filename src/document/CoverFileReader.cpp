@@ -11,6 +11,8 @@
 #include "document/TemporaryImageWriter.h"
 #include "document/TrackListingFlattener.h"
 
+namespace casewright {
+
 namespace {
 
 // Larger files are refused rather than read: no design holds this much.
@@ -130,3 +132,5 @@ CoverFileReadOutcome ReadCoverFile(CoverDocument& doc, const QString& path, int 
     doc.coverChanged = false;
     return CoverFileReadOutcome::Loaded;
 }
+
+}  // namespace casewright

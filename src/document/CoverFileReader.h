@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 class CoverDocument;
 
 enum class CoverFileReadOutcome {
@@ -28,3 +30,5 @@ CoverFileReadOutcome ReadCoverFile(CoverDocument& doc, const QString& path, int 
 
 // The folder temporary images go to when no other is given.
 QString DefaultTemporaryImageFolder();
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include "document/Cp1252Codec.h"
 
+namespace casewright {
+
 std::optional<CoverFileSections> CoverFileSections::parse(const QByteArray& bytes) {
     const qsizetype nul = bytes.indexOf('\0');
     const QByteArrayView beforeNul =
@@ -54,3 +56,5 @@ void CoverFileSections::findImageBlocks(const QByteArray& bytes, qsizetype image
         }
     }
 }
+
+}  // namespace casewright

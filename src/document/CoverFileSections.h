@@ -7,6 +7,8 @@
 
 #include "document/CoverFileFormat.h"
 
+namespace casewright {
+
 // The two parts of a cover file's bytes: the tagged text section before the
 // first "[END]", decoded, and the four image blocks after it. Tags are found
 // by their first occurrence; nothing is escaped in the format.
@@ -33,3 +35,5 @@ private:
     bool utf8_ = false;
     std::array<QByteArray, CoverFileFormat::kImageBlockCount> images_;
 };
+
+}  // namespace casewright

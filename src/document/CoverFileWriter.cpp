@@ -9,6 +9,8 @@
 #include "document/CoverFileFormat.h"
 #include "document/Cp1252Codec.h"
 
+namespace casewright {
+
 namespace {
 
 QString Tagged(const QString& key, const QString& value) {
@@ -99,3 +101,5 @@ CoverFileWriteResult WriteCoverFile(const CoverDocument& doc, const QString& pat
     }
     return {};
 }
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace casewright {
+
 class CoverDocument;
 
 // What became of a save: on failure a message that names the file at fault,
@@ -23,3 +25,5 @@ CoverFileWriteResult WriteCoverFile(const CoverDocument& doc, const QString& pat
 
 // The text section exactly as WriteCoverFile writes it, "[BEGIN]" to "[END]".
 QByteArray CoverFileTextSection(const CoverDocument& doc);
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace casewright {
+
 // The kind of case a design is for. The numbers are stored in cover files and
 // in the settings, so they never change.
 enum CoverType : int32_t {
@@ -26,3 +28,5 @@ enum TextAlign : int32_t {
 inline bool IsDvdType(int coverType) {
     return coverType == CoverTypeStandardDVD || coverType == CoverTypeSlimlineDVD;
 }
+
+}  // namespace casewright

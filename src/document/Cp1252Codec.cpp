@@ -1,5 +1,7 @@
 #include "document/Cp1252Codec.h"
 
+namespace casewright {
+
 namespace {
 
 // Characters of the bytes 0x80 to 0x9F; the undefined ones keep their value.
@@ -64,3 +66,5 @@ bool Cp1252Codec::canEncode(const QString& text) {
     }
     return true;
 }
+
+}  // namespace casewright

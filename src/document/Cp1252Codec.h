@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace casewright {
+
 // Windows-1252, the single-byte code page in which cover files keep their
 // texts. Qt has no dependable converter for it on every platform, and the
 // table is small. The five bytes the code page leaves undefined map to the C1
@@ -21,3 +23,5 @@ public:
     // The byte for a character, or -1 when the code page has none.
     static int byteFor(char16_t ch);
 };
+
+}  // namespace casewright

@@ -3,8 +3,12 @@
 #include "document/CoverDocument.h"
 #include "document/CoverTypes.h"
 
+namespace casewright {
+
 void RestoreDvdSpineSwitch(CoverDocument& doc) {
     if (IsDvdType(doc.covertype)) {
         doc.backCoverSpinesOn = doc.bBackPrintOverSpines;
     }
 }
+
+}  // namespace casewright

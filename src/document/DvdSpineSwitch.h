@@ -1,5 +1,7 @@
 #pragma once
 
+namespace casewright {
+
 class CoverDocument;
 
 // The "Print Spine?" switch of a DVD wrap is kept in the cover file only as
@@ -8,3 +10,5 @@ class CoverDocument;
 // designer's check box showed it when the file was saved. Other case types
 // are left alone.
 void RestoreDvdSpineSwitch(CoverDocument& doc);
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace casewright {
+
 QFont LogFont::toQFont() const {
     QFont font(faceName);
     if (height != 0) {
@@ -26,3 +28,5 @@ bool LogFont::operator==(const LogFont& o) const {
            outPrecision == o.outPrecision && clipPrecision == o.clipPrecision &&
            quality == o.quality && pitchAndFamily == o.pitchAndFamily && faceName == o.faceName;
 }
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+namespace casewright {
+
 // A font as the design records it: the fields of a Windows logical font.
 // `height` is in pixels of the screen on which the font was chosen; a negative
 // height is the character height (without internal leading).
@@ -34,3 +36,5 @@ struct LogFont {
     bool operator==(const LogFont& other) const;
     bool operator!=(const LogFont& other) const { return !(*this == other); }
 };
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace casewright {
+
 // a * b / c computed in 64 bits and rounded to the nearest integer, halves away
 // from zero; -1 when c is 0. Font heights and point sizes depend on exactly this
 // rounding, so every conversion between points and pixels goes through it.
@@ -16,3 +18,5 @@ inline int MulDiv(int a, int b, int c) {
     const int64_t rounded = (num + den / 2) / den;
     return static_cast<int>(negative ? -rounded : rounded);
 }
+
+}  // namespace casewright

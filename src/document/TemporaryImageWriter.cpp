@@ -5,6 +5,8 @@
 
 #include "document/CoverFileFormat.h"
 
+namespace casewright {
+
 namespace {
 
 bool WriteWholeFile(const QString& path, const QByteArray& data) {
@@ -46,3 +48,5 @@ QString TemporaryImageWriter::write(int block, const QString& extension,
     }
     return path;
 }
+
+}  // namespace casewright

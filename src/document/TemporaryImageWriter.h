@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace casewright {
+
 // Writes the image blocks of a loaded cover file to the temporary files
 // "tmpfront", "tmpback", "tmpstretch" and "tmpdisc" plus an extension in one
 // folder, overwriting what an earlier load left there.
@@ -25,3 +27,5 @@ public:
 private:
     QString folder_;
 };
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 // Turns a track listing in "[DELIM]" markup (rows of number, title and
 // length) into plain lines: "number title length" and a carriage return per
 // row. Everything outside the delimited pieces is dropped. Text without
@@ -10,3 +12,5 @@ class TrackListingFlattener {
 public:
     static QString flatten(const QString& text);
 };
+
+}  // namespace casewright

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <memory>
 
+namespace casewright {
+
 namespace {
 
 struct BitmapDeleter {
@@ -214,3 +216,5 @@ QImage FreeImageBitmapConverter::from32Bits(FIBITMAP* bitmap) {
     }
     return image;
 }
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 
 struct FIBITMAP;
 
+namespace casewright {
+
 // Turns a decoded FreeImage bitmap into a QImage the painters can draw.
 // Handles 1-, 4- and 8-bit palette images (with their transparency tables),
 // 16-bit 5-5-5 and 5-6-5 images, 24-bit and 32-bit images, and the 16-bit per
@@ -23,3 +25,5 @@ private:
     static QImage from24Bits(FIBITMAP* bitmap);
     static QImage from32Bits(FIBITMAP* bitmap);
 };
+
+}  // namespace casewright

@@ -10,6 +10,8 @@
 #include "images/GifHeaderReader.h"
 #include "images/ImageFormatRule.h"
 
+namespace casewright {
+
 namespace {
 
 FREE_IMAGE_FORMAT freeImageFormat(ImageFileFormat format) {
@@ -90,3 +92,5 @@ QImage FreeImageFileReader::readWithJpegSize(const QString& path, int jpegReques
     FreeImage_Unload(bitmap);
     return image;
 }
+
+}  // namespace casewright

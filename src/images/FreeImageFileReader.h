@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+namespace casewright {
+
 // Decodes an image file with FreeImage in the format the path's extension rule
 // chooses. Pictures whose header announces more than kMaxPixels are refused
 // before their pixels are decoded. A null image when nothing can be read.
@@ -21,3 +23,5 @@ public:
 private:
     static QImage readWithJpegSize(const QString& path, int jpegRequestedSide);
 };
+
+}  // namespace casewright

@@ -6,6 +6,8 @@
 #include <cstdarg>
 #include <initializer_list>
 
+namespace casewright {
+
 namespace {
 
 using TiffMessageHandler = void (*)(const char*, const char*, va_list);
@@ -34,3 +36,5 @@ FreeImageSession::FreeImageSession() {
 FreeImageSession::~FreeImageSession() {
     FreeImage_DeInitialise();
 }
+
+}  // namespace casewright

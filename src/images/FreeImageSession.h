@@ -1,5 +1,7 @@
 #pragma once
 
+namespace casewright {
+
 // Keeps the image decoding library initialised for as long as it lives.
 // The application and the command-line tools create one at start and let it
 // go at exit; sessions may nest (the library counts them).
@@ -11,3 +13,5 @@ public:
     FreeImageSession(const FreeImageSession&) = delete;
     FreeImageSession& operator=(const FreeImageSession&) = delete;
 };
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QtEndian>
 
+namespace casewright {
+
 namespace {
 
 constexpr char kExtensionIntroducer = 0x21;
@@ -90,3 +92,5 @@ std::optional<QSize> GifHeaderReader::announcedSize(const QString& path) {
     }
     return screenSize.expandedTo(*frame);
 }
+
+}  // namespace casewright

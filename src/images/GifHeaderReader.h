@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+namespace casewright {
+
 // Reads the picture size a GIF file announces without decoding it: the larger
 // of the logical screen and the first frame, since a frame may claim more than
 // the screen it is shown on. Nothing when the file is not a readable GIF.
@@ -11,3 +13,5 @@ class GifHeaderReader {
 public:
     static std::optional<QSize> announcedSize(const QString& path);
 };
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace casewright {
+
 namespace {
 
 struct ExtensionRule {
@@ -33,3 +35,5 @@ ImageFileFormat ImageFormatRule::formatForPath(const QString& path) {
     }
     return decided;
 }
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 // The image file formats the program reads.
 enum class ImageFileFormat { None, Jpeg, Png, Bmp, Tiff, Gif, Ico };
 
@@ -17,3 +19,5 @@ public:
         return formatForPath(path) != ImageFileFormat::None;
     }
 };
+
+}  // namespace casewright

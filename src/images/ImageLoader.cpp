@@ -2,6 +2,10 @@
 
 #include "images/FreeImageFileReader.h"
 
+namespace casewright {
+
 QImage LoadImageFile(const QString& path) {
     return FreeImageFileReader::read(path);
 }
+
+}  // namespace casewright

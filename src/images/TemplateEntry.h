@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 // One template of the library, identified by its back image file.
 struct TemplateEntry {
     QString folder;        // the template folder the file was found in
@@ -9,3 +11,5 @@ struct TemplateEntry {
 
     QString backPath() const { return folder + QLatin1Char('/') + backFileName; }
 };
+
+}  // namespace casewright

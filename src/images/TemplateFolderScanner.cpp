@@ -11,6 +11,8 @@
 #include <cstring>
 #include <memory>
 
+namespace casewright {
+
 namespace {
 
 const QString kBackMarker = QStringLiteral("[BACK]");
@@ -102,3 +104,5 @@ bool TemplateFolderScanner::isCandidate(const QString& folder, const QString& na
     const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
     return stat(path.constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
+
+}  // namespace casewright

@@ -7,6 +7,8 @@
 
 #include "images/TemplateEntry.h"
 
+namespace casewright {
+
 // What a scan of the template folders found.
 struct TemplateScan {
     QVector<TemplateEntry> entries;
@@ -40,3 +42,5 @@ private:
     static void scanFolder(const QString& folder, TemplateScan& scan, QSet<QString>& seenNames);
     static bool isCandidate(const QString& folder, const QString& name);
 };
+
+}  // namespace casewright

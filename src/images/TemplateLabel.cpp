@@ -1,5 +1,7 @@
 #include "images/TemplateLabel.h"
 
+namespace casewright {
+
 QString TemplateLabel::fromFileName(const QString& fileName) {
     QString label = fileName;
     const int lastDot = label.lastIndexOf(QLatin1Char('.'));
@@ -12,3 +14,5 @@ QString TemplateLabel::fromFileName(const QString& fileName) {
     }
     return label.trimmed();
 }
+
+}  // namespace casewright

@@ -1,5 +1,7 @@
 #include "images/TemplatePaths.h"
 
+namespace casewright {
+
 namespace {
 
 QString inFolder(const TemplateEntry& entry, const QString& fileName) {
@@ -30,3 +32,5 @@ TemplatePaths TemplatePaths::forArrowKey(const TemplateEntry& entry) {
     disc.replace(QStringLiteral("BACK"), QStringLiteral("DISC"));
     return {entry.backPath(), inFolder(entry, front), inFolder(entry, disc)};
 }
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 
 #include "images/TemplateEntry.h"
 
+namespace casewright {
+
 // The three image files of a template, formed from its back file's name.
 // The front and disc files are not looked for: their paths are formed whether
 // they exist or not, and a missing one simply shows no picture.
@@ -23,3 +25,5 @@ struct TemplatePaths {
     // than a click does; templates named by the usual convention give the same.
     static TemplatePaths forArrowKey(const TemplateEntry& entry);
 };
+
+}  // namespace casewright

@@ -6,6 +6,8 @@
 #include "document/CoverTypes.h"
 #include "images/TemplateLabel.h"
 
+namespace casewright {
+
 TemplatePicker::TemplatePicker(CoverDocument* document, int coverType,
                                QVector<TemplateEntry> entries, QObject* parent)
     : QObject(parent), document_(document), coverType_(coverType), entries_(std::move(entries)) {
@@ -92,3 +94,5 @@ void TemplatePicker::apply(int index, const TemplatePaths& paths) {
 bool TemplatePicker::isDvd() const {
     return IsDvdType(coverType_);
 }
+
+}  // namespace casewright

@@ -6,6 +6,8 @@
 #include "images/TemplateEntry.h"
 #include "images/TemplatePaths.h"
 
+namespace casewright {
+
 class CoverDocument;
 
 // Puts templates into a design and takes them out again. A template changes
@@ -64,3 +66,5 @@ private:
     int lastApplied_ = -1;
     RememberedImages remembered_;
 };
+
+}  // namespace casewright

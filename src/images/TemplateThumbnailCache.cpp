@@ -6,6 +6,8 @@
 #include <QMutex>
 #include <QMutexLocker>
 
+namespace casewright {
+
 namespace {
 
 // Costs are in kilobytes: about 16 MB, some thousand thumbnails.
@@ -64,3 +66,5 @@ void TemplateThumbnailCache::clear() {
     QMutexLocker lock(&store().mutex);
     store().images.clear();
 }
+
+}  // namespace casewright

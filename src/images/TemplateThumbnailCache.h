@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+namespace casewright {
+
 // Thumbnails already drawn in this run of the program, so that opening the
 // template window again (each new design opens it anew) shows them at once.
 // Entries are keyed by the file's path, size and modification time, so a
@@ -19,3 +21,5 @@ public:
     static void insert(const QString& key, const QImage& thumbnail);
     static void clear();
 };
+
+}  // namespace casewright

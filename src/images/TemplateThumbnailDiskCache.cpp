@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+namespace casewright {
+
 namespace {
 
 const QString kStampKey = QStringLiteral("Template-Stamp");
@@ -61,3 +63,5 @@ void TemplateThumbnailDiskCache::store(const QString& path, bool discView,
         file.commit();
     }
 }
+
+}  // namespace casewright

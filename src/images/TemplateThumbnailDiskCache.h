@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+namespace casewright {
+
 // Thumbnails kept between runs of the program in the user's cache folder, so
 // that a large template library shows at once from the second opening on.
 // There is one small PNG file per template path; it records the template
@@ -22,3 +24,5 @@ private:
     static QString entryFile(const QString& absolutePath, bool discView);
     static QString stamp(const QString& path);
 };
+
+}  // namespace casewright

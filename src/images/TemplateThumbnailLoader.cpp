@@ -5,6 +5,8 @@
 #include "images/TemplateThumbnailDiskCache.h"
 #include "images/TemplateThumbnailPainter.h"
 
+namespace casewright {
+
 TemplateThumbnailLoader::TemplateThumbnailLoader(QObject* parent)
     : QObject(parent), cancelled_(std::make_shared<std::atomic_bool>(false)) {
     pool_.setMaxThreadCount(std::max(2, QThread::idealThreadCount()));
@@ -76,3 +78,5 @@ void TemplateThumbnailLoader::deliver(int index, const QImage& thumbnail) {
         emit finished();
     }
 }
+
+}  // namespace casewright

@@ -7,6 +7,8 @@
 #include <atomic>
 #include <memory>
 
+namespace casewright {
+
 // Produces the thumbnails of the template window away from the user
 // interface thread, so that the window (made each time the designer opens)
 // costs next to nothing to create. Thumbnails already known from earlier in
@@ -46,3 +48,5 @@ private:
     bool started_ = false;
     int outstanding_ = 0;
 };
+
+}  // namespace casewright

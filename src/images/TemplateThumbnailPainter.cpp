@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+namespace casewright {
+
 namespace {
 
 const QColor kFrameGrey(192, 192, 192);
@@ -35,3 +37,5 @@ QImage TemplateThumbnailPainter::paint(const QImage& picture, bool discView) {
     }
     return thumbnail;
 }
+
+}  // namespace casewright

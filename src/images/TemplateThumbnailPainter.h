@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+namespace casewright {
+
 // Draws the 60 × 60 picture a template is shown with: the whole image
 // stretched into the square without keeping its proportions (as the design
 // stretches images onto covers), on white, framed by a one-pixel grey line.
@@ -13,3 +15,5 @@ public:
 
     static QImage paint(const QImage& picture, bool discView);
 };
+
+}  // namespace casewright

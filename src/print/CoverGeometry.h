@@ -1,5 +1,7 @@
 #pragma once
 
+namespace casewright {
+
 // Sizes and sheet positions of one page layout, in inches. Positions are
 // measured from the top-left corner of the physical sheet.
 struct CoverGeometry {
@@ -22,3 +24,5 @@ struct CoverGeometry {
     double hubDiameter = 0;
     double slimSpineOffset = 0;
 };
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include "print/PageLayouts.h"
 
+namespace casewright {
+
 namespace LabelStocks {
 
 namespace {
@@ -61,3 +63,5 @@ std::optional<LabelStock> Find(const QString& name) {
 }
 
 }  // namespace LabelStocks
+
+}  // namespace casewright

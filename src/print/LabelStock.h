@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+namespace casewright {
+
 // A paper or label sheet the user can print on, known everywhere by its exact
 // display name (the settings store keeps the name, not an index).
 struct LabelStock {
@@ -33,3 +35,5 @@ QStringList CoverStockNames();
 std::optional<LabelStock> Find(const QString& name);
 
 }  // namespace LabelStocks
+
+}  // namespace casewright

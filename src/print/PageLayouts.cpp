@@ -3,6 +3,8 @@
 #include "app/SettingsStore.h"
 #include "document/CoverTypes.h"
 
+namespace casewright {
+
 namespace {
 
 struct LayoutRow {
@@ -97,3 +99,5 @@ std::optional<LayoutIndex> LayoutForCoverType(int coverType) {
             return std::nullopt;
     }
 }
+
+}  // namespace casewright

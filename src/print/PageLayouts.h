@@ -5,6 +5,8 @@
 #include "print/CoverGeometry.h"
 #include "print/PrinterAdjustment.h"
 
+namespace casewright {
+
 // The numbered page layouts: 0 to 3 are the case types on plain paper (cover
 // and disc), 4, 6, 7 and 8 are label sheets (disc only). 5 is not used.
 enum LayoutIndex {
@@ -34,3 +36,5 @@ std::optional<LayoutIndex> LayoutForCoverType(int coverType);
 // Whole millimetres from a stored adjustment text: an optional sign and the
 // leading digits; anything else reads as 0.
 int MillimetresFromText(const QString& text);
+
+}  // namespace casewright

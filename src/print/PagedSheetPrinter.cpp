@@ -2,6 +2,8 @@
 
 #include <QPagedPaintDevice>
 
+namespace casewright {
+
 PagedSheetPrinter::PagedSheetPrinter(bool sheetsInOneFile, bool followSheetPaper)
     : sheetsInOneFile_(sheetsInOneFile), followSheetPaper_(followSheetPaper) {}
 
@@ -74,3 +76,5 @@ bool PagedSheetPrinter::finish() {
     }
     return true;
 }
+
+}  // namespace casewright

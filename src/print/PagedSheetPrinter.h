@@ -6,6 +6,8 @@
 
 class QPagedPaintDevice;
 
+namespace casewright {
+
 // A sheet device over one of Qt's paged devices (a PDF writer, a printer).
 // A device that writes one file keeps a single document open and puts each
 // sheet on a page of its own, so a second sheet never overwrites the first.
@@ -47,3 +49,5 @@ private:
     bool followSheetPaper_;
     QString error_;
 };
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 // Asks the user to put the right paper into the printer before a sheet.
 class PaperPrompt {
 public:
@@ -13,3 +15,5 @@ public:
     static QString CoversText(const QString& stockName);
     static QString DiscText(const QString& stockName);
 };
+
+}  // namespace casewright

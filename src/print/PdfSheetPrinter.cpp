@@ -4,6 +4,8 @@
 
 #include "app/ProductInfo.h"
 
+namespace casewright {
+
 PdfSheetPrinter::PdfSheetPrinter(const QString& filePath)
     : PagedSheetPrinter(true, true), filePath_(filePath), writer_(filePath) {
     writer_.setResolution(kResolution);
@@ -24,3 +26,5 @@ QString PdfSheetPrinter::writeFailureText() const {
     return QStringLiteral("The PDF file \"%1\" could not be written completely.")
         .arg(QDir::toNativeSeparators(filePath_));
 }
+
+}  // namespace casewright

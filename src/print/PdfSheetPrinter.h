@@ -4,6 +4,8 @@
 
 #include "print/PagedSheetPrinter.h"
 
+namespace casewright {
+
 // Writes the sheets of a job as the pages of one PDF file, each page the
 // sheet's own paper at true size, so that a PDF printed at actual size lands
 // on the labels.
@@ -25,3 +27,5 @@ private:
     QString filePath_;
     QPdfWriter writer_;
 };
+
+}  // namespace casewright

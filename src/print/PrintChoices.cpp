@@ -2,6 +2,8 @@
 
 #include "app/SettingsStore.h"
 
+namespace casewright {
+
 PrintChoices PrintChoices::FromSettings(int coverType) {
     const SettingsStore settings;
     PrintChoices choices;
@@ -11,3 +13,5 @@ PrintChoices PrintChoices::FromSettings(int coverType) {
     choices.printDisc = settings.printDisc != 0;
     return choices;
 }
+
+}  // namespace casewright

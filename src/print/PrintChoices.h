@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 // What the user asked the Print dialog for: the stocks of this case type, the
 // two print switches and which label of a two-label sheet to use.
 struct PrintChoices {
@@ -15,3 +17,5 @@ struct PrintChoices {
     // dialog starts with it.
     static PrintChoices FromSettings(int coverType);
 };
+
+}  // namespace casewright

@@ -10,6 +10,8 @@
 #include "print/SheetPrinter.h"
 #include "render/PreviewParamsBuilder.h"
 
+namespace casewright {
+
 namespace {
 
 bool IsUnset(const CoverGeometry& g) {
@@ -163,3 +165,5 @@ void PrintJob::ensureDesignGeometry() {
         doc_.geometry = CoverLayout(*plan_.coverLayout);
     }
 }
+
+}  // namespace casewright

@@ -10,6 +10,8 @@
 #include "render/CoverPainter.h"
 #include "render/SurfaceKind.h"
 
+namespace casewright {
+
 class CoverDocument;
 class PaperPrompt;
 class SheetPrinter;
@@ -57,3 +59,5 @@ private:
     int screenDpiY_;
     PainterFactory makePainter_;
 };
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include "print/LabelStock.h"
 #include "print/PageLayouts.h"
 
+namespace casewright {
+
 bool PrintPlan::needsPaperPrompts() const {
     const QString plain = LabelStocks::PlainPaper();
     return coverStockName != plain || discStockName != plain;
@@ -35,3 +37,5 @@ PrintPlan PrintPlan::Make(int coverType, const PrintChoices& choices) {
     }
     return plan;
 }
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 
 #include "print/PrintChoices.h"
 
+namespace casewright {
+
 // The choices of one job turned into sheets: which layout each sheet uses and
 // the stock names the paper prompts show.
 struct PrintPlan {
@@ -29,3 +31,5 @@ struct PrintPlan {
     // paper always prints the disc at the top position.
     static PrintPlan Make(int coverType, const PrintChoices& choices);
 };
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 // The user's corrections for a printer that does not print at true size or
 // position, in whole millimetres, kept in the settings as typed.
 struct PrinterAdjustment {
@@ -12,3 +14,5 @@ struct PrinterAdjustment {
     QString moveDiscUpDown = QStringLiteral("0");
     QString moveDiscLeftRight = QStringLiteral("0");
 };
+
+}  // namespace casewright

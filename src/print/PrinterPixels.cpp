@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace casewright {
+
 namespace {
 
 int DevicePosition(double inches, int dpi, int offset) {
@@ -20,3 +22,5 @@ QRect SheetRect(double leftInches, double topInches, double widthInches, double 
     const int top = DevicePosition(topInches, dpi, printableOffset.y());
     return QRect(left, top, DeviceLength(widthInches, dpi), DeviceLength(heightInches, dpi));
 }
+
+}  // namespace casewright

@@ -8,6 +8,8 @@
 
 class QPainter;
 
+namespace casewright {
+
 // What the print job asks of a device for one sheet.
 struct SheetRequest {
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
@@ -44,3 +46,5 @@ public:
     // The orientation the user chose for the device.
     virtual QPageLayout::Orientation chosenOrientation() const = 0;
 };
+
+}  // namespace casewright

@@ -7,6 +7,8 @@
 #include "render/SurfaceFonts.h"
 #include "render/SurfaceText.h"
 
+namespace casewright {
+
 int CDVDCoverButton::spineWidth() const {
     return ScaleLength(params.spineWidthPx, params.xScale);
 }
@@ -56,9 +58,10 @@ void CDVDCoverButton::DrawSpineText(QPainter& painter, const SurfaceEdges& e, in
     painter.setPen(ToQColor(params.textColor));
     const SpineTextExtent extent = MeasureSpineText(painter, params.spineText);
     const int inset = params.narrowSpineText ? s / 10 : s / 4;
-    ::DrawSpineText(painter, params.spineText,
-                    QPoint(ls + extent.across + inset, e.T + e.H / 2 - extent.along / 2),
-                    SpineDirection::TopToBottom, EdgeRect(ls, e.T, ls + s + extent.across, e.B));
+    casewright::DrawSpineText(painter, params.spineText,
+                              QPoint(ls + extent.across + inset, e.T + e.H / 2 - extent.along / 2),
+                              SpineDirection::TopToBottom,
+                              EdgeRect(ls, e.T, ls + s + extent.across, e.B));
 }
 
 QRect CDVDCoverButton::BackTextRect(const SurfaceEdges& e, int dpi) const {
@@ -86,3 +89,5 @@ void CDVDCoverButton::DrawFrame(QPainter& painter, const QRect& target) {
     }
     OutlineRect(painter, e.L, e.T, e.R, e.B);
 }
+
+}  // namespace casewright

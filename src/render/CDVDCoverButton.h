@@ -2,6 +2,8 @@
 
 #include "render/CoverPainter.h"
 
+namespace casewright {
+
 struct SurfaceEdges;
 
 // The one-piece wrap of a standard or slimline DVD case: back on the left,
@@ -24,3 +26,5 @@ private:
     QRect BackTextRect(const SurfaceEdges& e, int dpi) const;
     QRect FrontTextRect(const SurfaceEdges& e, int dpi) const;
 };
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include "render/CoverPainter.h"
 
+namespace casewright {
+
 struct SurfaceEdges;
 
 // The disc label: the disc inscribed in the target, an image clipped to it,
@@ -21,3 +23,5 @@ private:
     void DrawTexts(QPainter& painter, const SurfaceEdges& e, int dpi) const;
     void DrawHub(QPainter& painter, const SurfaceEdges& e) const;
 };
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include "render/CoverPainter.h"
 
+namespace casewright {
+
 struct SurfaceEdges;
 
 // The front cover or the back cover (inlay with two spines) of a standard CD
@@ -21,3 +23,5 @@ private:
     void DrawSpineTexts(QPainter& painter, const SurfaceEdges& e, int dpi) const;
     QRect TextRect(const SurfaceEdges& e, int dpi) const;
 };
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 
 #include "render/CoverPainter.h"
 
+namespace casewright {
+
 // The insert of a slimline CD case: a spine strip near the left edge, the
 // track listing on the right and two cut-out strips at the left corners.
 // The surface is composed at its full reference size and then shrunk into
@@ -31,3 +33,5 @@ private:
     void DrawTrackListing(QPainter& painter, int w0, int h0, int dpi) const;
     void DrawCutouts(QPainter& painter, const QRect& target) const;
 };
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+namespace casewright {
+
 void CoverPainter::PaintPreview(QPainter& painter, const QRect& target) {
     if (params.fontRefDpi <= 0 && painter.device()) {
         params.fontRefDpi = painter.device()->logicalDpiY();
@@ -29,3 +31,5 @@ void CoverPainter::PrintInto(QPainter& painter, const QRect& target, int screenD
 }
 
 void CoverPainter::DrawFrame(QPainter&, const QRect&) {}
+
+}  // namespace casewright

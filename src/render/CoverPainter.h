@@ -8,6 +8,8 @@
 
 class QPainter;
 
+namespace casewright {
+
 // Draws one surface of a design into a rectangle of any paint device: a
 // preview widget, a QImage or a printer page all go through PaintPreview.
 class CoverPainter {
@@ -29,3 +31,5 @@ protected:
 };
 
 std::unique_ptr<CoverPainter> MakeCoverPainter(SurfaceKind kind);
+
+}  // namespace casewright

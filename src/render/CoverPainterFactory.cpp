@@ -4,6 +4,8 @@
 #include "render/CSlimlineCoverButton.h"
 #include "render/CoverPainter.h"
 
+namespace casewright {
+
 std::unique_ptr<CoverPainter> MakeCoverPainter(SurfaceKind kind) {
     switch (kind) {
         case SurfaceKind::StandardFront:
@@ -18,3 +20,5 @@ std::unique_ptr<CoverPainter> MakeCoverPainter(SurfaceKind kind) {
     }
     return std::make_unique<CMyFlatButton>();
 }
+
+}  // namespace casewright

@@ -6,6 +6,8 @@
 #include "document/ColorRef.h"
 #include "document/LogFont.h"
 
+namespace casewright {
+
 // What a surface painter draws from: written by the designer's preview
 // refresh (screen sizes, scales to the widget) and by the print job (printer
 // sizes, scales 1.0). Sizes are pixels at the reference resolution.
@@ -51,3 +53,5 @@ struct PreviewParams {
     double frontTextTop = 0;
     bool narrowSpineText = false;
 };
+
+}  // namespace casewright

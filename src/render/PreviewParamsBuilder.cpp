@@ -2,6 +2,8 @@
 
 #include "render/SurfaceEdges.h"
 
+namespace casewright {
+
 namespace {
 
 constexpr double kCutoutWidthInches = 1.417;
@@ -140,3 +142,5 @@ PreviewParams BuildPreviewParams(const CoverDocument& doc, SurfaceKind kind, int
     }
     return PreviewParams();
 }
+
+}  // namespace casewright

@@ -8,6 +8,8 @@
 #include "render/SurfaceEdges.h"
 #include "render/SurfaceImageCache.h"
 
+namespace casewright {
+
 int DeviceDpiY(const QPainter& painter) {
     const QPaintDevice* device = painter.device();
     return device ? device->logicalDpiY() : 96;
@@ -65,3 +67,5 @@ void OutlineEllipse(QPainter& painter, int left, int top, int right, int bottom)
     painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
     painter.restore();
 }
+
+}  // namespace casewright

@@ -7,6 +7,8 @@
 
 class QPainter;
 
+namespace casewright {
+
 // Drawing primitives shared by the surface painters, with the pixel coverage
 // the layouts are computed for.
 
@@ -29,3 +31,5 @@ void OutlineRect(QPainter& painter, int left, int top, int right, int bottom);
 
 // A one-pixel black outline of the ellipse inscribed in the same pixels.
 void OutlineEllipse(QPainter& painter, int left, int top, int right, int bottom);
+
+}  // namespace casewright

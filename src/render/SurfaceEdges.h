@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+namespace casewright {
+
 // A target rectangle as the drawing arithmetic uses it: left and top
 // inclusive, right and bottom exclusive, width and height their differences.
 struct SurfaceEdges {
@@ -32,3 +34,5 @@ inline int ScaleLength(int pixels, double scale) {
 inline int InchesToPixels(double inches, double dpi) {
     return static_cast<int>(inches * dpi);
 }
+
+}  // namespace casewright

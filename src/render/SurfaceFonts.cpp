@@ -5,6 +5,8 @@
 
 #include "document/MulDiv.h"
 
+namespace casewright {
+
 namespace {
 
 int32_t ClampToInt(double value) {
@@ -47,3 +49,5 @@ QFont SpineFontFor(const LogFont& font, int points, int dpi, double scale) {
     // change the font itself.
     return SpineLogFont(font, points, dpi, scale, kEscapementTopToBottom).toQFont();
 }
+
+}  // namespace casewright

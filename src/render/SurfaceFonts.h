@@ -4,6 +4,8 @@
 
 #include "document/LogFont.h"
 
+namespace casewright {
+
 // Escapement of the spine fonts, in tenths of a degree: negative reads top to
 // bottom, positive bottom to top.
 constexpr int kEscapementTopToBottom = -900;
@@ -21,3 +23,5 @@ QFont TextFontFor(const LogFont& font, int fontRefDpi, int dpi, double scale);
 // point size, regular weight, upright.
 LogFont SpineLogFont(const LogFont& font, int points, int dpi, double scale, int escapement);
 QFont SpineFontFor(const LogFont& font, int points, int dpi, double scale);
+
+}  // namespace casewright

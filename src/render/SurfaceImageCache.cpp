@@ -8,6 +8,8 @@
 
 #include "images/ImageLoader.h"
 
+namespace casewright {
+
 namespace {
 
 // Formats the raster painter scales without converting the whole image.
@@ -122,3 +124,5 @@ int SurfaceImageCache::entryCount() const {
     QMutexLocker lock(&mutex_);
     return static_cast<int>(entries_.size());
 }
+
+}  // namespace casewright

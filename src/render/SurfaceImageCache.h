@@ -6,6 +6,8 @@
 #include <QString>
 #include <list>
 
+namespace casewright {
+
 // Decoded surface images kept between draws. A surface reads its image file
 // at every draw; decoding a large photograph each time would make the preview
 // stutter, so decoded pixels are kept while the file stays exactly as it was:
@@ -47,3 +49,5 @@ private:
     qint64 budget_ = kDefaultBudgetBytes;
     qint64 held_ = 0;
 };
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 
 #include "document/CoverTypes.h"
 
+namespace casewright {
+
 // The five drawings a design can need: the standard CD front and back cover,
 // the DVD wrap (standard and slimline), the slimline CD insert and the disc.
 enum class SurfaceKind { StandardFront, StandardBack, DvdWrap, SlimlineInsert, Disc };
@@ -29,3 +31,5 @@ inline std::optional<SurfaceKind> SurfaceFor(int coverType, CoverSide side) {
             return std::nullopt;
     }
 }
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 #include "render/CoverPainter.h"
 #include "render/PreviewParamsBuilder.h"
 
+namespace casewright {
+
 namespace {
 
 constexpr double kInchesPerMetre = 1.0 / 0.0254;
@@ -32,3 +34,5 @@ QImage RenderSurface(const CoverDocument& doc, SurfaceKind kind, int dpi, int fo
     qp.end();
     return image;
 }
+
+}  // namespace casewright

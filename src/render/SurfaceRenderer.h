@@ -5,6 +5,8 @@
 #include "document/CoverDocument.h"
 #include "render/SurfaceKind.h"
 
+namespace casewright {
+
 // One surface of a design drawn at true size, exactly as the print job draws
 // it: sizes from the document's geometry at `dpi` (truncated), scales 1.0,
 // font heights taken as chosen at `fontRefDpi`. The image is the surface's
@@ -12,3 +14,5 @@
 // carries `dpi` as its physical resolution. Null when the surface has no
 // size or the image cannot be allocated.
 QImage RenderSurface(const CoverDocument& doc, SurfaceKind kind, int dpi, int fontRefDpi);
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 
 #include "document/CoverTypes.h"
 
+namespace casewright {
+
 namespace {
 
 int LineLeft(const QRect& rect, int lineWidth, int align) {
@@ -94,3 +96,5 @@ void DrawSpineText(QPainter& painter, const QString& text, QPoint origin, SpineD
     painter.drawText(QPoint(0, painter.fontMetrics().ascent()), text);
     painter.restore();
 }
+
+}  // namespace casewright

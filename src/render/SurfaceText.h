@@ -7,6 +7,8 @@
 
 class QPainter;
 
+namespace casewright {
+
 // How titles, texts and spine texts are put on a surface. Texts use the
 // painter's current font and pen.
 
@@ -41,3 +43,5 @@ SpineTextExtent MeasureSpineText(const QPainter& painter, const QString& text);
 // bottom to top it extends right of and above it.
 void DrawSpineText(QPainter& painter, const QString& text, QPoint origin, SpineDirection direction,
                    const QRect& clip);
+
+}  // namespace casewright

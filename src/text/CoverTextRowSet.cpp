@@ -1,5 +1,7 @@
 #include "text/CoverTextRowSet.h"
 
+namespace casewright {
+
 namespace {
 
 bool FrontAndDiscDiffer(const CoverTexts& a, const CoverTexts& b) {
@@ -101,3 +103,5 @@ bool StoreCoverTexts(CoverDocument& doc, CoverTextRowSet rows, const CoverTexts&
 bool OkAlwaysMarksCoverChanged(CoverTextRowSet rows) {
     return rows != CoverTextRowSet::DvdCover;
 }
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include "document/CoverDocument.h"
 #include "text/CoverTexts.h"
 
+namespace casewright {
+
 // Which texts the Cover Text dialog offers, decided by the case type and the
 // view the designer shows, and how its results go back into the document.
 enum class CoverTextRowSet {
@@ -47,3 +49,5 @@ bool StoreCoverTexts(CoverDocument& doc, CoverTextRowSet rows, const CoverTexts&
 // Whether an OK marks the design as changed even when no text differs: so for
 // the CD-style cases and the DVD disc, but not for the DVD cover.
 bool OkAlwaysMarksCoverChanged(CoverTextRowSet rows);
+
+}  // namespace casewright

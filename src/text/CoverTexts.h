@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 // The seven free texts the Cover Text dialog edits, one per edit box.
 struct CoverTexts {
     QString spineText;
@@ -15,3 +17,5 @@ struct CoverTexts {
     bool operator==(const CoverTexts& other) const;
     bool operator!=(const CoverTexts& other) const { return !(*this == other); }
 };
+
+}  // namespace casewright

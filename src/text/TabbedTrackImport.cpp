@@ -10,6 +10,8 @@
 #include "text/TrackListingCodec.h"
 #include "text/TrackNumbering.h"
 
+namespace casewright {
+
 namespace {
 
 // Numbers lines that have none: one more than the line before, which is the
@@ -96,3 +98,5 @@ std::optional<QString> TrackListingFromTabbedFile(const QString& path, QString* 
     }
     return listing;
 }
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+namespace casewright {
+
 // Builds a back cover track listing from plain text, for people who label
 // archive discs from scripts: one track per line, fields separated by tabs in
 // the order number, title, length. A line with a single field is a title and
@@ -19,3 +21,5 @@ std::optional<QString> TrackListingFromTabbedText(const QString& text, QString* 
 // Windows-1252 (as text editors on Windows save it). Nothing is returned when
 // the file cannot be read or a line is refused; `error` then says why.
 std::optional<QString> TrackListingFromTabbedFile(const QString& path, QString* error = nullptr);
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 
 #include "text/TrackNumbering.h"
 
+namespace casewright {
+
 TrackListing::TrackListing() : rows_(1) {}
 
 TrackListing::TrackListing(std::vector<TrackRow> rows) : rows_(std::move(rows)) {
@@ -59,3 +61,5 @@ QStringList TrackListing::numberCells() const {
     }
     return cells;
 }
+
+}  // namespace casewright

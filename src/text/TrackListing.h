@@ -5,6 +5,8 @@
 
 #include "text/TrackRow.h"
 
+namespace casewright {
+
 // The rows of a back cover's track listing as the editor works on them.
 // There is always at least one row. Rows are indexed from 0.
 class TrackListing {
@@ -44,3 +46,5 @@ public:
 private:
     std::vector<TrackRow> rows_;
 };
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace casewright {
+
 namespace TrackNumbering {
 
 QString NumberText(int track) {
@@ -32,3 +34,5 @@ bool CanRenumber(const QStringList& numberCells) {
 }
 
 }  // namespace TrackNumbering
+
+}  // namespace casewright

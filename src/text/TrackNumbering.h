@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+namespace casewright {
+
 // How track numbers look and when the editor may rewrite them.
 namespace TrackNumbering {
 
@@ -20,3 +22,5 @@ std::optional<int> NumericValue(const QString& numberCell);
 bool CanRenumber(const QStringList& numberCells);
 
 }  // namespace TrackNumbering
+
+}  // namespace casewright

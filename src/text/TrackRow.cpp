@@ -1,5 +1,7 @@
 #include "text/TrackRow.h"
 
+namespace casewright {
+
 QString& TrackRow::cell(int index) {
     switch (index) {
         case 0:
@@ -18,3 +20,5 @@ const QString& TrackRow::cell(int index) const {
 bool TrackRow::operator==(const TrackRow& other) const {
     return number == other.number && title == other.title && length == other.length;
 }
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 // One line of a back cover's track listing: the three cells the grid shows
 // and the cover prints in three columns.
 struct TrackRow {
@@ -18,3 +20,5 @@ struct TrackRow {
     bool operator==(const TrackRow& other) const;
     bool operator!=(const TrackRow& other) const { return !(*this == other); }
 };
+
+}  // namespace casewright

@@ -11,6 +11,8 @@
 #include "app/batch/BatchCommands.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 // Runs casewright-batch commands in-process with fresh settings and cache
 // folders, capturing what they print.
 class BatchTest : public IsolatedSettingsTest {
@@ -53,3 +55,5 @@ protected:
         return QStringLiteral("<missing>");
     }
 };
+
+}  // namespace casewright

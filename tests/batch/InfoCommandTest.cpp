@@ -3,6 +3,8 @@
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileWriter.h"
 
+namespace casewright {
+
 TEST_F(BatchTest, InfoPrintsEveryFieldInFileOrderThenTheImageSizes) {
     CoverDocument doc;
     doc.ResetToNewDesign(CoverTypeStandardDVD, 96);
@@ -48,3 +50,5 @@ TEST_F(BatchTest, InfoUsage) {
     EXPECT_EQ(help.code, kExitOk);
     EXPECT_TRUE(help.out.startsWith("Usage: casewright-batch info FILE.jkt"));
 }
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileWriter.h"
 
+namespace casewright {
+
 namespace {
 
 QByteArray NewDesignBytes(int coverType) {
@@ -144,3 +146,5 @@ TEST_F(BatchTest, NewRejectsWhatItCannotUse) {
     EXPECT_EQ(help.code, kExitOk);
     EXPECT_TRUE(help.out.contains("--force"));
 }
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 #include "document/Cp1252Codec.h"
 #include "text/TrackListingCodec.h"
 
+namespace casewright {
+
 namespace {
 
 QString Row(const QString& number, const QString& title, const QString& length) {
@@ -60,3 +62,5 @@ TEST_F(NewTracksTest, RefusesDvdCasesMissingFilesAndOverlongLines) {
     EXPECT_TRUE(overlong.err.contains("line 1")) << overlong.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(path));
 }
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 #include "document/CoverFileWriter.h"
 #include "print/LabelStock.h"
 
+namespace casewright {
+
 using namespace PrintPdfInspection;
 
 namespace {
@@ -106,3 +108,5 @@ TEST_F(PrintCommandTest, InputOutputAndPrinterFailures) {
     EXPECT_EQ(printer.code, kExitFailure);
     EXPECT_TRUE(printer.err.contains("No Such Printer 42"));
 }
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileWriter.h"
 
+namespace casewright {
+
 namespace {
 
 const QColor kBackground(0, 200, 0);
@@ -153,3 +155,5 @@ TEST_F(RenderCommandTest, DvdSpineLinesFollowTheSavedSpineSwitch) {
     EXPECT_EQ(interiorLines(false), 0);
     EXPECT_EQ(interiorLines(true), 2);
 }
+
+}  // namespace casewright

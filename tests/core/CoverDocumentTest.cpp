@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace casewright {
+
 TEST(MulDiv, RoundsHalvesAwayFromZero) {
     EXPECT_EQ(MulDiv(18, 96, 72), 24);
     EXPECT_EQ(MulDiv(14, 96, 72), 19);  // 18.67
@@ -81,3 +83,5 @@ TEST(LogFont, FaceNamesAreCutTo31Characters) {
     f.setFaceName(QString(40, 'x'));
     EXPECT_EQ(f.faceName.size(), 31);
 }
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include "document/Cp1252Codec.h"
 
+namespace casewright {
+
 TEST(Cp1252Codec, EveryByteSurvivesDecodeAndEncode) {
     QByteArray all;
     for (int b = 0; b < 256; ++b) {
@@ -24,3 +26,5 @@ TEST(Cp1252Codec, CharactersItCannotHoldBecomeOneQuestionMarkEach) {
     EXPECT_FALSE(Cp1252Codec::canEncode(text));
     EXPECT_EQ(Cp1252Codec::encode(text), "?a?b");
 }
+
+}  // namespace casewright

@@ -10,6 +10,8 @@
 #include "document/CoverFileSections.h"
 #include "document/CoverFileWriter.h"
 
+namespace casewright {
+
 class CoverFileReaderTest : public CoverFileTest {
 protected:
     // Reads bytes as the designer window does: over a new design.
@@ -385,3 +387,5 @@ TEST_F(CoverFileReaderTest, NoiseAroundTheTagsNeverBreaksTheParser) {
         }
     }
 }
+
+}  // namespace casewright

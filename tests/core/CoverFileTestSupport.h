@@ -9,6 +9,8 @@
 #include "document/CoverDocument.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 // Cover file tests run with their own settings and cache folders and a
 // scratch folder for files and extracted images.
 class CoverFileTest : public IsolatedSettingsTest {
@@ -47,3 +49,5 @@ protected:
 
     QString imageFolder() const { return tempPath(QStringLiteral("images")); }
 };
+
+}  // namespace casewright

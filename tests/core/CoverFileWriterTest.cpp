@@ -4,6 +4,8 @@
 #include "CoverFileTestSupport.h"
 #include "document/CoverFileWriter.h"
 
+namespace casewright {
+
 namespace {
 
 // A new standard CD design at 96 dpi, spelled out field by field.
@@ -179,3 +181,5 @@ TEST_F(CoverFileTest, SavingOverAnExistingCoverReplacesIt) {
     ASSERT_TRUE(WriteCoverFile(NewDesign(), path));
     EXPECT_EQ(ReadBytes(path), kNewStandardCdFile);
 }
+
+}  // namespace casewright

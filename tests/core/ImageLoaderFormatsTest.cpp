@@ -8,6 +8,8 @@
 #include "images/FreeImageSession.h"
 #include "images/ImageLoader.h"
 
+namespace casewright {
+
 using ImageLoaderTestFiles::Layout;
 
 namespace {
@@ -183,3 +185,5 @@ TEST_F(ImageLoaderFormatsTest, SixteenBitPerChannelPngsAreReduced) {
     EXPECT_EQ(loadedColour.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(loadedColour.pixel(2, 1), qRgb(0, 0, 255));
 }
+
+}  // namespace casewright

@@ -15,6 +15,8 @@
 #include "images/ImageFormatRule.h"
 #include "images/ImageLoader.h"
 
+namespace casewright {
+
 namespace {
 
 struct RuleCase {
@@ -253,3 +255,5 @@ TEST_F(ImageLoaderTest, SmallHeaderCraftedFilesStillLoadWhenWithinLimit) {
     ASSERT_EQ(loaded.size(), QSize(2, 2));
     EXPECT_EQ(loaded.pixel(0, 0), qRgb(0x7F, 0x7F, 0x7F));
 }
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QVector>
 
+namespace casewright {
+
 namespace ImageLoaderTestFiles {
 namespace {
 
@@ -140,3 +142,5 @@ bool writeBytes(const QString& path, const QByteArray& bytes) {
 }
 
 }  // namespace ImageLoaderTestFiles
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+namespace casewright {
+
 // Writes test pictures through the decoding library itself, so that every bit
 // depth and palette layout the loader must read can be produced on demand.
 namespace ImageLoaderTestFiles {
@@ -27,3 +29,5 @@ QImage cornerPatternWithHole(int width = 5, int height = 3);
 bool writeBytes(const QString& path, const QByteArray& bytes);
 
 }  // namespace ImageLoaderTestFiles
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include "app/SettingsStore.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 class PageLayoutsTest : public IsolatedSettingsTest {};
 
 TEST_F(PageLayoutsTest, UnadjustedLayoutsMatchTheTable) {
@@ -77,3 +79,5 @@ TEST_F(PageLayoutsTest, CaseTypesMapToTheirPlainPaperLayouts) {
     EXPECT_FALSE(LayoutForCoverType(0).has_value());
     EXPECT_FALSE(LayoutForCoverType(9).has_value());
 }
+
+}  // namespace casewright

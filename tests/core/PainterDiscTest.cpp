@@ -6,6 +6,8 @@
 #include "render/CMyDiscButton.h"
 #include "render/SurfaceFonts.h"
 
+namespace casewright {
+
 using namespace render_test;
 
 namespace {
@@ -133,3 +135,5 @@ TEST_F(DiscLabel, GapBelowTheHubIsTenDevicePixelsWhenPrinting) {
     EXPECT_LT(text.top(), 1658 + 40);
     EXPECT_GT(text.height(), 60);  // 12 pt at 600 dpi, not at 96
 }
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 #include "RenderTestHelpers.h"
 #include "render/CDVDCoverButton.h"
 
+namespace casewright {
+
 using namespace render_test;
 
 namespace {
@@ -115,3 +117,5 @@ TEST_F(DvdWrap, BackAndFrontTextsStartAtTheirMargins) {
     EXPECT_GE(front.top(), 24);
     EXPECT_LT(front.top(), 24 + 10);
 }
+
+}  // namespace casewright

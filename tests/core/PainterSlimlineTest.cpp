@@ -5,6 +5,8 @@
 #include "RenderTestHelpers.h"
 #include "render/CSlimlineCoverButton.h"
 
+namespace casewright {
+
 using namespace render_test;
 
 namespace {
@@ -139,3 +141,5 @@ TEST_F(SlimlineInsert, SpineTextLiesAgainstTheStripsRightEdge) {
     EXPECT_LE(ink.right(), 66);
     EXPECT_NEAR(ink.center().y(), 228, 3);
 }
+
+}  // namespace casewright

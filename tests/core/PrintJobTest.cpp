@@ -7,6 +7,8 @@
 #include "print/PrintPlan.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 namespace {
 
 const QString kPlain = QStringLiteral("Plain Paper");
@@ -279,3 +281,5 @@ TEST_F(PrintJobTest, UnknownStockNamesPrintOnPlainPaper) {
     // The slimline CD plain-paper label position.
     EXPECT_EQ(painted[1].target.topLeft(), QPoint(23, 83));
 }
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace casewright {
+
 // Reads what a test needs from a PDF file: how many pages it has and their
 // media boxes, in whole points, in file order.
 namespace PrintPdfInspection {
@@ -39,3 +41,5 @@ const char* const kA4Landscape = "0 0 842 595";
 const char* const kLetterPortrait = "0 0 612 792";
 
 }  // namespace PrintPdfInspection
+
+}  // namespace casewright

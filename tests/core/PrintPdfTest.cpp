@@ -14,6 +14,8 @@
 #include "print/PrintJob.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 using namespace PrintPdfInspection;
 
 namespace {
@@ -111,3 +113,5 @@ TEST_F(PrintPdfTest, SurfacesLandOnTheirSheetPositions) {
     EXPECT_EQ(disc.pixel(658, 1032), paper);
     EXPECT_EQ(disc.pixel(654, 1036), paper);
 }
+
+}  // namespace casewright

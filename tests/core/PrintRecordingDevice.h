@@ -11,6 +11,8 @@
 #include "print/SheetPrinter.h"
 #include "render/CoverPainter.h"
 
+namespace casewright {
+
 // A sheet device for tests: every sheet becomes a white QImage of its
 // printable area, kept with the request it was printed for.
 class PrintRecordingDevice : public SheetPrinter {
@@ -131,3 +133,5 @@ private:
     SurfaceKind kind_;
     std::vector<PaintedSurface>& log_;
 };
+
+}  // namespace casewright

@@ -6,6 +6,8 @@
 #include "print/PrintPlan.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 class PrintStocksTest : public IsolatedSettingsTest {};
 
 TEST_F(PrintStocksTest, SeventeenStocksInListOrderWithTheirLayouts) {
@@ -69,3 +71,5 @@ TEST_F(PrintStocksTest, ChoicesComeFromTheCaseTypesOwnSettings) {
     EXPECT_EQ(PrintPlan::Make(CoverTypeStandardDVD, PrintChoices::FromSettings(2)).discLayout,
               LayoutNeato);
 }
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include "print/PrintJob.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 // The job with the real surface painters: every surface is found, filled
 // with its background colour, where its sheet's layout puts it.
 namespace {
@@ -83,3 +85,5 @@ TEST_F(PrintSurfacesTest, LabelSheetHoleIsLeftUnprinted) {
     EXPECT_EQ(pixel(1, cx + 70, cy), kPaper);
     EXPECT_EQ(pixel(1, cx + 90, cy), kDisc);
 }
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include "print/PageLayouts.h"
 #include "render/PreviewParamsBuilder.h"
 
+namespace casewright {
+
 namespace {
 
 CoverDocument Design(int coverType) {
@@ -123,3 +125,5 @@ TEST(RenderParamsBuilder, DiscIsAlwaysCentredWithItsHub) {
     doc.geometry = MakeCoverLayout(LayoutAvery, PrinterAdjustment());
     EXPECT_EQ(BuildPreviewParams(doc, SurfaceKind::Disc, 600).hubDiameterPx, 969);
 }
+
+}  // namespace casewright

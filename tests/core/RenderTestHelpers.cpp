@@ -6,6 +6,8 @@
 
 #include "document/MulDiv.h"
 
+namespace casewright {
+
 namespace render_test {
 
 QImage Canvas(int width, int height, int dpi, const QColor& fill) {
@@ -84,3 +86,5 @@ int32_t FontHeightAt96(int points) {
 }
 
 }  // namespace render_test
+
+}  // namespace casewright

@@ -7,6 +7,8 @@
 
 #include "render/CoverPainter.h"
 
+namespace casewright {
+
 // Canvases, generated images and pixel probes for the surface painter tests.
 namespace render_test {
 
@@ -40,3 +42,5 @@ QRect InkBox(const QImage& image, const QRect& area, const QColor& color, int to
 int32_t FontHeightAt96(int points);
 
 }  // namespace render_test
+
+}  // namespace casewright

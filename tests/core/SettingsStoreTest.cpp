@@ -6,6 +6,8 @@
 #include "app/SettingsStore.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 class SettingsStoreTest : public IsolatedSettingsTest {
 protected:
     void writeConfig(const QByteArray& bytes) {
@@ -115,3 +117,5 @@ TEST_F(SettingsStoreTest, StocksAreKeptPerCaseType) {
     EXPECT_EQ(s.coverStock(1), "Plain Paper");
     EXPECT_EQ(s.discStock(4), "Neato");
 }
+
+}  // namespace casewright

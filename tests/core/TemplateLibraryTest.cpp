@@ -13,6 +13,8 @@
 #include "images/TemplateLabel.h"
 #include "images/TemplatePaths.h"
 
+namespace casewright {
+
 namespace {
 
 QStringList namesOf(const TemplateScan& scan) {
@@ -137,3 +139,5 @@ TEST(TemplateFolderScannerTest, DefaultFoldersLookBesideProgramThenInDataFolder)
     EXPECT_TRUE(folders[0].endsWith("/CLIPART"));
     EXPECT_EQ(folders[1], QStringLiteral(CASEWRIGHT_DATA_DIR "/CLIPART"));
 }
+
+}  // namespace casewright

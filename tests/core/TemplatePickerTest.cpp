@@ -5,6 +5,8 @@
 #include "document/CoverDocument.h"
 #include "images/TemplatePicker.h"
 
+namespace casewright {
+
 namespace {
 
 const QString kFolder = QStringLiteral("/lib/CLIPART");
@@ -176,3 +178,5 @@ TEST_F(TemplatePickerTest, DvdCurrentTemplateFoundFromWholeCoverImage) {
     document.sImagePath = inFolder("CD-[BACK]-Amber.jpg");
     EXPECT_EQ(picker.indexOfCurrentTemplate(), 0);
 }
+
+}  // namespace casewright

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+namespace casewright {
+
 // A scratch template folder for tests, filled with small solid-colour images.
 class TemplateTestFolder {
 public:
@@ -31,3 +33,5 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+}  // namespace casewright

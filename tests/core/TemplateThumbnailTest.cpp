@@ -14,6 +14,8 @@
 #include "images/TemplateThumbnailPainter.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 namespace {
 
 const QRgb kGrey = qRgb(192, 192, 192);
@@ -202,3 +204,5 @@ TEST_F(TemplateThumbnailLoaderTest, EmptyListFinishesAtOnce) {
     EXPECT_EQ(finished.count(), 1);
     EXPECT_TRUE(loader.isFinished());
 }
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace casewright {
+
 namespace {
 
 QString Row(const QString& number, const QString& title, const QString& length) {
@@ -89,3 +91,5 @@ TEST(TrackListingCodec, TypedMarkersCannotSplitACell) {
     EXPECT_EQ(text, Row("1.", "A B C", "9"));
     EXPECT_EQ(TrackListingCodec::Parse(text).rowCount(), 1);
 }
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace casewright {
+
 namespace {
 
 QStringList Titles(const TrackListing& listing) {
@@ -110,3 +112,5 @@ TEST(TrackListingEditing, AListingNeverHasNoRows) {
     EXPECT_EQ(TrackListing(std::vector<TrackRow>{}).rowCount(), 1);
     EXPECT_EQ(TrackListing::Numbered(0).rowCount(), 1);
 }
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace casewright {
+
 namespace {
 
 TrackListing Import(const QString& text) {
@@ -58,3 +60,5 @@ TEST(TrackListingTabbedImport, MarkersInTheTextCannotBreakTheListing) {
     const TrackListing listing = Import("1\t[DELIM]x[/DELIM]\t2:00");
     EXPECT_EQ(listing.row(0), (TrackRow{"1", "x", "2:00"}));
 }
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 #include "app/UpdateReminder.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 namespace {
 
 class UpdateReminderTest : public IsolatedSettingsTest {
@@ -120,3 +122,5 @@ TEST_F(UpdateReminderTest, FirstStartWordingAndCaption) {
                              "updates (a web browser window will open)?"));
     EXPECT_EQ(UpdateReminder::Caption(), QStringLiteral("60 Day Update"));
 }
+
+}  // namespace casewright

@@ -11,6 +11,8 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileReader.h"
 
+using namespace casewright;
+
 namespace {
 
 struct FuzzSetup {

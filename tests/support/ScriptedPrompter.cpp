@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace casewright {
+
 ScriptedPrompter::ScriptedPrompter() {
     Prompter::install(this);
 }
@@ -87,3 +89,5 @@ bool ScriptedPrompter::choosePrinter(QWidget*, QPrinter& printer) {
 void ScriptedPrompter::openUrl(const QUrl& url) {
     openedUrls << url.toString();
 }
+
+}  // namespace casewright

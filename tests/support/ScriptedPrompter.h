@@ -6,6 +6,8 @@
 
 #include "controls/Prompter.h"
 
+namespace casewright {
+
 // A Prompter for tests: records every question and answers from queues set
 // up in advance. An unexpected question fails the test and is answered with
 // Cancel / No / nothing.
@@ -52,3 +54,5 @@ public:
 private:
     QString nextFileName(const QString& caption, const QString& startPath, const QString& filter);
 };
+
+}  // namespace casewright

@@ -7,6 +7,8 @@
 
 #include "app/SettingsStore.h"
 
+namespace casewright {
+
 namespace {
 
 QTemporaryDir& SessionDir() {
@@ -60,3 +62,5 @@ ScratchManual::ScratchManual(const QStringList& pages) {
 ScratchManual::~ScratchManual() {
     qunsetenv("CASEWRIGHT_HELP_DIR");
 }
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+namespace casewright {
+
 // Offscreen platform, fixed names, and configuration and cache folders in a
 // temporary directory, so that no test touches the user's own settings.
 void PrepareHeadlessTestEnvironment();
@@ -31,3 +33,5 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+}  // namespace casewright

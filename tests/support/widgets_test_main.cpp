@@ -3,6 +3,8 @@
 
 #include "support/TestEnvironment.h"
 
+using namespace casewright;
+
 int main(int argc, char** argv) {
     PrepareHeadlessTestEnvironment();
     QApplication app(argc, argv);

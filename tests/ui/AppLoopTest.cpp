@@ -12,6 +12,8 @@
 #include "designer/CNewCoverDlg.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 namespace {
 
 // What happened during one program run, in order: "new" for a New Cover
@@ -134,3 +136,5 @@ TEST_F(AppLoopTest, EscapeInNewCoverKeepsTheStoredCaseTypeForTheDesigner) {
     EXPECT_EQ(script_.events, (Events{"new", "create", "run:"}));
     EXPECT_EQ(script_.optionSeenByDesigner, (std::vector<uint32_t>{5}));
 }
+
+}  // namespace casewright

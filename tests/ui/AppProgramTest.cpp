@@ -17,6 +17,8 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 namespace {
 
 // Plays the user through the program's modal windows: each step gets the
@@ -117,3 +119,5 @@ TEST_F(AppProgramTest, CoverOnTheCommandLineOpensWithoutNewCover) {
     });
     runProgram({path});
 }
+
+}  // namespace casewright

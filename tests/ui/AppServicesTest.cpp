@@ -16,6 +16,8 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 namespace {
 
 class AppServicesTest : public IsolatedSettingsTest {
@@ -140,3 +142,5 @@ TEST_F(AppServicesTest, ShippedLicenceFileIsTheFreeImageLicence) {
     ASSERT_TRUE(licence.open(QIODevice::ReadOnly));
     EXPECT_TRUE(licence.readAll().contains("FreeImage Public License - Version 1.0"));
 }
+
+}  // namespace casewright

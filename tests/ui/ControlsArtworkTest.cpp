@@ -5,6 +5,8 @@
 
 #include "controls/Artwork.h"
 
+namespace casewright {
+
 namespace {
 
 struct Expected {
@@ -89,3 +91,5 @@ TEST(ArtworkTest, AlignmentBitmapsLeanTheWayTheyName) {
 }
 
 }  // namespace
+
+}  // namespace casewright

@@ -14,6 +14,8 @@
 #include "controls/CFlatImageButton.h"
 #include "support/ScriptedPrompter.h"
 
+namespace casewright {
+
 namespace {
 
 const QColor kRed(255, 0, 0);
@@ -488,3 +490,5 @@ TEST(FlatImageButtonDialogTest, EnterPressesTheDefaultButtonButNeverACheckBox) {
 }
 
 }  // namespace
+
+}  // namespace casewright

@@ -12,6 +12,8 @@
 #include "controls/CFontColorDialog.h"
 #include "controls/QtPrompter.h"
 
+namespace casewright {
+
 namespace {
 
 // Runs `answer` on the next modal dialog of type T once it is showing.
@@ -131,3 +133,5 @@ TEST(QtPrompterFontTest, ChooseFontReturnsColourPointSizeAndScreenHeight) {
 }
 
 }  // namespace
+
+}  // namespace casewright

@@ -8,6 +8,8 @@
 
 #include "controls/CGridCellEdit.h"
 
+namespace casewright {
+
 namespace {
 
 using Reason = CGridCellEdit::CommitReason;
@@ -149,3 +151,5 @@ TEST_F(GridCellEditTest, EndEditReportsNothing) {
 }
 
 }  // namespace
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 
 #include "controls/CTransparentStatic.h"
 
+namespace casewright {
+
 namespace {
 
 QImage Render(QWidget& widget) {
@@ -74,3 +76,5 @@ TEST_F(TransparentStaticTest, DoubleAmpersandShowsOneAndSizeHintFitsTheText) {
 }
 
 }  // namespace
+
+}  // namespace casewright

@@ -12,6 +12,8 @@
 #include "text/ui/EditCoverTexts.h"
 #include "ui/TextDialogDriver.h"
 
+namespace casewright {
+
 namespace {
 
 const char* const kAllControls[] = {
@@ -243,3 +245,5 @@ TEST(CoverTextDialogCaller, CancelChangesNothing) {
     EXPECT_FALSE(EditCoverTexts(nullptr, doc, CoverSide::Front));
     EXPECT_EQ(doc.fCoverTitle, "front title");
 }
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace casewright {
+
 namespace {
 
 CoverDocument Filled(int coverType) {
@@ -123,3 +125,5 @@ TEST(CoverTextRowSet, OnlyTheDvdCoverNeedsAChangeToMarkTheDesign) {
     EXPECT_TRUE(OkAlwaysMarksCoverChanged(CoverTextRowSet::DvdDisc));
     EXPECT_FALSE(OkAlwaysMarksCoverChanged(CoverTextRowSet::DvdCover));
 }
+
+}  // namespace casewright

@@ -6,6 +6,8 @@
 #include "designer/DroppedFileRules.h"
 #include "ui/DesignerTestFixture.h"
 
+namespace casewright {
+
 using namespace DesignerIds;
 
 TEST(DroppedFileRules, AcceptsImageAndCoverExtensionsAnywhereInAnyCase) {
@@ -94,3 +96,5 @@ TEST_F(DesignerTest, FilesDroppedFromTheDesktopArrive) {
     QCoreApplication::sendEvent(designer.get(), &drop);
     EXPECT_EQ(document.bImagePath, image);
 }
+
+}  // namespace casewright

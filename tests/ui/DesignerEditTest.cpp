@@ -12,6 +12,8 @@
 
 #include "ui/DesignerTestFixture.h"
 
+namespace casewright {
+
 using namespace DesignerIds;
 
 namespace {
@@ -219,3 +221,5 @@ TEST_F(DesignerTest, DiscTextComesBackFromTheCoverTextDialog) {
     EXPECT_TRUE(document.coverChanged);
     EXPECT_EQ(designer->visiblePreview()->coverPainter()->params.title, "Party Mix");
 }
+
+}  // namespace casewright

@@ -7,6 +7,8 @@
 #include "designer/DocumentCoverFileGateway.h"
 #include "ui/DesignerTestFixture.h"
 
+namespace casewright {
+
 using namespace DesignerIds;
 
 namespace {
@@ -301,3 +303,5 @@ TEST_F(DesignerTest, DvdSpineSwitchedOffStaysOffAfterSaveAndLoad) {
     EXPECT_TRUE(checked(kSpineCheck));
     EXPECT_TRUE(document.backCoverSpinesOn);
 }
+
+}  // namespace casewright

@@ -7,6 +7,8 @@
 #include "images/ui/ImageFileDialog.h"
 #include "ui/DesignerTestFixture.h"
 
+namespace casewright {
+
 using namespace DesignerIds;
 
 TEST(ImageFileDialog, FirstFolderFallsBackToHomeWhenMissing) {
@@ -78,3 +80,5 @@ TEST_F(DesignerTest, DvdCoverChoosesImagesThroughTheImagePositionDialog) {
     // The whole-cover image is not the back cover's own, so Choose stays.
     EXPECT_TRUE(shown(kChooseImage));
 }
+
+}  // namespace casewright

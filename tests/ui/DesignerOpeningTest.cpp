@@ -4,6 +4,8 @@
 #include "designer/DesignerWindowRun.h"
 #include "ui/DesignerTestFixture.h"
 
+namespace casewright {
+
 using namespace DesignerIds;
 
 namespace {
@@ -154,3 +156,5 @@ TEST_F(DesignerTest, ApplicationLoopRunsTheWindowUntilItHasNoCoverToOpen) {
     EXPECT_EQ(reads->reads, QStringList{tempPath("A.jkt")});
     EXPECT_EQ(document.covertype, CoverTypeSlimlineCD);
 }
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 
 #include "ui/DesignerTestFixture.h"
 
+namespace casewright {
+
 using namespace DesignerIds;
 
 namespace {
@@ -73,3 +75,5 @@ TEST_F(DesignerTest, PreviewDrawsTheSurfaceColour) {
     const QImage image = disc->grab().toImage();
     EXPECT_EQ(QColor(image.pixel(image.width() / 2, image.height() / 4)), QColor(Qt::red));
 }
+
+}  // namespace casewright

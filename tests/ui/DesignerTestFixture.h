@@ -15,6 +15,8 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 // Cover files for designer tests: writes a small marker file so that
 // existence checks see it, and records every read and write.
 class RecordingCoverFiles : public CoverFileGateway {
@@ -82,3 +84,5 @@ protected:
     std::unique_ptr<CCoverDesignerDlg> designer;
     RecordingCoverFiles* files = nullptr;
 };
+
+}  // namespace casewright

@@ -1,5 +1,7 @@
 #include "ui/DesignerTestFixture.h"
 
+namespace casewright {
+
 using namespace DesignerIds;
 
 TEST_F(DesignerTest, EachViewShowsItsOwnControls) {
@@ -173,3 +175,5 @@ TEST_F(DesignerTest, ClearImageOnTheDvdCoverKeepsTheWholeCoverImage) {
     EXPECT_TRUE(document.bImagePath.isEmpty());
     EXPECT_FALSE(document.sImagePath.isEmpty());
 }
+
+}  // namespace casewright

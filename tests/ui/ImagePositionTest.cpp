@@ -5,6 +5,8 @@
 #include "images/ui/ImageFileDialog.h"
 #include "ui/DesignerTestFixture.h"
 
+namespace casewright {
+
 namespace {
 
 class ImagePositionTest : public DesignerTest {
@@ -152,3 +154,5 @@ TEST_F(ImagePositionTest, SelectedOptionIsShownInBoldAndEscapeClosesLikeContinue
     EXPECT_EQ(document.bImagePath, back);
     EXPECT_EQ(document.CoverOption, 1);
 }
+
+}  // namespace casewright

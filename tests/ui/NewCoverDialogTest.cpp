@@ -9,6 +9,8 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 namespace {
 
 class NewCoverDialogTest : public IsolatedSettingsTest {
@@ -201,3 +203,5 @@ TEST_F(NewCoverDialogTest, F1OpensTheManual) {
     EXPECT_EQ(QUrl(prompter.openedUrls[0]).toLocalFile(), page.fileName());
     EXPECT_EQ(SettingsStore().Option, 1u) << "help must not store a choice";
 }
+
+}  // namespace casewright

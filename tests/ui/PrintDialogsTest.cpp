@@ -17,6 +17,8 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 namespace {
 
 const QString kNeato = QStringLiteral("Neato CD/DVD Labels (A4)");
@@ -335,3 +337,5 @@ TEST(InsertPaperDlgTest, PrintAcceptsAndSkipRejects) {
     QTest::mouseClick(Child<QPushButton>(&skip, "skipButton"), Qt::LeftButton);
     EXPECT_EQ(skip.result(), QDialog::Rejected);
 }
+
+}  // namespace casewright

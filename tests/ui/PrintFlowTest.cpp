@@ -16,6 +16,8 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
+namespace casewright {
+
 using namespace PrintPdfInspection;
 
 namespace {
@@ -197,3 +199,5 @@ TEST_F(PrintFlowTest, InsertPaperDialogsAskBeforeEachSheet) {
     EXPECT_TRUE(shown[1].contains("'PressIT CD/DVD Labels (A4)'"));
     EXPECT_EQ(PageCount(path), 1);
 }
+
+}  // namespace casewright

@@ -16,6 +16,8 @@
 #include "images/ui/CTemplatesDlg.h"
 #include "support/ScriptedPrompter.h"
 
+namespace casewright {
+
 namespace {
 
 class TemplatesDlgTest : public ::testing::Test {
@@ -238,3 +240,5 @@ TEST_F(TemplatesDlgTest, DownloadLinkOpensTemplatePage) {
     link->click();
     EXPECT_EQ(prompter.openedUrls, QStringList({ProductInfo::TemplateDownloadUrl()}));
 }
+
+}  // namespace casewright

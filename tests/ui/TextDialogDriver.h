@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <functional>
 
+namespace casewright {
+
 // Runs `drive` on the modal dialog that the code under test opens with exec(),
 // once it is showing; `drive` ends the dialog (OK, Cancel, ...).
 inline void WhenDialogOpens(std::function<void(QDialog&)> drive) {
@@ -26,3 +28,5 @@ T* Child(QWidget& parent, const char* name) {
     }
     return child;
 }
+
+}  // namespace casewright

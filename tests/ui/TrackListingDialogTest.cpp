@@ -13,6 +13,8 @@
 #include "text/ui/TrackGrid.h"
 #include "ui/TextDialogDriver.h"
 
+namespace casewright {
+
 namespace {
 
 QString Row(const QString& number, const QString& title, const QString& length) {
@@ -329,3 +331,5 @@ TEST(TrackListingDialogCaller, TwentyTracksSurviveASecondEditingRound) {
     EditCoverTexts(nullptr, doc, CoverSide::Back);
     EXPECT_EQ(TrackListingCodec::Parse(doc.bCoverText).rowCount(), 21);
 }
+
+}  // namespace casewright

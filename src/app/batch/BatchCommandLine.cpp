@@ -1,5 +1,7 @@
 #include "app/batch/BatchCommandLine.h"
 
+namespace casewright {
+
 namespace {
 
 QString Spelled(const QStringList& names) {
@@ -65,3 +67,5 @@ int BatchCommandLine::failure(const QString& message, BatchIo io) const {
     io.err << "casewright-batch " << command_ << ": " << message << "\n";
     return kExitFailure;
 }
+
+}  // namespace casewright

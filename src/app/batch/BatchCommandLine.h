@@ -7,6 +7,8 @@
 
 #include "app/batch/BatchCommands.h"
 
+namespace casewright {
+
 // The options of one batch command: declared once, parsed with
 // QCommandLineParser, and listed in the command's --help from the same
 // declarations. Every command gets --help (and -h) without declaring it.
@@ -55,3 +57,5 @@ private:
     QVector<Entry> entries_;
     QCommandLineParser parser_;
 };
+
+}  // namespace casewright

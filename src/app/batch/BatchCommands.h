@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+namespace casewright {
+
 // The commands of casewright-batch. Each takes the arguments after its name
 // and returns the process exit code: 0 success, 1 failure of input, output
 // or printer, 2 a usage error.
@@ -22,3 +24,5 @@ int RunBatch(const QStringList& args, BatchIo io);
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include "app/ProductInfo.h"
 
+namespace casewright {
+
 namespace {
 
 struct Command {
@@ -56,3 +58,5 @@ int RunBatch(const QStringList& args, BatchIo io) {
     PrintUsage(io.err);
     return kExitUsage;
 }
+
+}  // namespace casewright

@@ -1,5 +1,7 @@
 #include "app/batch/FieldValueEscapes.h"
 
+namespace casewright {
+
 QString EscapeFieldValue(const QString& value) {
     QString text;
     text.reserve(value.size());
@@ -44,3 +46,5 @@ std::optional<QString> UnescapeFieldValue(const QString& text) {
     }
     return value;
 }
+
+}  // namespace casewright

@@ -12,6 +12,8 @@
 #include "document/CoverFileReader.h"
 #include "document/CoverFileSections.h"
 
+namespace casewright {
+
 namespace {
 
 constexpr int kBatchScreenDpi = 96;
@@ -82,3 +84,5 @@ int RunInfoCommand(const QStringList& args, BatchIo io) {
     io.out << text;
     return kExitOk;
 }
+
+}  // namespace casewright

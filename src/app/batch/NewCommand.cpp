@@ -10,6 +10,8 @@
 #include "document/CoverFileWriter.h"
 #include "text/TabbedTrackImport.h"
 
+namespace casewright {
+
 namespace {
 
 constexpr int kBatchScreenDpi = 96;
@@ -273,3 +275,5 @@ int RunNewCommand(const QStringList& args, BatchIo io) {
     }
     return kExitOk;
 }
+
+}  // namespace casewright

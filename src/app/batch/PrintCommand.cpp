@@ -19,6 +19,8 @@
 #include "print/PrintJob.h"
 #include "print/ui/PrinterSheetPrinter.h"
 
+namespace casewright {
+
 namespace {
 
 // The design's font heights are taken as chosen on a 96 dpi screen.
@@ -219,3 +221,5 @@ private:
 int RunPrintCommand(const QStringList& args, BatchIo io) {
     return PrintCommand(io).run(args);
 }
+
+}  // namespace casewright

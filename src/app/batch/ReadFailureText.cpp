@@ -4,6 +4,8 @@
 
 #include "document/CoverFileFormat.h"
 
+namespace casewright {
+
 QString ReadFailureText(CoverFileReadOutcome outcome, const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     switch (outcome) {
@@ -15,3 +17,5 @@ QString ReadFailureText(CoverFileReadOutcome outcome, const QString& path) {
             return CoverFileFormat::InvalidFileMessage();
     }
 }
+
+}  // namespace casewright

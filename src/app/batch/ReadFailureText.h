@@ -4,6 +4,10 @@
 
 #include "document/CoverFileReader.h"
 
+namespace casewright {
+
 // What the command-line tool says when a cover file cannot be read: the
 // missing or unreadable path, or the designer's invalid-file text.
 QString ReadFailureText(CoverFileReadOutcome outcome, const QString& path);
+
+}  // namespace casewright

@@ -16,6 +16,8 @@
 #include "print/PageLayouts.h"
 #include "render/SurfaceRenderer.h"
 
+namespace casewright {
+
 namespace {
 
 constexpr int kDefaultDpi = 300;
@@ -176,3 +178,5 @@ int RunRenderCommand(const QStringList& args, BatchIo io) {
     }
     return Render(commandLine, request, io);
 }
+
+}  // namespace casewright

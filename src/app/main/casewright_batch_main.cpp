@@ -4,6 +4,8 @@
 
 #include "app/batch/BatchCommands.h"
 
+using namespace casewright;
+
 int main(int argc, char* argv[]) {
     // Rendering text and images needs a GUI application, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -7,6 +7,8 @@
 #include "controls/Artwork.h"
 #include "document/CoverDocument.h"
 
+using namespace casewright;
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProductInfo::Name());

@@ -11,6 +11,8 @@
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
 
+namespace casewright {
+
 namespace {
 
 const QString kLicenceFile = QStringLiteral("freeimage-license.txt");
@@ -85,3 +87,5 @@ QString CAboutDlg::FreeImageNotice() {
     }
     return notice + QLatin1Char('.');
 }
+
+}  // namespace casewright

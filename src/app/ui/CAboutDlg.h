@@ -4,6 +4,8 @@
 
 class QLabel;
 
+namespace casewright {
+
 // The About box: product name, version, the maker's line with its web site,
 // and the notice for the image library the program uses.
 class CAboutDlg : public QDialog {
@@ -26,3 +28,5 @@ public:
 private:
     QLabel* addLabel(const QString& text, const char* objectName, int y, int height);
 };
+
+}  // namespace casewright

@@ -6,6 +6,8 @@
 
 #include "images/FreeImageSession.h"
 
+namespace casewright {
+
 CCoverApp::CCoverApp(Windows windows) : windows_(std::move(windows)) {}
 
 int CCoverApp::run(const QStringList& arguments) {
@@ -46,3 +48,5 @@ int CCoverApp::runDesigner(DesignerRun& designer, QString pendingCoverPath) {
     } while (!pendingCoverPath.isEmpty());
     return outcome.result;
 }
+
+}  // namespace casewright

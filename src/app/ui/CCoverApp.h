@@ -7,6 +7,8 @@
 
 #include "app/ui/DesignerRun.h"
 
+namespace casewright {
+
 // The application object: the whole life of the program is one call to
 // run(). It alternates the New Cover dialog and the designer window:
 //  - a cover file named on the command line opens the first designer window
@@ -45,3 +47,5 @@ private:
 
     Windows windows_;
 };
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include "designer/CNewCoverDlg.h"
 #include "designer/DesignerWindowRun.h"
 
+namespace casewright {
+
 CCoverApp::Windows MakeCoverAppWindows(CoverDocument& document) {
     CCoverApp::Windows windows;
     windows.runNewCoverDialog = [] {
@@ -12,3 +14,5 @@ CCoverApp::Windows MakeCoverAppWindows(CoverDocument& document) {
     windows.createDesigner = [&document] { return std::make_unique<DesignerWindowRun>(document); };
     return windows;
 }
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace casewright {
+
 // How one run of the designer window ended.
 struct DesignerOutcome {
     int result = 0;            // 1 Start Over or Load, 0 a dropped cover file, 6 Exit
@@ -18,3 +20,5 @@ public:
     // opens that cover file as it starts.
     virtual DesignerOutcome run(const QString& pendingCoverPath) = 0;
 };
+
+}  // namespace casewright

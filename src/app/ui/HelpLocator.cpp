@@ -7,6 +7,8 @@
 
 #include "controls/Prompter.h"
 
+namespace casewright {
+
 namespace HelpLocator {
 
 namespace {
@@ -68,3 +70,5 @@ void OpenHelp(const QString& page) {
 }
 
 }  // namespace HelpLocator
+
+}  // namespace casewright

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace casewright {
+
 // Finds the HTML manual and the licence notices shipped with the program and
 // opens manual pages in the desktop's browser.
 //
@@ -27,3 +29,5 @@ QString FindHelpPage(const QString& page);
 void OpenHelp(const QString& page = QStringLiteral("index.html"));
 
 }  // namespace HelpLocator
+
+}  // namespace casewright

@@ -6,6 +6,8 @@
 #include "app/UpdateReminder.h"
 #include "controls/Prompter.h"
 
+namespace casewright {
+
 void RunUpdateReminder(QWidget* parent, QDate today) {
     const auto ask = [parent](const QString& text) {
         return Prompter::instance().message(parent, text, UpdateReminder::Caption(),
@@ -16,3 +18,5 @@ void RunUpdateReminder(QWidget* parent, QDate today) {
         Prompter::instance().openUrl(QUrl(ProductInfo::UpdatePageUrl()));
     }
 }
+
+}  // namespace casewright

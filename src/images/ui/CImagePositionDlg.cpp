@@ -10,6 +10,8 @@
 #include "document/CoverDocument.h"
 #include "images/ui/ImageFileDialog.h"
 
+namespace casewright {
+
 namespace {
 
 // Images extracted from a cover file under a name without a known extension
@@ -265,3 +267,5 @@ void CImagePositionDlg::done(int result) {
     }
     QDialog::done(result);
 }
+
+}  // namespace casewright

@@ -5,9 +5,12 @@
 #include <QString>
 #include <functional>
 
-class CoverDocument;
 class QAbstractButton;
 class QRadioButton;
+
+namespace casewright {
+
+class CoverDocument;
 
 // Chooses how a DVD cover carries its pictures: one image stretched over the
 // whole wrap (option 0, sImagePath) or separate back and front images
@@ -75,3 +78,5 @@ private:
     QRadioButton* wholeRadio_ = nullptr;
     QRadioButton* separateRadio_ = nullptr;
 };
+
+}  // namespace casewright

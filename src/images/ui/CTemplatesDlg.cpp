@@ -14,6 +14,8 @@
 #include "images/TemplateThumbnailPainter.h"
 #include "images/ui/TemplateDialogButtons.h"
 
+namespace casewright {
+
 namespace {
 
 constexpr int kWidthUnits = 478;
@@ -218,3 +220,5 @@ void CTemplatesDlg::hideEvent(QHideEvent* event) {
         emit shownChanged(false);
     }
 }
+
+}  // namespace casewright

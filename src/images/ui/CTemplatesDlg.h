@@ -5,9 +5,12 @@
 
 #include "images/TemplateFolderScanner.h"
 
-class CoverDocument;
 class QAbstractButton;
 class QListWidget;
+
+namespace casewright {
+
+class CoverDocument;
 class TemplatePicker;
 class TemplateThumbnailLoader;
 
@@ -93,3 +96,5 @@ private:
     QListWidget* list_ = nullptr;
     bool placed_ = false;
 };
+
+}  // namespace casewright

@@ -8,6 +8,8 @@
 #include "app/SettingsStore.h"
 #include "controls/Prompter.h"
 
+namespace casewright {
+
 namespace {
 
 QString FirstFolderPath(ImageFileDialog::FirstFolder firstFolder) {
@@ -63,3 +65,5 @@ ImageFileDialog::Choice ImageFileDialog::Choose(QWidget* parent, QString& lastPa
     settings.save();
     return choice;
 }
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace casewright {
+
 // The open-file dialog for background images. It starts where the last
 // chosen image was, and remembers a newly chosen one in the settings.
 class ImageFileDialog {
@@ -24,3 +26,5 @@ public:
     // The folder a dialog starting from `lastPath` opens in.
     static QString StartFolder(const QString& lastPath, FirstFolder firstFolder);
 };
+
+}  // namespace casewright

@@ -8,6 +8,8 @@
 #include "controls/CFlatImageButton.h"
 #include "controls/DialogUnits.h"
 
+namespace casewright {
+
 namespace {
 
 const char kIdProperty[] = "controlId";
@@ -81,3 +83,5 @@ QAbstractButton* find(const QWidget* dialog, int id) {
 }
 
 }  // namespace TemplateDialogButtons
+
+}  // namespace casewright

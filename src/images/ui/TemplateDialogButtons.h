@@ -4,6 +4,8 @@ class QAbstractButton;
 class QDialog;
 class QWidget;
 
+namespace casewright {
+
 // The buttons of the Templates window: OK and Cancel with their icons, and
 // the link that opens the page offering more templates in the browser.
 // Each carries its control id in the "controlId" property.
@@ -13,3 +15,5 @@ void create(QDialog* dialog);
 QAbstractButton* find(const QWidget* dialog, int id);
 
 }  // namespace TemplateDialogButtons
+
+}  // namespace casewright

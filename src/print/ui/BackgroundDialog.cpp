@@ -5,6 +5,8 @@
 
 #include "controls/Artwork.h"
 
+namespace casewright {
+
 BackgroundDialog::BackgroundDialog(QWidget* parent) : QDialog(parent) {}
 
 void BackgroundDialog::paintEvent(QPaintEvent*) {
@@ -17,3 +19,5 @@ void BackgroundDialog::paintEvent(QPaintEvent*) {
         painter.drawImage(rect(), picture);
     }
 }
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+namespace casewright {
+
 // A dialog with the white background picture stretched over its whole
 // client area; the labels, check boxes and radio buttons on it are
 // transparent, so the picture shows through them.
@@ -12,3 +14,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+}  // namespace casewright

@@ -9,6 +9,8 @@
 #include "controls/DialogUnits.h"
 #include "print/ui/PrintDialogStyle.h"
 
+namespace casewright {
+
 CInsertPaperDlg::CInsertPaperDlg(QWidget* parent, const QString& prompt)
     : BackgroundDialog(parent),
       prompt_(new QLabel(prompt, this)),
@@ -38,3 +40,5 @@ CInsertPaperDlg::CInsertPaperDlg(QWidget* parent, const QString& prompt)
 QString CInsertPaperDlg::prompt() const {
     return prompt_->text();
 }
+
+}  // namespace casewright

@@ -2,8 +2,11 @@
 
 #include "print/ui/BackgroundDialog.h"
 
-class CFlatImageButton;
 class QLabel;
+
+namespace casewright {
+
+class CFlatImageButton;
 
 // Asks for the right paper before a sheet: Print (OK, the default button)
 // or Skip (Cancel).
@@ -20,3 +23,5 @@ private:
     CFlatImageButton* print_;
     CFlatImageButton* skip_;
 };
+
+}  // namespace casewright

@@ -20,6 +20,8 @@
 #include "print/ui/CPrinterAdjustmentDlg.h"
 #include "print/ui/PrintDialogStyle.h"
 
+namespace casewright {
+
 namespace {
 
 template <typename W>
@@ -237,3 +239,5 @@ void CPrintDlg::saveAsPdf() {
     pdfPath_ = path;
     finish(Outcome::SaveAsPdf);
 }
+
+}  // namespace casewright

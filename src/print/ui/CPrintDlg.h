@@ -2,11 +2,14 @@
 
 #include "print/ui/BackgroundDialog.h"
 
-class CFlatImageButton;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QRadioButton;
+
+namespace casewright {
+
+class CFlatImageButton;
 
 // Asks what to print (covers, disc) and on which paper or label sheet, with
 // the choices remembered per case type. Ends with Print, with Save as PDF
@@ -61,3 +64,5 @@ private:
     CFlatImageButton* savePdf_ = nullptr;
     CFlatImageButton* cancel_ = nullptr;
 };
+
+}  // namespace casewright

@@ -13,6 +13,8 @@
 #include "print/ui/PrintDialogStyle.h"
 #include "print/ui/UpDownEdit.h"
 
+namespace casewright {
+
 namespace {
 
 QLabel* Heading(QWidget* parent, const QString& text) {
@@ -122,3 +124,5 @@ void CPrinterAdjustmentDlg::accept() {
     settings.save();
     QDialog::accept();
 }
+
+}  // namespace casewright

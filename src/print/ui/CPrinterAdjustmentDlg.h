@@ -4,6 +4,9 @@
 
 class QCheckBox;
 class QGridLayout;
+
+namespace casewright {
+
 class UpDownEdit;
 
 // Corrections for printers that do not print at true size or position:
@@ -34,3 +37,5 @@ private:
     QCheckBox* up_ = nullptr;
     QCheckBox* down_ = nullptr;
 };
+
+}  // namespace casewright

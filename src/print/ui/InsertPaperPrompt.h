@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace casewright {
+
 // Asks with the Insert Paper dialog.
 class InsertPaperPrompt : public PaperPrompt {
 public:
@@ -14,3 +16,5 @@ public:
 private:
     QWidget* parent_;
 };
+
+}  // namespace casewright

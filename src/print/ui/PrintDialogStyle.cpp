@@ -5,6 +5,8 @@
 #include "controls/Artwork.h"
 #include "controls/CFlatImageButton.h"
 
+namespace casewright {
+
 namespace PrintDialogStyle {
 
 namespace {
@@ -58,3 +60,5 @@ CFlatImageButton* LinkButton(QWidget* parent, const QString& text, const QString
 }
 
 }  // namespace PrintDialogStyle
+
+}  // namespace casewright

@@ -3,9 +3,12 @@
 #include <QFont>
 #include <initializer_list>
 
-class CFlatImageButton;
 class QString;
 class QWidget;
+
+namespace casewright {
+
+class CFlatImageButton;
 
 // The look shared by the Print, Printer Adjustment and Insert Paper dialogs.
 namespace PrintDialogStyle {
@@ -22,3 +25,5 @@ CFlatImageButton* IconButton(QWidget* parent, const QString& text, const char* i
 CFlatImageButton* LinkButton(QWidget* parent, const QString& text, const QString& objectName);
 
 }  // namespace PrintDialogStyle
+
+}  // namespace casewright

@@ -14,6 +14,8 @@
 #include "print/ui/InsertPaperPrompt.h"
 #include "print/ui/PrinterSheetPrinter.h"
 
+namespace casewright {
+
 namespace {
 
 int ScreenDpiY() {
@@ -101,3 +103,5 @@ bool RunPrintFlow(QWidget* parent, CoverDocument& doc, const QString& suggestedP
     flow.suggestedPdfPath = suggestedPdfPath;
     return flow.run();
 }
+
+}  // namespace casewright

@@ -6,10 +6,13 @@
 
 #include "print/PrintChoices.h"
 
-class CoverDocument;
-class PaperPrompt;
 class QPrinter;
 class QWidget;
+
+namespace casewright {
+
+class CoverDocument;
+class PaperPrompt;
 class SheetPrinter;
 
 // The designer's Print command: the Print dialog, then the print job on a
@@ -52,3 +55,5 @@ private:
 // write (for example the cover file's name with ".pdf"); empty for
 // "Cover.pdf" in the documents folder.
 bool RunPrintFlow(QWidget* parent, CoverDocument& doc, const QString& suggestedPdfPath = QString());
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 
 #include "print/PagedSheetPrinter.h"
 
+namespace casewright {
+
 // A printer chosen in the system print dialog or by name. Each sheet is a
 // print document of its own; a printer that writes to a file (print to PDF)
 // keeps one document so that both sheets end up as pages of that file.
@@ -63,3 +65,5 @@ private:
     QPrinter& printer_;
     QPageLayout::Orientation orientation_;
 };
+
+}  // namespace casewright

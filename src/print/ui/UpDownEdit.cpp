@@ -5,6 +5,8 @@
 
 #include "app/SettingsStore.h"
 
+namespace casewright {
+
 UpDownEdit::UpDownEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);
@@ -42,3 +44,5 @@ QAbstractSpinBox::StepEnabled UpDownEdit::stepEnabled() const {
     }
     return enabled;
 }
+
+}  // namespace casewright

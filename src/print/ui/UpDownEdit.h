@@ -2,6 +2,8 @@
 
 #include <QAbstractSpinBox>
 
+namespace casewright {
+
 // A text edit with up-down arrows. The text is kept exactly as typed, so
 // anything can be entered; the arrows and the arrow keys step the number the
 // text starts with, within the range.
@@ -24,3 +26,5 @@ private:
     int minimum_ = 0;
     int maximum_ = 99;
 };
+
+}  // namespace casewright

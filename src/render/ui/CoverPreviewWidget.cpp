@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace casewright {
+
 CoverPreviewWidget::CoverPreviewWidget(QWidget* parent) : QWidget(parent) {}
 
 CoverPreviewWidget::CoverPreviewWidget(std::unique_ptr<CoverPainter> painter, QWidget* parent)
@@ -49,3 +51,5 @@ void CoverPreviewWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     updateScales();
 }
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 
 #include "render/CoverPainter.h"
 
+namespace casewright {
+
 // Shows one surface of the design at the widget's size. The designer window
 // gives it the parameters of the visible surface; the widget keeps the
 // scales in step with its own size and repaints.
@@ -35,3 +37,5 @@ private:
 
     std::unique_ptr<CoverPainter> painter_;
 };
+
+}  // namespace casewright

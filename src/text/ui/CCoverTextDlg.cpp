@@ -10,6 +10,8 @@
 #include "text/ui/TextDialogFont.h"
 #include "text/ui/TextHelp.h"
 
+namespace casewright {
+
 namespace {
 
 constexpr int kEditX = 71;
@@ -194,3 +196,5 @@ void CCoverTextDlg::keyPressEvent(QKeyEvent* event) {
             QDialog::keyPressEvent(event);
     }
 }
+
+}  // namespace casewright

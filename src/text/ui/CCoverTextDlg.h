@@ -9,6 +9,9 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace casewright {
+
 class DocumentTextEdit;
 
 // The "Cover Text" dialog: titles and body texts of the front cover, the back
@@ -104,3 +107,5 @@ private:
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 };
+
+}  // namespace casewright

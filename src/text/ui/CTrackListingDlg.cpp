@@ -12,6 +12,8 @@
 #include "text/ui/TextHelp.h"
 #include "text/ui/TrackGrid.h"
 
+namespace casewright {
+
 CTrackListingDlg::CTrackListingDlg(const QString& trackListing, const QString& spineText,
                                    bool showSpineRow, QWidget* parent)
     : QDialog(parent),
@@ -131,3 +133,5 @@ void CTrackListingDlg::keyPressEvent(QKeyEvent* event) {
     }
     QDialog::keyPressEvent(event);
 }
+
+}  // namespace casewright

@@ -7,6 +7,9 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace casewright {
+
 class TrackGrid;
 
 // The "Edit Track Listing" dialog: the back cover's track listing in a grid,
@@ -83,3 +86,5 @@ private:
     QPushButton* insertButton_ = nullptr;
     QPushButton* removeButton_ = nullptr;
 };
+
+}  // namespace casewright

@@ -2,6 +2,8 @@
 
 #include <QTextDocument>
 
+namespace casewright {
+
 DocumentTextEdit::DocumentTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -33,3 +35,5 @@ QString DocumentTextEdit::shownText() const {
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
 }
+
+}  // namespace casewright

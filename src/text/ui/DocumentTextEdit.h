@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+namespace casewright {
+
 // A multi-line text box for a document text whose line breaks are stored as
 // carriage return and line feed pairs. Enter starts a new line; Tab moves on
 // to the next control, as in the other boxes of a dialog.
@@ -21,3 +23,5 @@ private:
     QString loadedText_;
     QString loadedShownText_;
 };
+
+}  // namespace casewright

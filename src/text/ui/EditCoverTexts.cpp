@@ -4,6 +4,8 @@
 #include "text/ui/CCoverTextDlg.h"
 #include "text/ui/CTrackListingDlg.h"
 
+namespace casewright {
+
 namespace {
 
 bool EditTrackListing(QWidget* parent, CoverDocument& doc) {
@@ -36,3 +38,5 @@ bool EditCoverTexts(QWidget* parent, CoverDocument& doc, CoverSide view) {
     }
     return EditFreeTexts(parent, doc, view);
 }
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace casewright {
+
 // The designer's text button: opens the track listing editor in the back view
 // of the standard CD, other and slimline CD cases and the Cover Text dialog
 // everywhere else, runs it modally, and on OK puts its texts back into `doc`
@@ -17,3 +19,5 @@ class QWidget;
 // back, or the slimline CD track listing editor ended with OK (its insert is
 // refreshed after every OK).
 bool EditCoverTexts(QWidget* parent, CoverDocument& doc, CoverSide view);
+
+}  // namespace casewright

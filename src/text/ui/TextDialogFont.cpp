@@ -2,8 +2,12 @@
 
 #include <QWidget>
 
+namespace casewright {
+
 void UseDialogFont(QWidget* dialog) {
     QFont font = dialog->font();
     font.setPointSize(8);
     dialog->setFont(font);
 }
+
+}  // namespace casewright

@@ -2,6 +2,10 @@
 
 #include "app/ui/HelpLocator.h"
 
+namespace casewright {
+
 void OpenTextsHelp() {
     HelpLocator::OpenHelp(QStringLiteral("texts.html"));
 }
+
+}  // namespace casewright

@@ -9,6 +9,8 @@
 
 #include "document/MulDiv.h"
 
+namespace casewright {
+
 namespace {
 
 constexpr int kColumnTwips[] = {0, 400, 4000, 1000};
@@ -233,3 +235,5 @@ void TrackGrid::keyPressEvent(QKeyEvent* event) {
     }
     QTableWidget::keyPressEvent(event);
 }
+
+}  // namespace casewright

@@ -5,6 +5,8 @@
 #include "controls/CGridCellEdit.h"
 #include "text/TrackListing.h"
 
+namespace casewright {
+
 // The table of the track listing editor: a heading row ("No.", "Title.",
 // "Length"), a hidden first column, and number, title and length columns whose
 // cells are edited in place by a single-line editor laid over the current
@@ -56,3 +58,5 @@ private:
     int editRow_ = -1;
     int editColumn_ = -1;
 };
+
+}  // namespace casewright
