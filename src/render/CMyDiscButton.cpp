@@ -7,7 +7,9 @@
 #include "render/SurfaceEdges.h"
 #include "render/SurfaceFonts.h"
 #include "render/SurfaceText.h"
-#include "render/TrackListing.h"
+#include "render/TrackColumnsPainter.h"
+
+namespace casewright {
 
 namespace {
 
@@ -59,7 +61,7 @@ void CMyDiscButton::DrawTexts(QPainter& painter, const SurfaceEdges& e, int dpi)
     QRect titleRect = EdgeRect(e.L, TitleTop(e), e.R, e.B);
     DrawTitle(painter, titleRect, params.title, params.textAlign);
     if (params.isTrackListing) {
-        TrackListing::Parse(params.text).Draw(painter, titleRect, kSecondColumnFactor);
+        TrackColumnsPainter::Parse(params.text).Draw(painter, titleRect, kSecondColumnFactor);
         return;
     }
     // The text's place is fixed below the hub, whatever the title's length.
@@ -86,3 +88,5 @@ void CMyDiscButton::DrawHub(QPainter& painter, const SurfaceEdges& e) const {
         OutlineEllipse(painter, left, top, right, bottom);
     }
 }
+
+}  // namespace casewright

@@ -6,7 +6,9 @@
 #include "render/SurfaceEdges.h"
 #include "render/SurfaceFonts.h"
 #include "render/SurfaceText.h"
-#include "render/TrackListing.h"
+#include "render/TrackColumnsPainter.h"
+
+namespace casewright {
 
 int CMyFlatButton::spineWidth() const {
     return ScaleLength(params.spineWidthPx, params.xScale);
@@ -24,7 +26,7 @@ void CMyFlatButton::DrawSurface(QPainter& painter, const QRect& target) {
     QRect rect = TextRect(e, dpi);
     DrawTitle(painter, rect, params.title, params.textAlign);
     if (params.isTrackListing) {
-        TrackListing::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
+        TrackColumnsPainter::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
     } else {
         DrawAlignedText(painter, rect, params.text, params.textAlign);
     }
@@ -83,3 +85,5 @@ void CMyFlatButton::DrawFrame(QPainter& painter, const QRect& target) {
         OutlineRect(painter, e.R - s, e.T, e.L + s, e.B);
     }
 }
+
+}  // namespace casewright

@@ -7,7 +7,9 @@
 #include "render/SurfaceEdges.h"
 #include "render/SurfaceFonts.h"
 #include "render/SurfaceText.h"
-#include "render/TrackListing.h"
+#include "render/TrackColumnsPainter.h"
+
+namespace casewright {
 
 namespace {
 
@@ -66,8 +68,9 @@ void CSlimlineCoverButton::DrawSpineText(QPainter& painter, int h0, int dpi) con
     const int spineRight = params.spineOffsetPx + params.spineWidthPx;
     // Against the strip's right edge; a text wider than the strip loses its
     // left side.
-    ::DrawSpineText(painter, params.spineText, QPoint(spineRight, h0 / 2 - extent.along / 2),
-                    SpineDirection::TopToBottom, EdgeRect(params.spineOffsetPx, 0, spineRight, h0));
+    casewright::DrawSpineText(
+        painter, params.spineText, QPoint(spineRight, h0 / 2 - extent.along / 2),
+        SpineDirection::TopToBottom, EdgeRect(params.spineOffsetPx, 0, spineRight, h0));
 }
 
 void CSlimlineCoverButton::DrawTrackListing(QPainter& painter, int w0, int h0, int dpi) const {
@@ -76,7 +79,7 @@ void CSlimlineCoverButton::DrawTrackListing(QPainter& painter, int w0, int h0, i
     QRect rect = EdgeRect(InchesToPixels(params.textMarginLeft, dpi),
                           InchesToPixels(params.textMarginTop, dpi), w0 - 5, h0);
     DrawTitle(painter, rect, params.title, LEFT);
-    TrackListing::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
+    TrackColumnsPainter::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
 }
 
 void CSlimlineCoverButton::DrawFrame(QPainter& painter, const QRect& target) {
@@ -109,3 +112,5 @@ void CSlimlineCoverButton::DrawCutouts(QPainter& painter, const QRect& target) c
     FillEdges(painter, e.L, e.B - d + 1, c, e.B + 1, fill);
     FillEdges(painter, e.L, e.T - 1, c, e.T + d - 1, fill);
 }
+
+}  // namespace casewright

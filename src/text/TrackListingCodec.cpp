@@ -1,8 +1,10 @@
 #include "text/TrackListingCodec.h"
 
+namespace casewright {
+
 namespace TrackListingCodec {
 
-QStringList Cells(const QString& text) {
+QStringList Cells(const QString& text, CellScan scan) {
     QStringList cells;
     qsizetype searchFrom = 0;
     while (true) {
@@ -14,8 +16,13 @@ QStringList Cells(const QString& text) {
         const qsizetype close = text.indexOf(kCellClose, cellStart);
         const qsizetype cellEnd = close < 0 ? text.size() : close;
         cells << text.mid(cellStart, cellEnd - cellStart);
-        // The next marker is looked for from where this cell's text began.
-        searchFrom = cellStart;
+        if (scan == CellScan::FromCellStart) {
+            searchFrom = cellStart;
+        } else if (close < 0) {
+            break;
+        } else {
+            searchFrom = close + kCellClose.size();
+        }
     }
     return cells;
 }
@@ -58,3 +65,5 @@ QString Encode(const TrackListing& listing) {
 }
 
 }  // namespace TrackListingCodec
+
+}  // namespace casewright

@@ -4,6 +4,8 @@
 
 #include "text/TrackListing.h"
 
+namespace casewright {
+
 // The text form of a track listing, as stored in the back cover's body text
 // and in cover files, and read by the cover previews: each cell is
 // "[DELIM]" text "[/DELIM]", three cells to a row, and every row ends with a
@@ -21,8 +23,19 @@ inline const QString kRowEnd = QStringLiteral("\n\r");
 // ends play no part in reading.
 TrackListing Parse(const QString& text);
 
-// The cells of a stored text in order, as the previews read them.
-QStringList Cells(const QString& text);
+// Where the search for the next cell resumes once a cell has been read.
+enum class CellScan {
+    // From the cell's first character, as the previews and the editor read a
+    // listing: a "[DELIM]" inside a cell starts another cell, and a cell
+    // without its "[/DELIM]" runs to the end of the text.
+    FromCellStart,
+    // After the cell's "[/DELIM]", as a loaded front text is flattened: a
+    // cell without its "[/DELIM]" runs to the end and is the last one.
+    AfterCellEnd,
+};
+
+// The cells of a stored text in order.
+QStringList Cells(const QString& text, CellScan scan = CellScan::FromCellStart);
 
 // Every row, empty cells included. The markers cannot be part of a cell, so
 // any the user typed are dropped rather than let them split the cell.
@@ -32,3 +45,5 @@ QString Encode(const TrackListing& listing);
 QString WithoutMarkers(const QString& cell);
 
 }  // namespace TrackListingCodec
+
+}  // namespace casewright

@@ -5,7 +5,9 @@
 #include "RenderTestHelpers.h"
 #include "render/CMyFlatButton.h"
 #include "render/SurfaceFonts.h"
-#include "render/TrackListing.h"
+#include "render/TrackColumnsPainter.h"
+
+namespace casewright {
 
 using namespace render_test;
 
@@ -141,7 +143,7 @@ TEST_F(StandardCdBack, TrackListingColumnsFollowTheWidestFirstCell) {
     QImage probe = Canvas(10, 10, kScreenDpi);
     QPainter painter(&probe);
     painter.setFont(TextFontFor(cover.params.font, 96, 96, 1.0));
-    const TrackListing listing = TrackListing::Parse(cover.params.text);
+    const TrackColumnsPainter listing = TrackColumnsPainter::Parse(cover.params.text);
     const int offset = listing.SecondColumnOffset(painter, 1.5);
     EXPECT_EQ(offset, static_cast<int>(painter.fontMetrics().horizontalAdvance("1234") * 1.5));
 
@@ -225,3 +227,5 @@ TEST_F(StandardCdFront, SpineTextWithoutSpinesShowsOnlyAlongTheLeftEdge) {
     EXPECT_LT(ink.right(), 30);  // the right-hand copy is clipped away
     EXPECT_GE(ink.left(), 3);
 }
+
+}  // namespace casewright

@@ -9,7 +9,9 @@
 #include "render/SurfaceFonts.h"
 #include "render/SurfaceImageCache.h"
 #include "render/SurfaceText.h"
-#include "render/TrackListing.h"
+#include "render/TrackColumnsPainter.h"
+
+namespace casewright {
 
 using namespace render_test;
 
@@ -129,7 +131,7 @@ TEST_F(RenderTextDrawing, TitleMovesTheTextDownOneLine) {
 }
 
 TEST(RenderTrackListing, CellsGoToThreeColumnsInTurn) {
-    const TrackListing listing = TrackListing::Parse(
+    const TrackColumnsPainter listing = TrackColumnsPainter::Parse(
         "[DELIM]1[/DELIM][DELIM]Intro[/DELIM][DELIM]3:12[/DELIM]\n\r"
         "[DELIM]12[/DELIM][DELIM]Song & Dance[/DELIM][DELIM]10:02[/DELIM]\n\r");
     EXPECT_EQ(listing.column(0), QStringLiteral("1\r12\r"));
@@ -139,27 +141,28 @@ TEST(RenderTrackListing, CellsGoToThreeColumnsInTurn) {
 }
 
 TEST(RenderTrackListing, UnclosedLastCellTakesTheRestAndOddMarkupIsTolerated) {
-    const TrackListing open = TrackListing::Parse("[DELIM]1[/DELIM][DELIM]Outro\r\nmore");
+    const TrackColumnsPainter open =
+        TrackColumnsPainter::Parse("[DELIM]1[/DELIM][DELIM]Outro\r\nmore");
     EXPECT_EQ(open.column(1), QStringLiteral("Outro\r\nmore\r"));
     EXPECT_TRUE(open.column(2).isEmpty());
 
     // An opening marker inside a cell starts the next cell from there.
-    const TrackListing nested = TrackListing::Parse("[DELIM]a[DELIM]b[/DELIM]");
+    const TrackColumnsPainter nested = TrackColumnsPainter::Parse("[DELIM]a[DELIM]b[/DELIM]");
     EXPECT_EQ(nested.column(0), QStringLiteral("a[DELIM]b\r"));
     EXPECT_EQ(nested.column(1), QStringLiteral("b\r"));
 
-    EXPECT_TRUE(TrackListing::Parse("plain text").column(0).isEmpty());
+    EXPECT_TRUE(TrackColumnsPainter::Parse("plain text").column(0).isEmpty());
 }
 
 TEST(RenderTrackListing, FirstOfTheLongestFirstCellsSetsTheGap) {
-    const TrackListing listing = TrackListing::Parse(
+    const TrackColumnsPainter listing = TrackColumnsPainter::Parse(
         "[DELIM]ab[/DELIM][DELIM]x[/DELIM][DELIM]y[/DELIM]"
         "[DELIM]cd[/DELIM][DELIM]x[/DELIM][DELIM]y[/DELIM]"
         "[DELIM]a&[/DELIM]");
     // "a&" counts three characters, as its ampersand is written twice.
     EXPECT_EQ(listing.widestFirstCell(), QStringLiteral("a&"));
-    const TrackListing tie =
-        TrackListing::Parse("[DELIM]ab[/DELIM][DELIM][/DELIM][DELIM][/DELIM][DELIM]cd[/DELIM]");
+    const TrackColumnsPainter tie = TrackColumnsPainter::Parse(
+        "[DELIM]ab[/DELIM][DELIM][/DELIM][DELIM][/DELIM][DELIM]cd[/DELIM]");
     EXPECT_EQ(tie.widestFirstCell(), QStringLiteral("ab"));
 }
 
@@ -238,3 +241,5 @@ TEST_F(RenderImageCache, MemoryStaysWithinTheBudget) {
     EXPECT_FALSE(LoadSurfaceImage(SolidPng(dir.path(), "big", Qt::red, 300, 300)).isNull());
     EXPECT_LE(cache.bytesHeld(), 2 * oneImage);
 }
+
+}  // namespace casewright
