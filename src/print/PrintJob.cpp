@@ -48,7 +48,7 @@ PrintJobResult PrintJob::run(SheetPrinter& device, PaperPrompt& prompt) {
     while (!coversDone || !discDone) {
         const Sheet sheet = coversDone ? Sheet::Disc : Sheet::Covers;
         bool& done = sheet == Sheet::Covers ? coversDone : discDone;
-        if (plan_.needsPaperPrompts() &&
+        if (plan_.needsPaperPrompts() && device.usesPaper() &&
             prompt.askForPaper(promptText(sheet)) == PaperPrompt::Answer::Skip) {
             done = true;
             ++result.sheetsSkipped;

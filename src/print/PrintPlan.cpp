@@ -26,8 +26,7 @@ PrintPlan PrintPlan::Make(int coverType, const PrintChoices& choices) {
     const std::optional<LabelStock> disc = LabelStocks::Find(choices.discStock);
     if (disc && disc->discLayout) {
         plan.discLayout = *disc->discLayout;
-        plan.discStockName =
-            *disc->discLayout == LayoutAvery ? LabelStocks::AveryPromptName() : disc->name;
+        plan.discStockName = disc->name;
         plan.discOnLetterPaper = disc->letterSize;
     } else {
         plan.discLayout = plan.coverLayout;

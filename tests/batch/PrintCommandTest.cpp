@@ -4,6 +4,7 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileWriter.h"
 #include "print/LabelStock.h"
+#include "support/TinyFileSystem.h"
 
 namespace casewright {
 
@@ -107,6 +108,39 @@ TEST_F(PrintCommandTest, InputOutputAndPrinterFailures) {
     const Run printer = RunCommand({"print", cover, "-p", "No Such Printer 42"});
     EXPECT_EQ(printer.code, kExitFailure);
     EXPECT_TRUE(printer.err.contains("No Such Printer 42"));
+}
+
+// The PDF of print and the PNG of render are saved like a cover: on a full
+// disk the command fails, names the file, and the earlier file stays whole.
+TEST_F(PrintCommandTest, AFullDiskFailsPrintAndRenderAndKeepsTheEarlierOutput) {
+    TinyFileSystem disk(256);
+    ASSERT_TRUE(disk.mounted()) << "mounting a tmpfs needs root";
+    const QString cover = writeCover(CoverTypeStandardCD, "a.jkt");
+    struct Case {
+        const char* command;
+        const char* output;
+        const char* message;
+    };
+    const Case cases[] = {{"print", "a.pdf", "could not be written completely"},
+                          {"render", "a.png", "cannot write"}};
+    for (const Case& c : cases) {
+        WriteBytes(disk.path(QLatin1String(c.output)), "earlier");
+    }
+    for (const int kilobytesLeft : {0, 4}) {
+        disk.fill(kilobytesLeft);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(
+                QStringLiteral("%1, %2 KB free").arg(c.command).arg(kilobytesLeft).toStdString());
+            const QString output = disk.path(QLatin1String(c.output));
+            const Run run = RunCommand({QLatin1String(c.command), cover, "-o", output});
+            EXPECT_EQ(run.code, kExitFailure);
+            EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+            EXPECT_TRUE(run.err.contains(output)) << run.err.toStdString();
+            EXPECT_EQ(ReadBytes(output), "earlier");
+        }
+    }
+    EXPECT_EQ(QDir(disk.path(QString())).entryList(QDir::Files).size(), 3)
+        << "the two earlier files and the filler";
 }
 
 }  // namespace casewright

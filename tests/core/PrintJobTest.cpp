@@ -4,6 +4,7 @@
 #include "core/PrintRecordingDevice.h"
 #include "document/CoverDocument.h"
 #include "print/LabelStock.h"
+#include "print/PageLayouts.h"
 #include "print/PrintPlan.h"
 #include "support/TestEnvironment.h"
 
@@ -140,17 +141,37 @@ TEST_F(PrintJobTest, LabelStockAsksForPlainPaperThenForTheLabels) {
     EXPECT_EQ(device.sheets[1].request.paper, QPageSize::A4);
 }
 
-TEST_F(PrintJobTest, EveryAverySheetIsAnnouncedAsOneAndUsesTheAveryLayout) {
-    print(CoverTypeStandardCD, QStringLiteral("Avery 8960 CD/DVD Labels (Letter)"));
-    ASSERT_EQ(prompt.texts.size(), 2);
-    EXPECT_TRUE(prompt.texts[1].contains("'Avery 5931 CD/DVD Labels (Letter)'"));
-    EXPECT_EQ(painted.back().target, QRect(193, 68, 462, 465));
-    EXPECT_EQ(device.sheets[1].request.paper, QPageSize::Letter);
-    EXPECT_EQ(device.sheets[0].request.paper, QPageSize::A4);
+// All Avery sheets share one layout, but the prompt names the one the user
+// chose: another number may be cut differently and the user must be able to
+// check which sheet is in the printer.
+TEST_F(PrintJobTest, EachAverySheetIsAnnouncedByItsOwnNameAndUsesTheAveryLayout) {
+    int averySheets = 0;
+    for (const LabelStock& stock : LabelStocks::All()) {
+        if (stock.discLayout != LayoutAvery) {
+            continue;
+        }
+        SCOPED_TRACE(stock.name.toStdString());
+        ++averySheets;
+        prompt.texts.clear();
+        painted.clear();
+        device.sheets.clear();
+        print(CoverTypeStandardCD, stock.name, averySheets % 2 == 1);
+        ASSERT_EQ(prompt.texts.size(), 2);
+        EXPECT_EQ(prompt.texts[1], PaperPrompt::DiscText(stock.name));
+        EXPECT_EQ(painted.back().target,
+                  averySheets % 2 == 1 ? QRect(193, 68, 462, 465) : QRect(193, 568, 462, 465));
+        EXPECT_EQ(device.sheets[1].request.paper, QPageSize::Letter);
+        EXPECT_EQ(device.sheets[0].request.paper, QPageSize::A4);
+    }
+    EXPECT_EQ(averySheets, 13);
+}
 
-    painted.clear();
-    print(CoverTypeStandardCD, QStringLiteral("Avery 5692 CD/DVD Labels (Letter)"), false);
-    EXPECT_EQ(painted.back().target, QRect(193, 568, 462, 465));
+TEST_F(PrintJobTest, ADeviceThatWritesAFileIsNeverAskedForPaper) {
+    device.writesFile = true;
+    const PrintJobResult result = print(CoverTypeStandardCD, kNeato);
+    EXPECT_TRUE(prompt.texts.isEmpty());
+    EXPECT_EQ(result.sheetsPrinted, 2);
+    EXPECT_EQ(painted.back().target, QRect(179, 102, 469, 468));  // still the Neato label
 }
 
 TEST_F(PrintJobTest, PlainPaperAlwaysUsesTheTopPosition) {

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -184,16 +185,35 @@ TEST_F(PrintDlgTest, CancelStoresNothing) {
 }
 
 TEST_F(PrintDlgTest, SaveAsPdfAsksForTheFileAndStoresTheChoices) {
-    prompter.fileNames = {QString(), tempPath("my cover")};
+    const QString existing = tempPath("older.pdf");
+    {
+        QFile file(existing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+    }
+    prompter.fileNames = {QString(), existing, tempPath("my cover")};
+    prompter.answers = {Prompter::Answer::No};
     auto dlg = open(CoverTypeStandardCD);
     chooseDiscStock(*dlg, kNeato);
     auto* savePdf = Child<QPushButton>(dlg.get(), "savePdfButton");
 
-    savePdf->click();  // file dialog cancelled
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(SettingsStore().cdFormatDisc, "Plain Paper");
+    // The file dialog cancelled, then replacing an existing file declined:
+    // back in the dialog each time, with nothing stored.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        SCOPED_TRACE(attempt);
+        savePdf->click();
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_EQ(dlg->outcome(), CPrintDlg::Outcome::Cancelled);
+        EXPECT_EQ(SettingsStore().cdFormatDisc, "Plain Paper");
+    }
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, CPrintDlg::PdfExistsText());
+    EXPECT_EQ(prompter.messages[0].caption, "Overwrite?");
+    EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Question);
 
+    // A new name is taken without a question.
     savePdf->click();
+    EXPECT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(dlg->outcome(), CPrintDlg::Outcome::SaveAsPdf);
     EXPECT_EQ(dlg->pdfPath(), tempPath("my cover.pdf"));
     EXPECT_EQ(prompter.fileDialogFilters.value(0), "PDF Files (*.pdf)");

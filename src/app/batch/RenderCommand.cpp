@@ -8,6 +8,7 @@
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
 #include "app/batch/ReadFailureText.h"
+#include "document/AtomicFileWriter.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
@@ -119,6 +120,20 @@ QString ReadRequest(const BatchCommandLine& commandLine, RenderRequest& request)
     return QString();
 }
 
+// Empty when the image is completely on the disk; otherwise why not, and an
+// earlier file at `path` is left as it was.
+QString WritePng(const QImage& image, const QString& path) {
+    AtomicFileWriter file(path);
+    if (!file.open()) {
+        return file.errorString();
+    }
+    QImageWriter writer(file.device(), "png");
+    if (!writer.write(image)) {
+        return file.errorString().isEmpty() ? writer.errorString() : file.errorString();
+    }
+    return file.commit() ? QString() : file.errorString();
+}
+
 int Render(const BatchCommandLine& commandLine, const RenderRequest& request, BatchIo io) {
     // The file's images go to a private folder, so the designer's own
     // temporary images are left alone.
@@ -150,12 +165,11 @@ int Render(const BatchCommandLine& commandLine, const RenderRequest& request, Ba
         return commandLine.failure(
             QStringLiteral("the surface could not be drawn at %1 dpi").arg(request.dpi), io);
     }
-    QImageWriter writer(request.output, "png");
-    if (!writer.write(image)) {
-        return commandLine.failure(
-            QStringLiteral("cannot write \"%1\": %2")
-                .arg(QDir::toNativeSeparators(request.output), writer.errorString()),
-            io);
+    const QString problem = WritePng(image, request.output);
+    if (!problem.isEmpty()) {
+        return commandLine.failure(QStringLiteral("cannot write \"%1\": %2")
+                                       .arg(QDir::toNativeSeparators(request.output), problem),
+                                   io);
     }
     io.out << QDir::toNativeSeparators(request.output) << ": " << image.width() << " x "
            << image.height() << " pixels at " << request.dpi << " dpi\n";
