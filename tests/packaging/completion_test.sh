@@ -5,7 +5,7 @@
 #   completion_test.sh COMPLETION_FILE CASEWRIGHT_BATCH
 set -uo pipefail
 completion=$1
-program=$2
+program=$(realpath "$2")
 
 source /usr/share/bash-completion/bash_completion || exit 1
 source "$completion" || exit 1
@@ -88,7 +88,7 @@ cat >bin/casewright-batch <<'STANDIN'
 #!/bin/sh
 case "$1 $2" in
 "--help "*) printf 'Usage: casewright-batch COMMAND [options]\n\nCommands:\n  info FILE.jkt   show\n  thumbnail [options] IN.jkt OUT.png   draw\n  stocks   list the stocks\n  --version   print the version\n\nExit status: 0\n' ;;
-"thumbnail --help") printf 'Usage: x\n\nOptions:\n  -h, --help                   show this help\n  -s, --size SIZE              fit in SIZE x SIZE\n' ;;
+"thumbnail --help") printf 'Usage: casewright-batch thumbnail [options] IN.jkt OUT.png\n\nOptions:\n  -h, --help                   show this help\n  -s, --size SIZE              fit in SIZE x SIZE\n' ;;
 "print --help") printf 'Usage: x\n\nOptions:\n  --disc-stock NAME            paper or label sheet\n' ;;
 "stocks ") printf 'Plain Paper\tA4\t1\nFuture Labels (A4)\tA4\t2\n' ;;
 *) exit 2 ;;
@@ -99,6 +99,9 @@ PATH="$work/bin:$PATH"
 unset "${!_casewright_batch_@}"
 expect "commands listed by the help" thumbnail stocks info -- casewright-batch ""
 expect "options of a new command" --size -s -- casewright-batch thumbnail -
+expect "first argument of a new command" summer.jkt "!cover.png" -- casewright-batch thumbnail ""
+expect "second argument of a new command" cover.png "!summer.jkt" -- \
+    casewright-batch thumbnail -s 128 summer.jkt ""
 expect "stock names from the stocks command" 'Future\ Labels\ \(A4\)' 'Plain\ Paper' -- \
     casewright-batch print --disc-stock ""
 
