@@ -10,6 +10,8 @@ PACKAGES=(
     poppler-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
+    desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils
+    man-db groff-base bash-completion dpkg-dev file
 )
 
 missing=()
