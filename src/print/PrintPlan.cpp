@@ -16,6 +16,7 @@ PrintPlan PrintPlan::Make(int coverType, const PrintChoices& choices) {
     plan.printCover = choices.printCover;
     plan.printDisc = choices.printDisc;
     plan.useTopDiscLabel = choices.useTopDiscLabel;
+    plan.adjustment = choices.adjustment;
 
     const std::optional<LayoutIndex> caseLayout = LayoutForCoverType(coverType);
     if (caseLayout) {

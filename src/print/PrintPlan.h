@@ -20,6 +20,7 @@ struct PrintPlan {
     bool printCover = true;
     bool printDisc = true;
     bool useTopDiscLabel = true;
+    PrinterAdjustment adjustment;  // applied to the layouts of both sheets
 
     // With plain paper for both sheets nobody needs to be asked to change paper.
     bool needsPaperPrompts() const;

@@ -143,7 +143,8 @@ int Render(const BatchCommandLine& commandLine, const RenderRequest& request, Ba
     }
     const FreeImageSession decoder;
     CoverDocument doc;
-    doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), request.fontDpi);
+    const SettingsStore settings;
+    doc.ResetToNewDesign(static_cast<int>(settings.Option), request.fontDpi);
     const CoverFileReadOutcome outcome =
         ReadCoverFile(doc, request.input, request.fontDpi, images.path());
     if (outcome != CoverFileReadOutcome::Loaded) {
@@ -159,7 +160,7 @@ int Render(const BatchCommandLine& commandLine, const RenderRequest& request, Ba
                                           .arg(request.surface),
                                       io);
     }
-    doc.geometry = CoverLayout(*layout);
+    doc.geometry = MakeCoverLayout(*layout, settings.printerAdjustment());
     const QImage image = RenderSurface(doc, *kind, request.dpi, request.fontDpi);
     if (image.isNull()) {
         return commandLine.failure(
