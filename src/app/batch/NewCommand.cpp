@@ -8,7 +8,8 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
 #include "document/CoverFileWriter.h"
-#include "text/TabbedTrackImport.h"
+#include "text/TrackListingCodec.h"
+#include "text/TrackSourceImport.h"
 
 namespace casewright {
 
@@ -67,7 +68,12 @@ const QString kNewDescription = QStringLiteral(
     "file. Texts may hold \\n for a line break, \\r and \\\\; --set values are given\n"
     "as the file spells them, with the same escapes. Images are copied into the\n"
     "file. Options are applied in the order listed here; an existing file is only\n"
-    "replaced with --force.");
+    "replaced with --force.\n"
+    "\n"
+    "--tracks reads a CD back cover's track listing from a text file (a line per\n"
+    "track: number TAB title TAB length, title TAB length, a title, or lines as web\n"
+    "pages list tracks, such as \"1. Title 3:45\"), a cue sheet (.cue), an audio file,\n"
+    "or a folder of audio files (their tags: MP3, FLAC, Ogg Vorbis, Opus, M4A, WAV).");
 
 void DeclareNewOptions(BatchCommandLine& cl) {
     cl.addOption({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("FILE"),
@@ -81,9 +87,9 @@ void DeclareNewOptions(BatchCommandLine& cl) {
                                                        : QStringLiteral("#RRGGBB"),
                      QLatin1String(option.description));
     }
-    cl.addOption({QStringLiteral("tracks")}, QStringLiteral("FILE"),
-                 QStringLiteral("CD back cover track listing, a line per track: "
-                                "number TAB title TAB length, or just a title"));
+    cl.addOption({QStringLiteral("tracks")}, QStringLiteral("PATH"),
+                 QStringLiteral("CD back cover track listing from a text file, a cue sheet, "
+                                "an audio file or a folder of audio files (see above)"));
     cl.addOption({QStringLiteral("set")}, QStringLiteral("KEY=VALUE"),
                  QStringLiteral("set a field by its file key (repeatable)"));
     cl.addOption({QStringLiteral("image")}, QStringLiteral("SURFACE=PATH"),
@@ -194,7 +200,7 @@ private:
     CoverDocument& doc_;
 };
 
-// --tracks FILE: the back cover's track listing, as the listing editor writes it.
+// --tracks PATH: the back cover's track listing, as the listing editor writes it.
 std::optional<int> ApplyTrackListing(const BatchCommandLine& cl, CoverDocument& doc, BatchIo io) {
     if (!cl.isSet(QStringLiteral("tracks"))) {
         return std::nullopt;
@@ -202,13 +208,14 @@ std::optional<int> ApplyTrackListing(const BatchCommandLine& cl, CoverDocument& 
     if (IsDvdType(doc.covertype)) {
         return cl.usageError(QStringLiteral("--tracks needs a CD case type (1, 3 or 4)"), io);
     }
-    QString error;
-    const std::optional<QString> listing =
-        TrackListingFromTabbedFile(cl.value(QStringLiteral("tracks")), &error);
-    if (!listing) {
-        return cl.failure(error, io);
+    const TrackImportResult imported = ImportTrackSource(cl.value(QStringLiteral("tracks")));
+    if (!imported) {
+        return cl.failure(imported.error, io);
     }
-    doc.bCoverText = *listing;
+    // No rows (an empty text file) leaves the listing a new design has.
+    doc.bCoverText = imported.album->rows.empty()
+                         ? QString()
+                         : TrackListingCodec::Encode(imported.album->listing());
     return std::nullopt;
 }
 
