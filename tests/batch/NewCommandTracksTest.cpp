@@ -76,6 +76,7 @@ TEST_F(NewTracksTest, ReadsCueSheetsAndFoldersOfAudioFiles) {
     ASSERT_EQ(RunCommand({"new", "--type", "1", "--tracks", sheet, fromSheet}).code, kExitOk);
     const CoverDocument sheetDoc = readBack(fromSheet);
     EXPECT_EQ(sheetDoc.bCoverText, Row("1.", "Opening", "3:00") + Row("2.", "Closing", "2:00"));
+    EXPECT_EQ(sheetDoc.fCoverTitle, "");  // album texts only when asked for
 
     const QString folder = tempPath("files");
     ASSERT_TRUE(AudioTestFiles::Write(folder + "/b.ogg", AudioTestFiles::Format::OggVorbis, 90,
@@ -89,6 +90,31 @@ TEST_F(NewTracksTest, ReadsCueSheetsAndFoldersOfAudioFiles) {
     EXPECT_EQ(
         readBack(fromFolder).bCoverText,
         Row("1.", "First", "1:00:00") + Row("2.", "Second", "1:30") + Row("3.", "Third", "0:03"));
+}
+
+TEST_F(NewTracksTest, PutsTheAlbumOnTheFrontAndSpineWhenAskedAndNotGivenOtherwise) {
+    const QString sheet = tempPath("album.cue");
+    WriteBytes(sheet,
+               "PERFORMER \"The Band\"\nTITLE \"First Album\"\nFILE a.wav WAVE\n"
+               "TRACK 01 AUDIO\nINDEX 01 00:00:00\n");
+    const QString asked = tempPath("asked.jkt");
+    ASSERT_EQ(RunCommand({"new", "--type", "1", "--tracks", sheet, "--album-texts", asked}).code,
+              kExitOk);
+    EXPECT_EQ(readBack(asked).fCoverTitle, "First Album");
+    EXPECT_EQ(readBack(asked).backCoverSpineText, "The Band - First Album");
+
+    const QString given = tempPath("given.jkt");
+    ASSERT_EQ(RunCommand({"new", "--type", "1", "--tracks", sheet, "--album-texts", "--front-title",
+                          "Mine", "--set", "backCoverSpineText=Spine", given})
+                  .code,
+              kExitOk);
+    EXPECT_EQ(readBack(given).fCoverTitle, "Mine");
+    EXPECT_EQ(readBack(given).backCoverSpineText, "Spine");
+
+    const Run alone = RunCommand({"new", "--type", "1", "--album-texts", tempPath("alone.jkt")});
+    EXPECT_EQ(alone.code, kExitUsage);
+    EXPECT_TRUE(alone.err.contains("--album-texts needs --tracks")) << alone.err.toStdString();
+    EXPECT_TRUE(RunCommand({"new", "--help"}).out.contains("--album-texts"));
 }
 
 TEST_F(NewTracksTest, RefusesBrokenCueSheetsAndAudioFilesWithoutWritingAnything) {
