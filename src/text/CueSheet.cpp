@@ -98,10 +98,10 @@ struct CheckedSheet {
 };
 
 // Checks a cue sheet line by line and writes the form libcue is given. libcue
-// itself skips lines it cannot parse, takes the first word of an unquoted
-// title, accepts impossible times, and gives a track whose INDEX 00 lies in
-// the file before the wrong file; the check keeps all of that from reaching
-// the listing.
+// itself skips lines it cannot parse (without saying where), takes only the
+// first word of an unquoted title, accepts impossible times, and files the
+// tracks after one whose pregap ends the previous file under that previous
+// file; the check keeps all of that from reaching the listing.
 class CueSheetChecker {
 public:
     CueSheetChecker(QString sourceName, QString* error)
@@ -140,7 +140,8 @@ private:
         if (line.isEmpty()) {
             return true;
         }
-        const qsizetype blank = line.indexOf(QRegularExpression(QStringLiteral("\\s")));
+        static const QRegularExpression kBlank(QStringLiteral("\\s"));
+        const qsizetype blank = line.indexOf(kBlank);
         const QString keyword = line.left(blank < 0 ? line.size() : blank).toUpper();
         const QString args = blank < 0 ? QString() : line.mid(blank + 1).trimmed();
         if (keyword == QLatin1String("REM")) {
@@ -382,8 +383,10 @@ bool ReadWithLibcue(const QString& libcueText, CueSheet& sheet) {
 std::optional<CueSheet> ParseCueSheet(const QString& text, const QString& sourceName,
                                       QString* error) {
     static const QRegularExpression kLineBreak(QStringLiteral("\r\n|\r|\n"));
+    // A text handed over with its byte order mark: the mark is no part of a command.
+    const QString commands = text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
     std::optional<CheckedSheet> checked =
-        CueSheetChecker(sourceName, error).check(text.split(kLineBreak));
+        CueSheetChecker(sourceName, error).check(commands.split(kLineBreak));
     if (!checked) {
         return std::nullopt;
     }

@@ -88,11 +88,17 @@ MusicBrainzClient::~MusicBrainzClient() {
     }
 }
 
-MusicBrainzReply* MusicBrainzClient::lookUpDisc(const QString& discId) {
+MusicBrainzReply* MusicBrainzClient::lookUpDisc(const QString& discId, const QString& tocText) {
+    QString query = kRecordings + QStringLiteral("&cdstubs=no");
+    if (!tocText.trimmed().isEmpty()) {
+        // The service reads the table's numbers separated by '+'.
+        query += QStringLiteral("&toc=") +
+                 tocText.simplified().replace(QLatin1Char(' '), QLatin1Char('+'));
+    }
     return enqueue(
         MusicBrainzReply::Kind::DiscLookup,
         QStringLiteral("/ws/2/discid/") + QString::fromLatin1(QUrl::toPercentEncoding(discId)),
-        kRecordings + QStringLiteral("&cdstubs=no"), discId);
+        query, discId);
 }
 
 MusicBrainzReply* MusicBrainzClient::searchReleases(const QString& artist, const QString& album) {

@@ -78,8 +78,11 @@ public:
     ~MusicBrainzClient() override;
 
     // /ws/2/discid/<id>?inc=recordings+artist-credits: the releases with
-    // this disc, each with its tracks.
-    MusicBrainzReply* lookUpDisc(const QString& discId);
+    // this disc, each with its tracks. With the disc's table of contents
+    // (DiscToc::text()) the service also offers releases whose discs are
+    // close to it, for a disc whose ID it does not know (such as one rebuilt
+    // from a cue sheet and compressed files).
+    MusicBrainzReply* lookUpDisc(const QString& discId, const QString& tocText = QString());
 
     // /ws/2/release?query=artist:"..." AND release:"...": up to 25
     // releases, best match first, without their tracks; either text may be

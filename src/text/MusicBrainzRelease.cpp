@@ -147,7 +147,8 @@ QString MusicBrainzRelease::label() const {
         }
     }
     if (trackCount > 0) {
-        details << QStringLiteral("%1 tracks").arg(trackCount);
+        details << (trackCount == 1 ? QStringLiteral("1 track")
+                                    : QStringLiteral("%1 tracks").arg(trackCount));
     }
     return details.isEmpty() ? text : text + QStringLiteral(" (%1)").arg(details.join(", "));
 }

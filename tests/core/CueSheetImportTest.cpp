@@ -127,6 +127,7 @@ TEST_F(CueSheetImportTest, ReadsNonAsciiTextsInUtf8AndLatin1AndLooseSpelling) {
         QByteArray bytes;
     } files[] = {
         {"UTF-8", utf8.toUtf8()},
+        {"UTF-8 with a byte order mark", "\xEF\xBB\xBF" + utf8.toUtf8()},
         {"Latin-1 / Windows-1252",
          Cp1252Codec::encode(QString(utf8).remove(QString::fromUtf8(" \u65e5\u672c")))},
     };

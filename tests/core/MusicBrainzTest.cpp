@@ -154,8 +154,14 @@ TEST_F(MusicBrainzTest, LooksUpADiscAndReadsItsReleases) {
     // Several releases share the disc; each is told apart for the user to pick.
     EXPECT_EQ(set.label(), "Harbour Lights - The Tidewater Band (2003-05-12, GB, 2xCD, 3 tracks)");
     EXPECT_EQ(reply->releases().at(1).label(),
-              "Harbour Lights - The Tidewater Band [bonus track edition] (2004, JP, CD, 1 tracks)");
+              "Harbour Lights - The Tidewater Band [bonus track edition] (2004, JP, CD, 1 track)");
     EXPECT_EQ(reply->releases().at(1).album(0).rows.at(0), (TrackRow{"A1", "Spring Tide", "3:42"}));
+
+    // With its table of contents, a disc the service does not know may still be matched.
+    MusicBrainzReply* fuzzy = client.lookUpDisc(kDiscId, "1 2 9000 150 4500");
+    finish(fuzzy);
+    EXPECT_TRUE(server_.requests().at(1).query.endsWith("&toc=1+2+9000+150+4500"))
+        << server_.requests().at(1).query.data();
 }
 
 TEST_F(MusicBrainzTest, SearchesByArtistAndAlbumThenFetchesThePickedRelease) {

@@ -172,7 +172,7 @@ TEST(TrackTextImport, ReadsFilesInTheEncodingsEditorsSave) {
         ASSERT_TRUE(AudioTestFiles::WriteBytes(path, file.bytes));
         const TrackImportResult result = ImportTrackTextFile(path);
         ASSERT_TRUE(result) << result.error.toStdString();
-        EXPECT_EQ(result.album->rows.at(0).title, expected);
+        EXPECT_EQ(result.album->rows.at(0), (TrackRow{"1", expected, "4:00"}));
     }
 }
 
