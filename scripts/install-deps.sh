@@ -7,6 +7,7 @@ PACKAGES=(
     g++ cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins qt6-gtk-platformtheme
     libfreeimage-dev
+    libtag1-dev libcue-dev libdiscid-dev
     poppler-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
