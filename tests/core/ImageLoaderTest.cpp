@@ -134,12 +134,19 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"/p/a.png", ImageFileFormat::Png}, RuleCase{"/p/a.BMP", ImageFileFormat::Bmp},
         RuleCase{"/p/a.tif", ImageFileFormat::Tiff}, RuleCase{"/p/a.TIFF", ImageFileFormat::Tiff},
         RuleCase{"/p/a.gif", ImageFileFormat::Gif}, RuleCase{"/p/a.ico", ImageFileFormat::Ico},
-        // The last rule that applies decides, wherever it is found.
+        // The extension that ends the file's own name decides.
         RuleCase{"/p/a.jpg.png", ImageFileFormat::Png},
-        RuleCase{"/p/a.png.jpg", ImageFileFormat::Png},
-        RuleCase{"/p/shots.png/photo.jpg", ImageFileFormat::Png},
+        RuleCase{"/p/a.png.jpg", ImageFileFormat::Jpeg},
+        RuleCase{"/p/a.gif.ico.bmp", ImageFileFormat::Bmp},
+        RuleCase{"/p/shots.png/photo.jpg", ImageFileFormat::Jpeg},
+        RuleCase{"/tmp/x.gif.d/photo.png", ImageFileFormat::Png},
+        RuleCase{"/home/u/My.Gifs/photo.PNG", ImageFileFormat::Png},
+        RuleCase{"/p/a.gif.tiff", ImageFileFormat::Tiff},
+        // A name that ends otherwise: the last rule found anywhere decides.
         RuleCase{"/p/scans.bmp/photo", ImageFileFormat::Bmp},
-        RuleCase{"/p/a.gif.ico.bmp", ImageFileFormat::Ico},
+        RuleCase{"/p/scans.bmp/photo.txt", ImageFileFormat::Bmp},
+        RuleCase{"/p/My.Gifs/photo", ImageFileFormat::Gif},
+        RuleCase{"/p/a.gif.ico.old", ImageFileFormat::Ico},
         RuleCase{"/p/photo.jpgx", ImageFileFormat::Jpeg},
         RuleCase{"/p/tmpback.tmp", ImageFileFormat::None},
         RuleCase{"/p/png", ImageFileFormat::None}, RuleCase{"", ImageFileFormat::None}));
@@ -162,6 +169,20 @@ TEST_F(ImageLoaderTest, FolderNamedLikeAnImageDecidesForAFileWithoutExtension) {
 
     ASSERT_FALSE(loaded.isNull());
     EXPECT_EQ(loaded.pixel(0, 0), qRgb(255, 0, 0));
+}
+
+// A folder named like an image no longer hides the format of the file in it.
+TEST_F(ImageLoaderTest, FileInFolderNamedLikeAnotherFormatLoadsByItsOwnName) {
+    for (const char* folder : {"x.gif.d", "My.Gifs", "old.jpg"}) {
+        SCOPED_TRACE(folder);
+        ASSERT_TRUE(QDir(dir_.path()).mkdir(folder));
+        const QString file = writePng(QStringLiteral("%1/photo.png").arg(folder));
+
+        const QImage loaded = LoadImageFile(file);
+
+        ASSERT_FALSE(loaded.isNull());
+        EXPECT_EQ(loaded.pixel(0, 0), qRgb(255, 0, 0));
+    }
 }
 
 TEST_F(ImageLoaderTest, ExtractedTemporaryFileIsNotLoaded) {
