@@ -8,6 +8,7 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
 #include "document/CoverFileWriter.h"
+#include "images/ImageLoader.h"
 #include "text/TabbedTrackImport.h"
 
 namespace casewright {
@@ -66,8 +67,9 @@ const QString kNewDescription = QStringLiteral(
     "Creates a new design as the designer does (at 96 dpi) and writes it to a cover\n"
     "file. Texts may hold \\n for a line break, \\r and \\\\; --set values are given\n"
     "as the file spells them, with the same escapes. Images are copied into the\n"
-    "file. Options are applied in the order listed here; an existing file is only\n"
-    "replaced with --force.");
+    "file; one that cannot be drawn (missing, not a regular file, damaged or too\n"
+    "large to decode) is refused. Options are applied in the order listed here;\n"
+    "an existing file is only replaced with --force.");
 
 void DeclareNewOptions(BatchCommandLine& cl) {
     cl.addOption({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("FILE"),
@@ -145,6 +147,10 @@ public:
         return std::nullopt;
     }
 
+    // The image files named by the image options (not by --set, which gives
+    // a field's value as a file would hold it).
+    const QStringList& chosenImages() const { return chosenImages_; }
+
 private:
     std::optional<QString> applyFieldOption(const FieldOption& option) {
         const QString name = QLatin1String(option.name);
@@ -157,6 +163,9 @@ private:
         }
         for (const QString& key : option.keys) {
             ApplyCoverField(doc_, *FindCoverFileField(key), *value);
+        }
+        if (option.kind == ValueKind::Image) {
+            chosenImages_.append(*value);
         }
         return std::nullopt;
     }
@@ -183,6 +192,7 @@ private:
             if (eq > 0 && surface == name) {
                 const QString path = QFileInfo(assignment.mid(eq + 1)).absoluteFilePath();
                 ApplyCoverField(doc_, *FindCoverFileField(key), path);
+                chosenImages_.append(path);
                 return std::nullopt;
             }
         }
@@ -192,7 +202,22 @@ private:
 
     const BatchCommandLine& cl_;
     CoverDocument& doc_;
+    QStringList chosenImages_;
 };
+
+// An image the designer would refuse when chosen is refused here too, before
+// anything is written: a cover holding it would show nothing in its place.
+std::optional<int> RefuseUndrawableImages(const BatchCommandLine& cl, const QStringList& images,
+                                          BatchIo io) {
+    for (const QString& path : images) {
+        const ImageFileCheck check = CheckImageFile(path);
+        if (!check.drawable()) {
+            return cl.failure(
+                QStringLiteral("cannot use the image \"%1\": %2").arg(path, check.reason), io);
+        }
+    }
+    return std::nullopt;
+}
 
 // --tracks FILE: the back cover's track listing, as the listing editor writes it.
 std::optional<int> ApplyTrackListing(const BatchCommandLine& cl, CoverDocument& doc, BatchIo io) {
@@ -259,8 +284,13 @@ int RunNewCommand(const QStringList& args, BatchIo io) {
 
     CoverDocument doc;
     doc.ResetToNewDesign(*coverType, kBatchScreenDpi);
-    if (const std::optional<QString> error = DesignBuilder(cl, doc).applyAll()) {
+    DesignBuilder builder(cl, doc);
+    if (const std::optional<QString> error = builder.applyAll()) {
         return cl.usageError(*error, io);
+    }
+    if (const std::optional<int> exitCode =
+            RefuseUndrawableImages(cl, builder.chosenImages(), io)) {
+        return *exitCode;
     }
     if (const std::optional<int> exitCode = ApplyTrackListing(cl, doc, io)) {
         return *exitCode;
