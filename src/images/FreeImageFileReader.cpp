@@ -198,10 +198,10 @@ private:
         }
         std::optional<Header> header;
         if (format_ == FIF_JPEG) {
-            const int maxScans = request_.limits.maxJpegScans;
-            const std::optional<JpegStructure> jpeg = JpegMarkerReader::read(file_, maxScans);
-            if (jpeg && jpeg->scans > maxScans) {
-                return ImageFileCheck::tooManyScans(maxScans);
+            const std::optional<JpegStructure> jpeg =
+                JpegMarkerReader::read(file_, request_.limits);
+            if (jpeg && jpeg->exceeds(request_.limits)) {
+                return ImageFileCheck::tooManyScans();
             }
             if (jpeg) {
                 header = jpegHeader(*jpeg);

@@ -76,11 +76,10 @@ ImageFileCheck ImageFileCheck::tooMuchMemory(QSize size, qint64 bytes, qint64 ma
                        .arg(maxBytes / kMegabyte));
 }
 
-ImageFileCheck ImageFileCheck::tooManyScans(int maxScans) {
+ImageFileCheck ImageFileCheck::tooManyScans() {
     return refused(ImageFileProblem::TooManyScans,
-                   QObject::tr("It is a progressive JPEG made of more than %1 scans, which would "
-                               "take very long to decode. Save it as a baseline JPEG.")
-                       .arg(maxScans));
+                   QObject::tr("It is a JPEG file made of so many scans that it would take very "
+                               "long to decode. Save it as a baseline JPEG."));
 }
 
 ImageFileCheck ImageFileCheck::floatingPoint() {

@@ -16,7 +16,7 @@ enum class ImageFileProblem {
     UnknownFormat,   // its name names no format the program reads
     TooManyPixels,
     TooMuchMemory,
-    TooManyScans,   // a progressive JPEG in more scans than allowed
+    TooManyScans,   // a JPEG whose scans would take too long to decode
     FloatingPoint,  // colour samples the drawing code has no conversion for
     Undecodable,
 };
@@ -35,7 +35,7 @@ struct ImageFileCheck {
     static ImageFileCheck unknownFormat();
     static ImageFileCheck tooManyPixels(QSize size, qint64 maxPixels);
     static ImageFileCheck tooMuchMemory(QSize size, qint64 bytes, qint64 maxBytes);
-    static ImageFileCheck tooManyScans(int maxScans);
+    static ImageFileCheck tooManyScans();
     static ImageFileCheck floatingPoint();
     static ImageFileCheck undecodable(ImageFileFormat format);
 };

@@ -14,9 +14,12 @@ struct ImageLimits {
     // working buffers, the 8-bit copy of a deeper picture and the drawing
     // copy. Large JPEG files are decoded at a reduced scale to stay within it.
     qint64 maxDecodingBytes = 512LL * 1024 * 1024;
-    // Every scan of a progressive JPEG passes over the whole picture; common
-    // files have about ten.
+    // Each scan of a JPEG file passes over every block of the components it
+    // holds, however little data it carries. Common progressive files have
+    // about ten scans, a 100-megapixel photograph about ten million block
+    // passes in all.
     int maxJpegScans = 100;
+    qint64 maxJpegBlockPasses = 60'000'000;
 };
 
 }  // namespace casewright

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "images/ImageLimits.h"
 #include "images/RegularImageFile.h"
 
 namespace casewright {
@@ -139,36 +140,64 @@ bool readFrame(ByteStream& bytes, int length, JpegStructure& structure) {
         return false;
     }
     for (int c = 0; c < count; ++c) {
+        const uchar id = payload[static_cast<size_t>(6 + 3 * c)];
         const uchar sampling = payload[static_cast<size_t>(7 + 3 * c)];
-        structure.components.push_back({std::max(1, sampling >> 4), std::max(1, sampling & 0x0F)});
+        structure.components.push_back(
+            {id, std::max(1, sampling >> 4), std::max(1, sampling & 0x0F)});
     }
+    return true;
+}
+
+// Reads a scan header and adds the blocks of the components it names.
+bool readScan(ByteStream& bytes, int length, JpegStructure& structure) {
+    std::vector<uchar> payload(static_cast<size_t>(length));
+    if (length < 1 || !bytes.readInto(payload.data(), length)) {
+        return false;
+    }
+    const int count = std::min<int>(payload[0], (length - 1) / 2);
+    for (int c = 0; c < count; ++c) {
+        const int id = payload[static_cast<size_t>(1 + 2 * c)];
+        for (const JpegStructure::Component& component : structure.components) {
+            if (component.id == id) {
+                structure.blockPasses += structure.blocksOf(component);
+            }
+        }
+    }
+    ++structure.scans;
     return true;
 }
 
 }  // namespace
 
-qint64 JpegStructure::coefficientBufferBytes() const {
-    if (scans <= 1 || components.empty()) {
-        return 0;
-    }
+qint64 JpegStructure::blocksOf(const Component& component) const {
     int maxH = 1;
     int maxV = 1;
     for (const Component& c : components) {
         maxH = std::max(maxH, c.horizontalSampling);
         maxV = std::max(maxV, c.verticalSampling);
     }
-    qint64 bytes = 0;
-    for (const Component& c : components) {
-        const qint64 blocksWide =
-            (qint64(width) * c.horizontalSampling + 8 * maxH - 1) / (8 * maxH);
-        const qint64 blocksHigh = (qint64(height) * c.verticalSampling + 8 * maxV - 1) / (8 * maxV);
-        bytes += roundUp(blocksWide, c.horizontalSampling) *
-                 roundUp(blocksHigh, c.verticalSampling) * kBytesPerBlock;
-    }
-    return bytes;
+    const qint64 wide = (qint64(width) * component.horizontalSampling + 8 * maxH - 1) / (8 * maxH);
+    const qint64 high = (qint64(height) * component.verticalSampling + 8 * maxV - 1) / (8 * maxV);
+    return roundUp(wide, component.horizontalSampling) * roundUp(high, component.verticalSampling);
 }
 
-std::optional<JpegStructure> JpegMarkerReader::read(RegularImageFile& file, int scanLimit) {
+qint64 JpegStructure::coefficientBufferBytes() const {
+    if (scans <= 1) {
+        return 0;
+    }
+    qint64 blocks = 0;
+    for (const Component& c : components) {
+        blocks += blocksOf(c);
+    }
+    return blocks * kBytesPerBlock;
+}
+
+bool JpegStructure::exceeds(const ImageLimits& limits) const {
+    return scans > limits.maxJpegScans || blockPasses > limits.maxJpegBlockPasses;
+}
+
+std::optional<JpegStructure> JpegMarkerReader::read(RegularImageFile& file,
+                                                    const ImageLimits& limits) {
     if (!file.seek(0)) {
         return std::nullopt;
     }
@@ -198,7 +227,7 @@ std::optional<JpegStructure> JpegMarkerReader::read(RegularImageFile& file, int 
             if (!haveFrame) {
                 return std::nullopt;
             }
-            if (++structure.scans > scanLimit || !bytes.skip(*length)) {
+            if (!readScan(bytes, *length, structure) || structure.exceeds(limits)) {
                 break;
             }
             marker = bytes.skipEntropyData();

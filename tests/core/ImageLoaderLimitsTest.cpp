@@ -34,11 +34,9 @@ protected:
         return file;
     }
 
-    static ImageReadResult readWithin(const QString& file, qint64 maxDecodingBytes,
-                                      int maxJpegScans = ImageLimits().maxJpegScans) {
+    static ImageReadResult readWithin(const QString& file, qint64 maxDecodingBytes) {
         ImageReadRequest request;
         request.limits.maxDecodingBytes = maxDecodingBytes;
-        request.limits.maxJpegScans = maxJpegScans;
         return FreeImageFileReader::read(file, request);
     }
 
@@ -147,16 +145,31 @@ TEST_F(ImageLoaderLimitsTest, DecodingMemoryDecidesAndJpegFilesAreReducedToFit) 
     }
 }
 
-TEST_F(ImageLoaderLimitsTest, ProgressiveJpegFilesOfTooManyScansAreRefused) {
-    for (const int scans : {1, 10, 11, 500}) {
-        SCOPED_TRACE(scans);
-        const QString file =
-            write(QStringLiteral("scans%1.jpg").arg(scans), Files::progressiveJpeg(64, 64, scans));
+// Each scan passes over every block of its components, however little data
+// it holds: the number of scans and the blocks they pass over are bounded.
+TEST_F(ImageLoaderLimitsTest, JpegFilesOfTooManyScansOrBlockPassesAreRefused) {
+    struct Case {
+        int scans;
+        int maxScans;
+        qint64 maxBlockPasses;
+        bool refused;
+    };
+    const qint64 blocksPerScan = (64 / 8) * (64 / 8);
+    for (const Case& c :
+         {Case{1, 10, 1000, false}, Case{10, 10, 1000, false}, Case{11, 10, 1000, true},
+          Case{10, 100, 10 * blocksPerScan, false}, Case{10, 100, 10 * blocksPerScan - 1, true},
+          Case{500, ImageLimits().maxJpegScans, ImageLimits().maxJpegBlockPasses, true}}) {
+        SCOPED_TRACE(c.scans);
+        const QString file = write(QStringLiteral("scans%1.jpg").arg(c.scans),
+                                   Files::progressiveJpeg(64, 64, c.scans));
+        ImageReadRequest request;
+        request.limits.maxJpegScans = c.maxScans;
+        request.limits.maxJpegBlockPasses = c.maxBlockPasses;
 
-        const ImageReadResult read = readWithin(file, ImageLimits().maxDecodingBytes, 10);
+        const ImageReadResult read = FreeImageFileReader::read(file, request);
 
-        EXPECT_EQ(read.check.problem, scans <= 10 ? Problem::None : Problem::TooManyScans);
-        EXPECT_EQ(read.image.isNull(), scans > 10);
+        EXPECT_EQ(read.check.problem, c.refused ? Problem::TooManyScans : Problem::None);
+        EXPECT_EQ(read.image.isNull(), c.refused);
     }
 }
 

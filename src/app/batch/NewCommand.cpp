@@ -8,6 +8,7 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
 #include "document/CoverFileWriter.h"
+#include "images/FreeImageSession.h"
 #include "images/ImageLoader.h"
 #include "text/TabbedTrackImport.h"
 
@@ -209,6 +210,7 @@ private:
 // anything is written: a cover holding it would show nothing in its place.
 std::optional<int> RefuseUndrawableImages(const BatchCommandLine& cl, const QStringList& images,
                                           BatchIo io) {
+    const FreeImageSession decoder;
     for (const QString& path : images) {
         const ImageFileCheck check = CheckImageFile(path);
         if (!check.drawable()) {
