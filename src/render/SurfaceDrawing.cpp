@@ -36,7 +36,7 @@ void DrawSurfaceImage(QPainter& painter, const QString& path, const QRect& dest)
     }
     // The pixels the image lands on, through any scaling of the painter and
     // of a high-resolution screen.
-    const QRectF onDevice = painter.transform().mapRect(QRectF(dest));
+    const QRectF onDevice = painter.combinedTransform().mapRect(QRectF(dest));
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const QSize drawnSize(qCeil(onDevice.width() * ratio), qCeil(onDevice.height() * ratio));
     DrawStretchedImage(painter, LoadSurfaceImage(path, drawnSize), dest);
