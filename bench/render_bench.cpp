@@ -1,7 +1,9 @@
 // Drawing time of every surface: one preview redraw at the designer's
 // preview sizes (steady state, and with the image decoded afresh as the
 // first draw after a change does), and a render at 600 dpi as printing does.
-// Each surface carries a 24-megapixel JPEG.
+// Each surface carries a 24-megapixel JPEG. One more case redraws a preview
+// of a 100-megapixel JPEG, larger than the image cache keeps whole, as a
+// switch between views does.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -37,30 +39,41 @@ const Surface kSurfaces[] = {
     {"Disc", CoverTypeStandardCD, CoverSide::Disc, QSize(240, 214)},
 };
 
-// A noisy 6000 x 4000 photograph stand-in, so decoding does real work.
-const QString& PhotoPath() {
+QTemporaryDir& PhotoFolder() {
     static QTemporaryDir dir;
-    static const QString path = [] {
-        QImage photo(6000, 4000, QImage::Format_RGB32);
-        QRandomGenerator random(7);
-        for (int y = 0; y < photo.height(); ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
-            for (int x = 0; x < photo.width(); ++x) {
-                line[x] = qRgb(x / 24, y / 16, random.bounded(256));
-            }
+    return dir;
+}
+
+// A noisy photograph stand-in, so decoding does real work.
+QString MakePhoto(int width, int height, const QString& name) {
+    QImage photo(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < photo.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x) {
+            line[x] = qRgb(x * 256 / width, y * 256 / height, random.bounded(256));
         }
-        const QString file = dir.filePath(QStringLiteral("photo.jpg"));
-        photo.save(file, "JPEG", 85);
-        return file;
-    }();
+    }
+    const QString file = PhotoFolder().filePath(name);
+    photo.save(file, "JPEG", 85);
+    return file;
+}
+
+const QString& PhotoPath() {
+    static const QString path = MakePhoto(6000, 4000, QStringLiteral("photo.jpg"));
     return path;
 }
 
-CoverDocument Design(const Surface& surface) {
+const QString& LargePhotoPath() {
+    static const QString path = MakePhoto(12240, 8160, QStringLiteral("large.jpg"));
+    return path;
+}
+
+CoverDocument Design(const Surface& surface, const QString& photo = PhotoPath()) {
     CoverDocument doc;
     doc.ResetToNewDesign(surface.coverType, 96);
     doc.geometry = MakeCoverLayout(*LayoutForCoverType(surface.coverType), PrinterAdjustment());
-    doc.fImagePath = doc.bImagePath = doc.dImagePath = doc.sImagePath = PhotoPath();
+    doc.fImagePath = doc.bImagePath = doc.dImagePath = doc.sImagePath = photo;
     doc.fCoverTitle = doc.bCoverTitle = doc.dCoverTitle = QStringLiteral("Title & more");
     doc.fCoverText = doc.dCoverText = QStringLiteral("First line\r\nSecond line\r\nThird");
     doc.bCoverText.clear();
@@ -75,8 +88,9 @@ CoverDocument Design(const Surface& surface) {
     return doc;
 }
 
-void PreviewRedraw(benchmark::State& state, const Surface& surface, bool decodeEachTime) {
-    const CoverDocument doc = Design(surface);
+void PreviewRedraw(benchmark::State& state, const Surface& surface, bool decodeEachTime,
+                   const QString& photo = PhotoPath()) {
+    const CoverDocument doc = Design(surface, photo);
     const SurfaceKind kind = *SurfaceFor(surface.coverType, surface.side);
     const QSize size(DialogUnits::ToPixelsX(surface.previewUnits.width()),
                      DialogUnits::ToPixelsY(surface.previewUnits.height()));
@@ -107,6 +121,12 @@ void PrintRender(benchmark::State& state, const Surface& surface) {
 }
 
 void RegisterAll() {
+    benchmark::RegisterBenchmark(
+        "PreviewRedrawLargePhoto/StandardFront",
+        [](benchmark::State& st) { PreviewRedraw(st, kSurfaces[0], false, LargePhotoPath()); })
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
     for (const Surface& s : kSurfaces) {
         benchmark::RegisterBenchmark((std::string("PreviewRedraw/") + s.name).c_str(),
                                      [&s](benchmark::State& st) { PreviewRedraw(st, s, false); })

@@ -529,6 +529,9 @@ void CCoverDesignerDlg::dropFiles(const QStringList& paths) {
         return;
     }
     const QString path = paths.first();
+    if (!DroppedFileRules::OpensAsCover(path) && !ImageFileDialog::AcceptImage(this, path)) {
+        return;
+    }
     if (currentView_ == CoverSide::Back) {
         document_->sImagePath = path;
     }

@@ -63,19 +63,6 @@ QVector<QRgb> colourTable(FIBITMAP* bitmap, bool* hasTransparency) {
     return table;
 }
 
-OwnedBitmap convertToStandardBitmap(FIBITMAP* bitmap) {
-    switch (FreeImage_GetImageType(bitmap)) {
-        case FIT_RGBA16:
-        case FIT_RGBAF:
-            return OwnedBitmap(FreeImage_ConvertTo32Bits(bitmap));
-        case FIT_RGB16:
-        case FIT_RGBF:
-            return OwnedBitmap(FreeImage_ConvertTo24Bits(bitmap));
-        default:
-            return OwnedBitmap(FreeImage_ConvertToStandardType(bitmap, TRUE));
-    }
-}
-
 }  // namespace
 
 QImage FreeImageBitmapConverter::toQImage(FIBITMAP* bitmap) {
@@ -86,11 +73,24 @@ QImage FreeImageBitmapConverter::toQImage(FIBITMAP* bitmap) {
     if (FreeImage_GetImageType(bitmap) == FIT_BITMAP) {
         return fromStandardBitmap(bitmap);
     }
-    OwnedBitmap standard = convertToStandardBitmap(bitmap);
+    OwnedBitmap standard(toStandardBitmap(bitmap));
     if (!standard || FreeImage_GetImageType(standard.get()) != FIT_BITMAP) {
         return {};
     }
     return fromStandardBitmap(standard.get());
+}
+
+FIBITMAP* FreeImageBitmapConverter::toStandardBitmap(FIBITMAP* bitmap) {
+    switch (FreeImage_GetImageType(bitmap)) {
+        case FIT_RGBA16:
+        case FIT_RGBAF:
+            return FreeImage_ConvertTo32Bits(bitmap);
+        case FIT_RGB16:
+        case FIT_RGBF:
+            return FreeImage_ConvertTo24Bits(bitmap);
+        default:
+            return FreeImage_ConvertToStandardType(bitmap, TRUE);
+    }
 }
 
 QImage FreeImageBitmapConverter::fromStandardBitmap(FIBITMAP* bitmap) {

@@ -18,6 +18,11 @@ class FreeImageBitmapConverter {
 public:
     static QImage toQImage(FIBITMAP* bitmap);
 
+    // The 8-bit-per-channel bitmap a 16-bit-per-channel, floating-point or
+    // other non-standard bitmap is drawn from; owned by the caller, null when
+    // the library cannot convert it.
+    static FIBITMAP* toStandardBitmap(FIBITMAP* bitmap);
+
 private:
     static QImage fromStandardBitmap(FIBITMAP* bitmap);
     static QImage fromPalette(FIBITMAP* bitmap);

@@ -1,7 +1,8 @@
 #include "images/GifHeaderReader.h"
 
-#include <QFile>
 #include <QtEndian>
+
+#include "images/RegularImageFile.h"
 
 namespace casewright {
 
@@ -12,7 +13,7 @@ constexpr char kImageSeparator = 0x2C;
 constexpr int kScreenDescriptorSize = 7;
 constexpr int kFramePositionSize = 4;
 
-bool readExact(QFile& file, char* buffer, qint64 size) {
+bool readExact(RegularImageFile& file, char* buffer, qint64 size) {
     return file.read(buffer, size) == size;
 }
 
@@ -21,7 +22,7 @@ QSize sizeAt(const char* bytes) {
     return QSize(qFromLittleEndian<quint16>(data), qFromLittleEndian<quint16>(data + 2));
 }
 
-bool skipColourTable(QFile& file, char packedFlags) {
+bool skipColourTable(RegularImageFile& file, char packedFlags) {
     if ((packedFlags & 0x80) == 0) {
         return true;
     }
@@ -30,7 +31,7 @@ bool skipColourTable(QFile& file, char packedFlags) {
 }
 
 // Extension blocks are chains of sub-blocks ended by an empty one.
-bool skipExtension(QFile& file) {
+bool skipExtension(RegularImageFile& file) {
     char label = 0;
     if (!readExact(file, &label, 1)) {
         return false;
@@ -49,7 +50,7 @@ bool skipExtension(QFile& file) {
     }
 }
 
-std::optional<QSize> firstFrameSize(QFile& file) {
+std::optional<QSize> firstFrameSize(RegularImageFile& file) {
     for (;;) {
         char introducer = 0;
         if (!readExact(file, &introducer, 1)) {
@@ -74,9 +75,8 @@ std::optional<QSize> firstFrameSize(QFile& file) {
 
 }  // namespace
 
-std::optional<QSize> GifHeaderReader::announcedSize(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+std::optional<QSize> GifHeaderReader::announcedSize(RegularImageFile& file) {
+    if (!file.seek(0)) {
         return std::nullopt;
     }
     char signature[6];

@@ -3,12 +3,19 @@
 #include <QImage>
 #include <QString>
 
+#include "images/ImageFileCheck.h"
+
 namespace casewright {
 
-// Reads an image file of the design into pixels. The format is chosen from
-// the upper-cased path: ".JPG"/".JPEG", ".PNG", ".BMP", ".TIF"/".TIFF", ".GIF",
-// ".ICO" tested in that order anywhere in the path, the last match deciding.
-// A null image when no rule matches or the file cannot be decoded.
+// Reads an image file of the design into pixels, in the format its name
+// gives (see ImageFormatRule). A null image when no format matches, the path
+// is not a regular file, the file cannot be decoded, or decoding it would
+// cost more than the loader allows (see ImageLimits).
 QImage LoadImageFile(const QString& path);
+
+// Whether LoadImageFile would draw the file, and if not, why. This decodes
+// the file, JPEG files at a reduced scale, since a damaged file often shows
+// only in its pixel data.
+ImageFileCheck CheckImageFile(const QString& path);
 
 }  // namespace casewright

@@ -9,8 +9,12 @@
 namespace casewright {
 
 TemplatePicker::TemplatePicker(CoverDocument* document, int coverType,
-                               QVector<TemplateEntry> entries, QObject* parent)
-    : QObject(parent), document_(document), coverType_(coverType), entries_(std::move(entries)) {
+                               QVector<TemplateEntry> entries, ImageCheck check, QObject* parent)
+    : QObject(parent),
+      document_(document),
+      coverType_(coverType),
+      entries_(std::move(entries)),
+      check_(std::move(check)) {
     rememberImages();
 }
 
@@ -76,19 +80,29 @@ int TemplatePicker::indexOfCurrentTemplate() const {
 }
 
 void TemplatePicker::apply(int index, const TemplatePaths& paths) {
+    lastApplied_ = index;
+    const ImageFileCheck back = check_(paths.back);
+    if (!back.drawable()) {
+        emit imageRefused(ImageRefusalText(paths.back, back));
+        return;
+    }
+    const QString disc = drawableOrNone(paths.disc);
     if (isDvd()) {
         // The back file of a template is laid over the whole DVD wrap.
         document_->CoverOption = 0;
         document_->sImagePath = paths.back;
-        document_->dImagePath = paths.disc;
+        document_->dImagePath = disc;
     } else {
         document_->sImagePath.clear();
         document_->bImagePath = paths.back;
-        document_->fImagePath = paths.front;
-        document_->dImagePath = paths.disc;
+        document_->fImagePath = drawableOrNone(paths.front);
+        document_->dImagePath = disc;
     }
-    lastApplied_ = index;
     emit designChanged();
+}
+
+QString TemplatePicker::drawableOrNone(const QString& path) const {
+    return check_(path).drawable() ? path : QString();
 }
 
 bool TemplatePicker::isDvd() const {

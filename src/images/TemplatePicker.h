@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <QVector>
+#include <functional>
 
+#include "images/ImageFileCheck.h"
 #include "images/TemplateEntry.h"
 #include "images/TemplatePaths.h"
 
@@ -13,20 +15,31 @@ class CoverDocument;
 // Puts templates into a design and takes them out again. A template changes
 // only image paths (and, for DVD designs, the whole-cover switch); it never
 // touches texts, colours or fonts, and never marks the design as changed.
+//
+// Only images that can be drawn go into the design: a template's front or
+// disc file that is missing or cannot be drawn leaves that surface without an
+// image (the design could not be saved with a missing file, and would carry
+// an unusable one), and a template whose back file cannot be drawn is not
+// applied at all; imageRefused() then says why.
 class TemplatePicker : public QObject {
     Q_OBJECT
 
 public:
+    using ImageCheck = std::function<ImageFileCheck(const QString& path)>;
+
     // `coverType` is the design's case type when the template window was made;
     // it decides how templates are applied for the picker's whole life.
+    // `check` tells whether an image file can be drawn.
     TemplatePicker(CoverDocument* document, int coverType, QVector<TemplateEntry> entries,
-                   QObject* parent = nullptr);
+                   ImageCheck check, QObject* parent = nullptr);
 
     const QVector<TemplateEntry>& entries() const { return entries_; }
     int lastApplied() const { return lastApplied_; }
 
     // A click on template `index`; false (and nothing done) when the index is
-    // outside the list or is the template applied last.
+    // outside the list or is the template applied last. A template refused
+    // for its back image counts as the one applied last, so that the arrow
+    // keys step past it.
     bool applyClicked(int index);
     // The arrow keys: the template before or after the one applied last.
     // Right with nothing applied yet applies the first; false at either end
@@ -47,6 +60,8 @@ public:
 signals:
     // The design's images changed; the previews must be redrawn.
     void designChanged();
+    // A template was not applied; `message` tells the user why.
+    void imageRefused(const QString& message);
 
 private:
     struct RememberedImages {
@@ -58,11 +73,13 @@ private:
     };
 
     void apply(int index, const TemplatePaths& paths);
+    QString drawableOrNone(const QString& path) const;
     bool isDvd() const;
 
     CoverDocument* document_;
     int coverType_;
     QVector<TemplateEntry> entries_;
+    ImageCheck check_;
     int lastApplied_ = -1;
     RememberedImages remembered_;
 };

@@ -38,13 +38,11 @@ void CDVDCoverButton::DrawImages(QPainter& painter, const SurfaceEdges& e) const
     const int s = spineWidth();
     if (params.imageMode == kImageModeFrontAndBack) {
         const int frontLeft = e.L + e.W / 2 + s / 2;
-        DrawStretchedImage(painter, LoadSurfaceImage(params.frontImagePath),
-                           QRect(frontLeft, e.T, e.R - frontLeft, e.H));
-        DrawStretchedImage(painter, LoadSurfaceImage(params.backImagePath),
-                           QRect(e.L, e.T, e.W / 2 - s / 2, e.H));
+        DrawSurfaceImage(painter, params.frontImagePath,
+                         QRect(frontLeft, e.T, e.R - frontLeft, e.H));
+        DrawSurfaceImage(painter, params.backImagePath, QRect(e.L, e.T, e.W / 2 - s / 2, e.H));
     } else if (params.imageMode == kImageModeWholeWrap) {
-        DrawStretchedImage(painter, LoadSurfaceImage(params.stretchImagePath),
-                           QRect(e.L, e.T, e.W, e.H));
+        DrawSurfaceImage(painter, params.stretchImagePath, QRect(e.L, e.T, e.W, e.H));
     }
 }
 

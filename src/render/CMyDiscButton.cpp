@@ -36,7 +36,7 @@ void CMyDiscButton::DrawSurface(QPainter& painter, const QRect& target) {
     // Nothing of the label is ever drawn outside the disc.
     painter.setClipRegion(disc, Qt::IntersectClip);
     painter.fillRect(target, ToQColor(params.backgroundColor));
-    DrawStretchedImage(painter, LoadSurfaceImage(params.imagePath), QRect(e.L, e.T, e.W, e.H));
+    DrawSurfaceImage(painter, params.imagePath, QRect(e.L, e.T, e.W, e.H));
     DrawTexts(painter, e, dpi);
     if (params.showBorder) {
         // The outline lies on the disc's own edge; the polygonal clip region

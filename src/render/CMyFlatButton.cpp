@@ -33,11 +33,10 @@ void CMyFlatButton::DrawSurface(QPainter& painter, const QRect& target) {
 }
 
 void CMyFlatButton::DrawImage(QPainter& painter, const SurfaceEdges& e) const {
-    const QImage image = LoadSurfaceImage(params.imagePath);
     const int s = spineWidth();
     const QRect dest =
         params.printOverSpines ? QRect(e.L, e.T, e.W, e.H) : QRect(e.L + s, e.T, e.W - 2 * s, e.H);
-    DrawStretchedImage(painter, image, dest);
+    DrawSurfaceImage(painter, params.imagePath, dest);
 }
 
 void CMyFlatButton::DrawSpineTexts(QPainter& painter, const SurfaceEdges& e, int dpi) const {

@@ -49,13 +49,12 @@ void CSlimlineCoverButton::DrawSurface(QPainter& painter, const QRect& target) {
 }
 
 void CSlimlineCoverButton::DrawImage(QPainter& painter, int w0, int h0) const {
-    const QImage image = LoadSurfaceImage(params.imagePath);
     // Without print-over the image starts right of the spine strip and, being
     // narrower by only two spine widths, runs off the right edge.
     const QRect dest = params.printOverSpines ? QRect(0, 0, w0, h0)
                                               : QRect(params.spineOffsetPx + params.spineWidthPx, 0,
                                                       w0 - 2 * params.spineWidthPx, h0);
-    DrawStretchedImage(painter, image, dest);
+    DrawSurfaceImage(painter, params.imagePath, dest);
 }
 
 void CSlimlineCoverButton::DrawSpineText(QPainter& painter, int h0, int dpi) const {

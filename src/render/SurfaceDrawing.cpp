@@ -3,6 +3,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QtMath>
 #include <utility>
 
 #include "render/SurfaceEdges.h"
@@ -15,8 +16,8 @@ int DeviceDpiY(const QPainter& painter) {
     return device ? device->logicalDpiY() : 96;
 }
 
-QImage LoadSurfaceImage(const QString& path) {
-    return SurfaceImageCache::instance().image(path);
+QImage LoadSurfaceImage(const QString& path, QSize drawnSize) {
+    return SurfaceImageCache::instance().image(path, drawnSize);
 }
 
 void DrawStretchedImage(QPainter& painter, const QImage& image, const QRect& dest) {
@@ -27,6 +28,18 @@ void DrawStretchedImage(QPainter& painter, const QImage& image, const QRect& des
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(dest, image);
     painter.restore();
+}
+
+void DrawSurfaceImage(QPainter& painter, const QString& path, const QRect& dest) {
+    if (path.isEmpty() || dest.isEmpty()) {
+        return;
+    }
+    // The pixels the image lands on, through any scaling of the painter and
+    // of a high-resolution screen.
+    const QRectF onDevice = painter.combinedTransform().mapRect(QRectF(dest));
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QSize drawnSize(qCeil(onDevice.width() * ratio), qCeil(onDevice.height() * ratio));
+    DrawStretchedImage(painter, LoadSurfaceImage(path, drawnSize), dest);
 }
 
 void FillEdges(QPainter& painter, int left, int top, int right, int bottom, const QColor& color) {

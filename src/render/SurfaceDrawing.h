@@ -16,11 +16,17 @@ namespace casewright {
 int DeviceDpiY(const QPainter& painter);
 
 // The image of a surface, read for this draw; null when there is none.
-QImage LoadSurfaceImage(const QString& path);
+// `drawnSize` is the size in device pixels it will be stretched over; a very
+// large picture may then come at a reduced size that still fills it. Empty:
+// the whole picture.
+QImage LoadSurfaceImage(const QString& path, QSize drawnSize = QSize());
 
 // Stretches the whole image over `dest`, ignoring its aspect ratio, picking
 // the nearest source pixel (no smoothing). Nothing for an empty destination.
 void DrawStretchedImage(QPainter& painter, const QImage& image, const QRect& dest);
+
+// Reads the image file of a surface and stretches it over `dest` as above.
+void DrawSurfaceImage(QPainter& painter, const QString& path, const QRect& dest);
 
 // Fills the pixels left..right-1, top..bottom-1.
 void FillEdges(QPainter& painter, int left, int top, int right, int bottom, const QColor& color);

@@ -6,11 +6,13 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 
-#include "images/ImageLoader.h"
+#include "images/FreeImageFileReader.h"
 
 namespace casewright {
 
 namespace {
+
+constexpr qint64 kDrawingBytesPerPixel = 4;
 
 // Formats the raster painter scales without converting the whole image.
 QImage ForDrawing(QImage image) {
@@ -19,17 +21,8 @@ QImage ForDrawing(QImage image) {
     }
     const QImage::Format wanted =
         image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-    return image.format() == wanted ? image : image.convertToFormat(wanted);
+    return image.format() == wanted ? image : std::move(image).convertToFormat(wanted);
 }
-
-}  // namespace
-
-SurfaceImageCache& SurfaceImageCache::instance() {
-    static SurfaceImageCache cache;
-    return cache;
-}
-
-namespace {
 
 quint64 FileIdentity(const QString& path) {
     struct stat st {};
@@ -39,9 +32,19 @@ quint64 FileIdentity(const QString& path) {
     return static_cast<quint64>(st.st_ino) ^ (static_cast<quint64>(st.st_dev) << 48);
 }
 
+bool Fills(const QImage& image, QSize drawnSize) {
+    return !drawnSize.isEmpty() && image.width() >= drawnSize.width() &&
+           image.height() >= drawnSize.height();
+}
+
 }  // namespace
 
-QImage SurfaceImageCache::image(const QString& path) {
+SurfaceImageCache& SurfaceImageCache::instance() {
+    static SurfaceImageCache cache;
+    return cache;
+}
+
+QImage SurfaceImageCache::image(const QString& path, QSize drawnSize) {
     if (path.isEmpty()) {
         return QImage();
     }
@@ -52,24 +55,51 @@ QImage SurfaceImageCache::image(const QString& path) {
     // The inode tells a file renamed over the old one apart even when the
     // file system's clock did not tick between the two writes.
     Entry key{
-        path,    info.size(), info.lastModified(), info.metadataChangeTime(), FileIdentity(path),
-        QImage()};
+        path,     info.size(), info.lastModified(), info.metadataChangeTime(), FileIdentity(path),
+        QImage(), true};
+    QSize reducedBefore;
     {
         QMutexLocker lock(&mutex_);
-        const QImage found = findLocked(key);
-        if (!found.isNull()) {
-            return found;
+        if (const Entry* found = findLocked(key)) {
+            if (found->complete || Fills(found->image, drawnSize)) {
+                return found->image;
+            }
+            reducedBefore = found->image.size();
         }
     }
-    key.image = ForDrawing(LoadImageFile(path));
-    if (!key.image.isNull()) {
+    const QImage image = decode(key, drawnSize, reducedBefore);
+    if (!image.isNull()) {
         QMutexLocker lock(&mutex_);
         insertLocked(key);
+    }
+    return image;
+}
+
+QImage SurfaceImageCache::decode(Entry& key, QSize drawnSize, QSize reducedBefore) const {
+    qint64 budget = 0;
+    {
+        QMutexLocker lock(&mutex_);
+        budget = budget_;
+    }
+    ImageReadRequest request;
+    if (!drawnSize.isEmpty()) {
+        // Never smaller than an earlier reduction, so that two sizes drawn
+        // by turns do not read the file at every draw.
+        request.atLeast = drawnSize.expandedTo(reducedBefore);
+        request.reduceAbovePixels = budget / kDrawingBytesPerPixel;
+    }
+    ImageReadResult read = FreeImageFileReader::read(key.path, request);
+    key.image = ForDrawing(std::move(read.image));
+    key.complete = !read.reducedForRequest;
+    if (!request.atLeast.isEmpty() && key.image.sizeInBytes() > budget) {
+        key.image = key.image.scaled(request.atLeast.boundedTo(key.image.size()),
+                                     Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        key.complete = false;
     }
     return key.image;
 }
 
-QImage SurfaceImageCache::findLocked(const Entry& key) {
+SurfaceImageCache::Entry* SurfaceImageCache::findLocked(const Entry& key) {
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
         if (it->path != key.path) {
             continue;
@@ -77,19 +107,27 @@ QImage SurfaceImageCache::findLocked(const Entry& key) {
         if (it->size == key.size && it->modified == key.modified &&
             it->statusChanged == key.statusChanged && it->inode == key.inode) {
             entries_.splice(entries_.begin(), entries_, it);
-            return entries_.front().image;
+            return &entries_.front();
         }
         held_ -= it->image.sizeInBytes();
         entries_.erase(it);
-        return QImage();
+        return nullptr;
     }
-    return QImage();
+    return nullptr;
 }
 
 void SurfaceImageCache::insertLocked(Entry entry) {
     const qint64 bytes = entry.image.sizeInBytes();
     if (bytes > budget_) {
         return;
+    }
+    // A reduced image read again at a larger size takes its place.
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+        if (it->path == entry.path) {
+            held_ -= it->image.sizeInBytes();
+            entries_.erase(it);
+            break;
+        }
     }
     held_ += bytes;
     entries_.push_front(std::move(entry));

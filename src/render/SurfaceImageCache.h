@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QMutex>
+#include <QSize>
 #include <QString>
 #include <list>
 
@@ -15,15 +16,21 @@ namespace casewright {
 // change time all still match, so a changed, replaced or deleted file shows
 // its new state at the next draw. The memory kept is bounded; the least
 // recently drawn images go first.
+//
+// A picture too large to keep whole is kept at the size it is drawn at: a
+// JPEG file is decoded at a reduced scale that still fills that size, any
+// other picture is reduced once after decoding (nearest pixels, as drawing
+// picks them). A later draw at a larger size reads the file again.
 class SurfaceImageCache {
 public:
     static constexpr qint64 kDefaultBudgetBytes = 256LL * 1024 * 1024;
 
     static SurfaceImageCache& instance();
 
-    // The image of `path` in a format that draws quickly; null when the path
-    // is empty or the file is missing or unreadable.
-    QImage image(const QString& path);
+    // The image of `path` in a format that draws quickly, at least
+    // `drawnSize` large (device pixels) or whole when that is empty; null
+    // when the path is empty or the file is missing or cannot be drawn.
+    QImage image(const QString& path, QSize drawnSize = QSize());
 
     void setBudget(qint64 bytes);
     void clear();
@@ -38,9 +45,13 @@ private:
         QDateTime statusChanged;
         quint64 inode = 0;
         QImage image;
+        // As large as the file is ever read, not reduced for a draw.
+        bool complete = true;
     };
 
-    QImage findLocked(const Entry& key);
+    // The entry for the file as it is now, or nullptr; a stale entry is dropped.
+    Entry* findLocked(const Entry& key);
+    QImage decode(Entry& key, QSize drawnSize, QSize reducedBefore) const;
     void insertLocked(Entry entry);
     void trimLocked();
 

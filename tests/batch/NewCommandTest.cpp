@@ -2,6 +2,8 @@
 #include "app/SettingsStore.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileWriter.h"
+#include "images/ImageLoader.h"
+#include "support/HostileImageFiles.h"
 
 namespace casewright {
 
@@ -44,7 +46,8 @@ TEST_F(BatchTest, NewReplacesAFileOnlyWhenForced) {
 
 TEST_F(BatchTest, NewOptionsSetTextsColoursAndImages) {
     const QString image = tempPath("pic.png");
-    WriteBytes(image, "PICTURE");
+    const QByteArray picture = HostileImageFiles::png(3, 2);
+    WriteBytes(image, picture);
     const QString path = tempPath("opts.jkt");
     const Run run = RunCommand({"new",
                                 "--type",
@@ -78,8 +81,8 @@ TEST_F(BatchTest, NewOptionsSetTextsColoursAndImages) {
         EXPECT_EQ(InfoValue(info.out, key), QString::number(0x302010)) << key;
     }
     EXPECT_EQ(InfoValue(info.out, "dCoverTextColor"), "16777215");
-    EXPECT_EQ(InfoValue(info.out, "image3"), "7");
-    EXPECT_EQ(InfoValue(info.out, "image4"), "7");
+    EXPECT_EQ(InfoValue(info.out, "image3"), QString::number(picture.size()));
+    EXPECT_EQ(InfoValue(info.out, "image4"), QString::number(picture.size()));
 }
 
 TEST_F(BatchTest, EveryFieldRoundTripsThroughNewSetAndInfo) {
@@ -141,6 +144,28 @@ TEST_F(BatchTest, NewRejectsWhatItCannotUse) {
     EXPECT_EQ(missingImage.code, kExitFailure);
     EXPECT_TRUE(missingImage.err.contains("none.png"));
     EXPECT_FALSE(QFileInfo::exists(path));
+
+    // An image the designer would refuse is refused before anything is written.
+    namespace Files = HostileImageFiles;
+    const QString damaged = tempPath("damaged.png");
+    const QString pipe = tempPath("pipe.png");
+    const QString deep = tempPath("deep.png");
+    const QString scans = tempPath("scans.jpg");
+    WriteBytes(damaged, "not a picture at all");
+    ASSERT_TRUE(Files::makeFifo(pipe));
+    WriteBytes(deep, Files::png(14000, 14000, 16, 2));
+    WriteBytes(scans, Files::progressiveJpeg(2000, 2000, 2000));
+    for (const QString& image : {damaged, pipe, deep, scans}) {
+        for (const QStringList& option :
+             {QStringList{"--front-image", image}, QStringList{"--image", "disc=" + image}}) {
+            SCOPED_TRACE(option.join(' ').toStdString());
+            const Run refused = RunCommand(QStringList{"new"} + option + QStringList{path});
+            EXPECT_EQ(refused.code, kExitFailure);
+            EXPECT_TRUE(refused.err.contains(image));
+            EXPECT_TRUE(refused.err.contains(CheckImageFile(image).reason));
+            EXPECT_FALSE(QFileInfo::exists(path));
+        }
+    }
 
     const Run help = RunCommand({"new", "--help"});
     EXPECT_EQ(help.code, kExitOk);

@@ -10,6 +10,7 @@
 #include "render/SurfaceImageCache.h"
 #include "render/SurfaceText.h"
 #include "render/TrackColumnsPainter.h"
+#include "support/HostileImageFiles.h"
 
 namespace casewright {
 
@@ -240,6 +241,43 @@ TEST_F(RenderImageCache, MemoryStaysWithinTheBudget) {
     // An image larger than the whole budget is drawn but not kept.
     EXPECT_FALSE(LoadSurfaceImage(SolidPng(dir.path(), "big", Qt::red, 300, 300)).isNull());
     EXPECT_LE(cache.bytesHeld(), 2 * oneImage);
+}
+
+// A picture too large to keep whole is kept at the size it is drawn at, so
+// that switching views does not decode it again; it is read again only for a
+// larger drawing, and never kept smaller than it was before.
+TEST_F(RenderImageCache, LargePicturesAreKeptAtTheSizeTheyAreDrawn) {
+    SurfaceImageCache& cache = SurfaceImageCache::instance();
+    cache.setBudget(100 * 100 * 4);
+    QImage halves(300, 200, QImage::Format_RGB32);
+    halves.fill(Qt::red);
+    QPainter(&halves).fillRect(150, 0, 150, 200, Qt::blue);
+    const QString png = dir.filePath("halves.png");
+    ASSERT_TRUE(halves.save(png));
+    struct Draw {
+        QSize drawnSize;
+        QSize imageSize;
+    };
+    for (const Draw& draw :
+         {Draw{QSize(60, 40), QSize(60, 40)}, Draw{QSize(50, 30), QSize(60, 40)},
+          Draw{QSize(90, 60), QSize(90, 60)}, Draw{QSize(60, 40), QSize(90, 60)}}) {
+        SCOPED_TRACE(draw.drawnSize.width());
+        const QImage image = LoadSurfaceImage(png, draw.drawnSize);
+
+        EXPECT_EQ(image.size(), draw.imageSize);
+        EXPECT_EQ(image.pixelColor(5, 20), QColor(Qt::red));
+        EXPECT_EQ(image.pixelColor(image.width() - 5, 20), QColor(Qt::blue));
+        EXPECT_EQ(cache.entryCount(), 1);
+        EXPECT_EQ(cache.bytesHeld(), draw.imageSize.width() * draw.imageSize.height() * 4);
+    }
+    // The whole picture is still drawn when asked for, without being kept.
+    EXPECT_EQ(LoadSurfaceImage(png).size(), QSize(300, 200));
+    EXPECT_EQ(cache.bytesHeld(), 90 * 60 * 4);
+
+    // A JPEG file is decoded at the coarsest scale that still fills the drawing.
+    const QString jpeg = dir.filePath("flat.jpg");
+    ASSERT_TRUE(HostileImageFiles::write(jpeg, HostileImageFiles::flatJpeg(800, 600, 3)));
+    EXPECT_EQ(LoadSurfaceImage(jpeg, QSize(90, 70)).size(), QSize(100, 75));
 }
 
 }  // namespace casewright

@@ -21,6 +21,11 @@ QString inFolder(const QString& name) {
     return kFolder + "/" + name;
 }
 
+// The path rules alone, for files that need not exist.
+ImageFileCheck everyImageDrawable(const QString&) {
+    return ImageFileCheck();
+}
+
 class TemplatePickerTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -41,7 +46,7 @@ protected:
 TEST_F(TemplatePickerTest, CdDesignTakesAllThreeImagesAndLosesWholeCoverImage) {
     for (int type : {CoverTypeStandardCD, CoverTypeOther, CoverTypeSlimlineCD}) {
         SetUp();
-        TemplatePicker picker(&document, type, threeTemplates());
+        TemplatePicker picker(&document, type, threeTemplates(), everyImageDrawable);
         QSignalSpy changed(&picker, &TemplatePicker::designChanged);
 
         ASSERT_TRUE(picker.applyClicked(0));
@@ -61,7 +66,7 @@ TEST_F(TemplatePickerTest, CdDesignTakesAllThreeImagesAndLosesWholeCoverImage) {
 TEST_F(TemplatePickerTest, DvdDesignLaysBackImageOverWholeCover) {
     for (int type : {CoverTypeStandardDVD, CoverTypeSlimlineDVD}) {
         SetUp();
-        TemplatePicker picker(&document, type, threeTemplates());
+        TemplatePicker picker(&document, type, threeTemplates(), everyImageDrawable);
 
         ASSERT_TRUE(picker.applyClicked(2));
 
@@ -75,7 +80,7 @@ TEST_F(TemplatePickerTest, DvdDesignLaysBackImageOverWholeCover) {
 }
 
 TEST_F(TemplatePickerTest, CoverTypeIsTheOneGivenAtCreation) {
-    TemplatePicker picker(&document, CoverTypeStandardDVD, threeTemplates());
+    TemplatePicker picker(&document, CoverTypeStandardDVD, threeTemplates(), everyImageDrawable);
     document.covertype = CoverTypeStandardCD;
     ASSERT_TRUE(picker.applyClicked(0));
     EXPECT_EQ(document.sImagePath, inFolder("CD-[BACK]-Amber.jpg"));
@@ -83,7 +88,7 @@ TEST_F(TemplatePickerTest, CoverTypeIsTheOneGivenAtCreation) {
 }
 
 TEST_F(TemplatePickerTest, RepeatedClickOnLastAppliedDoesNothingEvenAfterCancel) {
-    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates());
+    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
     QSignalSpy changed(&picker, &TemplatePicker::designChanged);
     ASSERT_TRUE(picker.applyClicked(1));
 
@@ -98,7 +103,7 @@ TEST_F(TemplatePickerTest, RepeatedClickOnLastAppliedDoesNothingEvenAfterCancel)
 }
 
 TEST_F(TemplatePickerTest, ClickOutsideTheListDoesNothing) {
-    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates());
+    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
     EXPECT_FALSE(picker.applyClicked(-1));
     EXPECT_FALSE(picker.applyClicked(3));
     EXPECT_EQ(document.bImagePath, "/own/back.png");
@@ -106,7 +111,7 @@ TEST_F(TemplatePickerTest, ClickOutsideTheListDoesNothing) {
 }
 
 TEST_F(TemplatePickerTest, ArrowKeysStepFromLastAppliedAndStopAtEnds) {
-    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates());
+    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
 
     EXPECT_FALSE(picker.applyPrevious());  // nothing applied yet
     ASSERT_TRUE(picker.applyNext());       // the first
@@ -124,7 +129,7 @@ TEST_F(TemplatePickerTest, ArrowKeysStepFromLastAppliedAndStopAtEnds) {
 }
 
 TEST_F(TemplatePickerTest, ClickAfterArrowUsesClickRule) {
-    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates());
+    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
     ASSERT_TRUE(picker.applyNext());
     ASSERT_TRUE(picker.applyClicked(1));
     EXPECT_EQ(document.fImagePath, inFolder("BACK-[FRONT]-Back Road.jpg"));
@@ -132,7 +137,7 @@ TEST_F(TemplatePickerTest, ClickAfterArrowUsesClickRule) {
 }
 
 TEST_F(TemplatePickerTest, ArrowKeysDoNothingOnEmptyList) {
-    TemplatePicker picker(&document, CoverTypeStandardCD, {});
+    TemplatePicker picker(&document, CoverTypeStandardCD, {}, everyImageDrawable);
     EXPECT_FALSE(picker.applyNext());
     EXPECT_FALSE(picker.applyPrevious());
 }
@@ -140,7 +145,7 @@ TEST_F(TemplatePickerTest, ArrowKeysDoNothingOnEmptyList) {
 TEST_F(TemplatePickerTest, RestorePutsBackImagesOfLastRemember) {
     for (int type : {CoverTypeStandardCD, CoverTypeStandardDVD}) {
         SetUp();
-        TemplatePicker picker(&document, type, threeTemplates());
+        TemplatePicker picker(&document, type, threeTemplates(), everyImageDrawable);
         document.bImagePath = "/own/back-at-show.png";
         picker.rememberImages();
         ASSERT_TRUE(picker.applyClicked(0));
@@ -159,7 +164,7 @@ TEST_F(TemplatePickerTest, RestorePutsBackImagesOfLastRemember) {
 }
 
 TEST_F(TemplatePickerTest, CurrentTemplateFoundByPathThenByLabel) {
-    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates());
+    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
     EXPECT_EQ(picker.indexOfCurrentTemplate(), -1);
 
     document.bImagePath = inFolder("CD-[BACK]-Coral.jpg");
@@ -174,9 +179,50 @@ TEST_F(TemplatePickerTest, CurrentTemplateFoundByPathThenByLabel) {
 }
 
 TEST_F(TemplatePickerTest, DvdCurrentTemplateFoundFromWholeCoverImage) {
-    TemplatePicker picker(&document, CoverTypeStandardDVD, threeTemplates());
+    TemplatePicker picker(&document, CoverTypeStandardDVD, threeTemplates(), everyImageDrawable);
     document.sImagePath = inFolder("CD-[BACK]-Amber.jpg");
     EXPECT_EQ(picker.indexOfCurrentTemplate(), 0);
+}
+
+// A template never puts a file into the design that could not be drawn: the
+// design would show nothing there and could not be saved with a missing file.
+TEST_F(TemplatePickerTest, OnlyDrawableImagesGoIntoTheDesignAndAnUnusableBackIsRefused) {
+    const QStringList drawable = {inFolder("CD-[BACK]-Amber.jpg"), inFolder("CD-[DISC]-Amber.jpg"),
+                                  inFolder("CD-[BACK]-Coral.jpg"),
+                                  inFolder("CD-[FRONT]-Coral.jpg")};
+    const auto check = [&drawable](const QString& path) {
+        return drawable.contains(path) ? ImageFileCheck() : ImageFileCheck::missing();
+    };
+    for (int type : {CoverTypeStandardCD, CoverTypeStandardDVD}) {
+        SCOPED_TRACE(type);
+        SetUp();
+        TemplatePicker picker(&document, type, threeTemplates(), check);
+        QSignalSpy changed(&picker, &TemplatePicker::designChanged);
+        QSignalSpy refused(&picker, &TemplatePicker::imageRefused);
+
+        ASSERT_TRUE(picker.applyClicked(0));
+        const bool dvd = type == CoverTypeStandardDVD;
+        EXPECT_EQ(dvd ? document.sImagePath : document.bImagePath, inFolder("CD-[BACK]-Amber.jpg"));
+        EXPECT_EQ(document.fImagePath, dvd ? "/own/front.png" : "");
+        EXPECT_EQ(document.dImagePath, inFolder("CD-[DISC]-Amber.jpg"));
+
+        const CoverDocument before = document;
+        ASSERT_TRUE(picker.applyNext());  // Back Road: its back file is missing
+        EXPECT_EQ(refused.count(), 1);
+        EXPECT_TRUE(refused[0][0].toString().contains("BACK-[BACK]-Back Road.jpg"));
+        EXPECT_TRUE(refused[0][0].toString().contains(ImageFileCheck::missing().reason));
+        EXPECT_EQ(document.sImagePath, before.sImagePath);
+        EXPECT_EQ(document.bImagePath, before.bImagePath);
+        EXPECT_EQ(document.dImagePath, before.dImagePath);
+        EXPECT_EQ(changed.count(), 1);
+        EXPECT_EQ(picker.lastApplied(), 1);
+
+        ASSERT_TRUE(picker.applyNext());  // the arrow keys step past it
+        EXPECT_EQ(dvd ? document.sImagePath : document.fImagePath,
+                  inFolder(dvd ? "CD-[BACK]-Coral.jpg" : "CD-[FRONT]-Coral.jpg"));
+        EXPECT_TRUE(document.dImagePath.isEmpty());
+        EXPECT_FALSE(document.coverChanged);
+    }
 }
 
 }  // namespace casewright

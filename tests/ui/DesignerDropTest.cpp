@@ -4,6 +4,8 @@
 #include <QUrl>
 
 #include "designer/DroppedFileRules.h"
+#include "images/ImageFileCheck.h"
+#include "support/HostileImageFiles.h"
 #include "ui/DesignerTestFixture.h"
 
 namespace casewright {
@@ -75,13 +77,22 @@ TEST_F(DesignerTest, DroppedCoverFileRestartsTheWindowOnIt) {
     EXPECT_EQ(shownPreview(), designer->control(kDvdPreview));
 }
 
-TEST_F(DesignerTest, CoverFileWithUpperCaseExtensionIsTakenAsAnImage) {
+// Such a file is neither opened nor kept as an image, which would show
+// nothing and be saved into the cover; the user is told why.
+TEST_F(DesignerTest, CoverFileWithUpperCaseExtensionIsRefusedAsAnImage) {
     openDesigner(CoverTypeStandardCD);
     const QString cover = tempPath("Summer.JKT");
+    ASSERT_TRUE(HostileImageFiles::write(cover, "[BEGIN][END]"));
+    prompter.answers.push_back(Prompter::Answer::Ok);
     designer->dropFiles({cover});
     EXPECT_FALSE(designer->endResult().has_value());
-    EXPECT_EQ(document.bImagePath, cover);
+    EXPECT_TRUE(document.bImagePath.isEmpty());
+    EXPECT_FALSE(document.coverChanged);
     EXPECT_TRUE(designer->pendingCoverPath().isEmpty());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Invalid File");
+    EXPECT_TRUE(prompter.messages[0].text.contains("Summer.JKT"));
+    EXPECT_TRUE(prompter.messages[0].text.contains(ImageFileCheck::unknownFormat().reason));
 }
 
 TEST_F(DesignerTest, FilesDroppedFromTheDesktopArrive) {

@@ -3,8 +3,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "images/ImageLoader.h"
 #include "images/ui/CImagePositionDlg.h"
 #include "images/ui/ImageFileDialog.h"
+#include "support/HostileImageFiles.h"
 #include "ui/DesignerTestFixture.h"
 
 namespace casewright {
@@ -79,6 +81,60 @@ TEST_F(DesignerTest, DvdCoverChoosesImagesThroughTheImagePositionDialog) {
     EXPECT_FALSE(document.coverChanged);
     // The whole-cover image is not the back cover's own, so Choose stays.
     EXPECT_TRUE(shown(kChooseImage));
+}
+
+// Files the loader would never draw: chosen, dropped or picked in the Image
+// Position dialog, each is refused at once with the reason, and the design,
+// its changed flag and the remembered folder stay as they were.
+TEST_F(DesignerTest, ImagesThatCannotBeDrawnAreRefusedWhenChosen) {
+    namespace Files = HostileImageFiles;
+    const QString damaged = tempPath("damaged.png");
+    const QString pipe = tempPath("pipe.png");
+    const QString deep = tempPath("deep.png");
+    const QString scans = tempPath("scans.jpg");
+    ASSERT_TRUE(Files::write(damaged, "not a picture at all"));
+    ASSERT_TRUE(Files::makeFifo(pipe));
+    ASSERT_TRUE(Files::write(deep, Files::png(14000, 14000, 16, 2)));
+    ASSERT_TRUE(Files::write(scans, Files::progressiveJpeg(2000, 2000, 2000)));
+    openDesigner(CoverTypeStandardCD);
+    click(kViewFront);
+    const auto expectRefused = [this](const QString& file, size_t messages) {
+        ASSERT_EQ(prompter.messages.size(), messages);
+        EXPECT_EQ(prompter.messages.back().caption, "Invalid File");
+        EXPECT_EQ(prompter.messages.back().icon, Prompter::Icon::Warning);
+        EXPECT_TRUE(prompter.messages.back().text.contains(file));
+        EXPECT_EQ(prompter.messages.back().text, ImageRefusalText(file, CheckImageFile(file)));
+        EXPECT_TRUE(document.fImagePath.isEmpty());
+        EXPECT_TRUE(document.bImagePath.isEmpty());
+        EXPECT_FALSE(document.coverChanged);
+        EXPECT_TRUE(SettingsStore().lastPath.isEmpty());
+        EXPECT_TRUE(designer->lastDroppedPath().isEmpty());
+    };
+    size_t messages = 0;
+    for (const QString& file : {damaged, pipe, deep, scans}) {
+        SCOPED_TRACE(file.toStdString());
+        prompter.fileNames.push_back(file);
+        prompter.answers.push_back(Prompter::Answer::Ok);
+        click(kChooseImage);
+        expectRefused(file, ++messages);
+
+        prompter.answers.push_back(Prompter::Answer::Ok);
+        designer->dropFiles({file});
+        expectRefused(file, ++messages);
+    }
+
+    openDesigner(CoverTypeStandardDVD);
+    designer->setModalRunner([&](QDialog& dialog) {
+        auto& position = dynamic_cast<CImagePositionDlg&>(dialog);
+        position.clickControl(CImagePositionDlg::kSeparateRadio);
+        prompter.fileNames.push_back(deep);
+        prompter.answers.push_back(Prompter::Answer::Ok);
+        EXPECT_TRUE(position.clickControl(CImagePositionDlg::kChooseBack));
+        EXPECT_TRUE(position.backPath().isEmpty());
+        return position.result();
+    });
+    click(kChooseImage);
+    expectRefused(deep, ++messages);
 }
 
 }  // namespace casewright

@@ -91,8 +91,9 @@ TEST_F(TemplatesDlgTest, ClickAppliesTemplateOnceAndIgnoresEmptySpace) {
 
     clickRow(*dialog, 2);
     EXPECT_EQ(document.bImagePath, inFolder("CD-[BACK]-Coral.bmp"));
-    EXPECT_EQ(document.fImagePath, inFolder("CD-[FRONT]-Coral.bmp"));
-    EXPECT_EQ(document.dImagePath, inFolder("CD-[DISC]-Coral.bmp"));
+    // Coral has no front or disc file: those surfaces are left without one.
+    EXPECT_TRUE(document.fImagePath.isEmpty());
+    EXPECT_TRUE(document.dImagePath.isEmpty());
     EXPECT_EQ(refreshes, 1);
 
     clickRow(*dialog, 2);
@@ -110,18 +111,28 @@ TEST_F(TemplatesDlgTest, ArrowKeysStepThroughTemplatesAndOtherKeysMoveTheList) {
     QTest::keyClick(list, Qt::Key_Left);
     EXPECT_EQ(refreshes, 0);
     QTest::keyClick(list, Qt::Key_Right);
+    prompter.answers.push_back(Prompter::Answer::Ok);
     QTest::keyClick(list, Qt::Key_Right);
 
+    // Broken cannot be drawn: it is stepped onto but not applied, and the
+    // user is told why.
     EXPECT_EQ(dialog->lastApplied(), 1);
-    EXPECT_EQ(document.sImagePath, inFolder("CD-[BACK]-Broken.jpg"));
-    EXPECT_EQ(document.dImagePath, inFolder("CD-[DISC]-Broken.jpg"));
+    EXPECT_EQ(document.sImagePath, inFolder("CD-[BACK]-Amber.png"));
+    EXPECT_TRUE(document.dImagePath.isEmpty());
     EXPECT_EQ(document.CoverOption, 0);
     EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(refreshes, 1);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Invalid File");
+    EXPECT_TRUE(prompter.messages[0].text.contains("CD-[BACK]-Broken.jpg"));
+
+    QTest::keyClick(list, Qt::Key_Right);
+    EXPECT_EQ(document.sImagePath, inFolder("CD-[BACK]-Coral.bmp"));
     EXPECT_EQ(refreshes, 2);
 
     QTest::keyClick(list, Qt::Key_Home);
     EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_EQ(dialog->lastApplied(), 1);
+    EXPECT_EQ(dialog->lastApplied(), 2);
 }
 
 TEST_F(TemplatesDlgTest, CancelPutsBackImagesOfTheShowingOkAndCloseBoxKeepThem) {

@@ -9,6 +9,8 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
 #include "document/CoverFileWriter.h"
+#include "images/FreeImageSession.h"
+#include "images/ImageLoader.h"
 #include "text/TrackListingCodec.h"
 #include "text/TrackSourceImport.h"
 
@@ -68,8 +70,9 @@ const QString kNewDescription = QStringLiteral(
     "Creates a new design as the designer does (at 96 dpi) and writes it to a cover\n"
     "file. Texts may hold \\n for a line break, \\r and \\\\; --set values are given\n"
     "as the file spells them, with the same escapes. Images are copied into the\n"
-    "file. Options are applied in the order listed here; an existing file is only\n"
-    "replaced with --force.\n"
+    "file; one that cannot be drawn (missing, not a regular file, damaged or too\n"
+    "large to decode) is refused. Options are applied in the order listed here;\n"
+    "an existing file is only replaced with --force.\n"
     "\n"
     "--tracks reads a CD back cover's track listing from a text file (a line per\n"
     "track: number TAB title TAB length, title TAB length, a title, or lines as web\n"
@@ -158,6 +161,10 @@ public:
         return std::nullopt;
     }
 
+    // The image files named by the image options (not by --set, which gives
+    // a field's value as a file would hold it).
+    const QStringList& chosenImages() const { return chosenImages_; }
+
 private:
     std::optional<QString> applyFieldOption(const FieldOption& option) {
         const QString name = QLatin1String(option.name);
@@ -170,6 +177,9 @@ private:
         }
         for (const QString& key : option.keys) {
             ApplyCoverField(doc_, *FindCoverFileField(key), *value);
+        }
+        if (option.kind == ValueKind::Image) {
+            chosenImages_.append(*value);
         }
         return std::nullopt;
     }
@@ -196,6 +206,7 @@ private:
             if (eq > 0 && surface == name) {
                 const QString path = QFileInfo(assignment.mid(eq + 1)).absoluteFilePath();
                 ApplyCoverField(doc_, *FindCoverFileField(key), path);
+                chosenImages_.append(path);
                 return std::nullopt;
             }
         }
@@ -205,7 +216,24 @@ private:
 
     const BatchCommandLine& cl_;
     CoverDocument& doc_;
+    QStringList chosenImages_;
 };
+
+// An image the designer would refuse when chosen is refused here too, before
+// anything is written: a cover holding it would show nothing in its place.
+std::optional<int> RefuseUndrawableImages(const BatchCommandLine& cl, const QStringList& images,
+                                          BatchIo io) {
+    const FreeImageSession decoder;
+    for (const QString& path : images) {
+        const ImageFileCheck check = CheckImageFile(path);
+        if (!check.drawable()) {
+            return cl.failure(
+                QStringLiteral("cannot use the image \"%1\": %2").arg(path, check.reason), io);
+        }
+    }
+    return std::nullopt;
+}
+
 
 // Whether the command line sets a field itself, by its option or by --set.
 bool SetsField(const BatchCommandLine& cl, const QString& option, const QString& key) {
@@ -302,8 +330,13 @@ int RunNewCommand(const QStringList& args, BatchIo io) {
 
     CoverDocument doc;
     doc.ResetToNewDesign(*coverType, kBatchScreenDpi);
-    if (const std::optional<QString> error = DesignBuilder(cl, doc).applyAll()) {
+    DesignBuilder builder(cl, doc);
+    if (const std::optional<QString> error = builder.applyAll()) {
         return cl.usageError(*error, io);
+    }
+    if (const std::optional<int> exitCode =
+            RefuseUndrawableImages(cl, builder.chosenImages(), io)) {
+        return *exitCode;
     }
     if (const std::optional<int> exitCode = ApplyTrackListing(cl, doc, io)) {
         return *exitCode;

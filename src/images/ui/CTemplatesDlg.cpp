@@ -8,10 +8,12 @@
 
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
+#include "images/ImageLoader.h"
 #include "images/TemplateLabel.h"
 #include "images/TemplatePicker.h"
 #include "images/TemplateThumbnailLoader.h"
 #include "images/TemplateThumbnailPainter.h"
+#include "images/ui/ImageFileDialog.h"
 #include "images/ui/TemplateDialogButtons.h"
 
 namespace casewright {
@@ -36,8 +38,10 @@ CTemplatesDlg::CTemplatesDlg(CoverDocument& document, int coverType, bool discVi
     setModal(false);
     buildControls();
     const TemplateScan scan = TemplateFolderScanner::scan(folders);
-    picker_ = new TemplatePicker(&document, coverType, scan.entries, this);
+    picker_ = new TemplatePicker(&document, coverType, scan.entries, CheckImageFile, this);
     connect(picker_, &TemplatePicker::designChanged, this, &CTemplatesDlg::designChanged);
+    connect(picker_, &TemplatePicker::imageRefused, this,
+            [this](const QString& message) { ImageFileDialog::ReportRefusal(this, message); });
     fillList(scan);
     reportScanErrors(scan.errors);
     startThumbnails(discView);

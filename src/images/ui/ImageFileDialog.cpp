@@ -7,6 +7,7 @@
 
 #include "app/SettingsStore.h"
 #include "controls/Prompter.h"
+#include "images/ImageLoader.h"
 
 namespace casewright {
 
@@ -22,6 +23,19 @@ QString FirstFolderPath(ImageFileDialog::FirstFolder firstFolder) {
 }
 
 }  // namespace
+
+bool ImageFileDialog::AcceptImage(QWidget* parent, const QString& path) {
+    const ImageFileCheck check = CheckImageFile(path);
+    if (!check.drawable()) {
+        ReportRefusal(parent, ImageRefusalText(path, check));
+    }
+    return check.drawable();
+}
+
+void ImageFileDialog::ReportRefusal(QWidget* parent, const QString& message) {
+    Prompter::instance().message(parent, message, QStringLiteral("Invalid File"),
+                                 Prompter::Buttons::Ok, Prompter::Icon::Warning);
+}
 
 QString ImageFileDialog::Filter() {
     return QStringLiteral(
@@ -54,10 +68,14 @@ ImageFileDialog::Choice ImageFileDialog::Choose(QWidget* parent, QString& lastPa
     if (chosen.isEmpty()) {
         return choice;
     }
-    choice.confirmed = true;
-    if (!QFileInfo(chosen).isFile()) {
+    if (!QFileInfo::exists(chosen)) {
+        choice.confirmed = true;
         return choice;
     }
+    if (!AcceptImage(parent, chosen)) {
+        return choice;
+    }
+    choice.confirmed = true;
     choice.path = chosen;
     lastPathCopy = chosen;
     SettingsStore settings;
