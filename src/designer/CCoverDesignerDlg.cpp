@@ -16,6 +16,7 @@
 #include "app/ui/UpdateReminderPrompt.h"
 #include "controls/Artwork.h"
 #include "controls/Prompter.h"
+#include "controls/ScreenDpi.h"
 #include "designer/CoverFileCommands.h"
 #include "designer/DesignerControlIds.h"
 #include "designer/DocumentCoverFileGateway.h"
@@ -328,7 +329,8 @@ void CCoverDesignerDlg::refreshPreview() {
     }
     // The widget sets its scales from its own size against the surface's
     // size at the screen's resolution, and repaints.
-    previewFor(*kind)->setPreviewParams(BuildPreviewParams(*document_, *kind, logicalDpiX()));
+    previewFor(*kind)->setPreviewParams(
+        BuildPreviewParams(*document_, *kind, ScreenResolution(this).x));
 }
 
 // ---- surface commands --------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "print/PaperPrompt.h"
 #include "print/PrinterPixels.h"
 #include "print/SheetPrinter.h"
+#include "render/DevicePixels.h"
 #include "render/PreviewParamsBuilder.h"
 
 namespace casewright {
@@ -150,7 +151,7 @@ void PrintJob::drawSurface(SheetPrinter& device, SurfaceKind kind, const QRect& 
     painter->params.yScale = 1.0;
     if (kind == SurfaceKind::Disc) {
         // The hole of the sheet in use, which differs between label makers.
-        painter->params.hubDiameterPx = static_cast<int32_t>(layout.hubDiameter * dpi);
+        painter->params.hubDiameterPx = InchesToPixels(layout.hubDiameter, dpi);
     }
     QPainter& p = device.painter();
     p.save();

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "render/DevicePixels.h"
 #include "render/SurfaceDrawing.h"
 #include "render/SurfaceEdges.h"
 #include "render/SurfaceFonts.h"
@@ -65,16 +66,18 @@ void CDVDCoverButton::DrawSpineText(QPainter& painter, const SurfaceEdges& e, in
 }
 
 QRect CDVDCoverButton::BackTextRect(const SurfaceEdges& e, int dpi) const {
-    const int left = e.L + static_cast<int>(dpi * params.textMarginLeft * params.xScale);
-    const int top = e.T + static_cast<int>(dpi * params.textMarginTop * params.yScale);
+    const int left = e.L + InchesToPixels(params.textMarginLeft, dpi, params.xScale);
+    const int top = e.T + InchesToPixels(params.textMarginTop, dpi, params.yScale);
     const int right = static_cast<int>(spineLeft(e) - 5 * params.xScale);
     const int bottom = static_cast<int>(e.B - 5 * params.yScale);
     return EdgeRect(left, top, right, bottom);
 }
 
 QRect CDVDCoverButton::FrontTextRect(const SurfaceEdges& e, int dpi) const {
-    const int left = e.L + static_cast<int>(params.frontTextLeft * params.xScale * dpi);
-    const int top = e.T + static_cast<int>(params.frontTextTop * params.yScale * dpi);
+    // Scaled inches first, then the resolution, as this side has always been
+    // measured.
+    const int left = e.L + InchesToPixels(params.frontTextLeft * params.xScale, dpi);
+    const int top = e.T + InchesToPixels(params.frontTextTop * params.yScale, dpi);
     return EdgeRect(left, top, e.R - 5, e.B - 5);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "render/DevicePixels.h"
 #include "render/SurfaceDrawing.h"
 #include "render/SurfaceEdges.h"
 #include "render/SurfaceFonts.h"

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "document/CoverTypes.h"
+#include "render/DevicePixels.h"
 #include "render/SurfaceDrawing.h"
 #include "render/SurfaceEdges.h"
 #include "render/SurfaceFonts.h"
@@ -10,12 +11,6 @@
 #include "render/TrackColumnsPainter.h"
 
 namespace casewright {
-
-namespace {
-
-constexpr double kDotsPerMetrePerDpi = 1.0 / 0.0254;
-
-}  // namespace
 
 QImage CSlimlineCoverButton::ComposeSurface(int dpi) const {
     const int w0 = params.refWidth;
@@ -28,9 +23,7 @@ QImage CSlimlineCoverButton::ComposeSurface(int dpi) const {
         return surface;
     }
     // Same resolution as the target, so texts measure as they will print.
-    const int dotsPerMetre = qRound(dpi * kDotsPerMetrePerDpi);
-    surface.setDotsPerMeterX(dotsPerMetre);
-    surface.setDotsPerMeterY(dotsPerMetre);
+    SetImageDpi(surface, dpi);
     surface.fill(ToQColor(params.backgroundColor));
 
     QPainter painter(&surface);
