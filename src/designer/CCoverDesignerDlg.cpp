@@ -93,7 +93,7 @@ void CCoverDesignerDlg::startRun() {
     button(kSpineCheck)->setChecked(true);
     button(kPrintBorders)->setChecked(true);
 
-    document_->ResetToNewDesign(NewDesignType(SettingsStore().Option), logicalDpiY());
+    document_->ResetToNewDesign(NewDesignType(SettingsStore().Option), LogFont::kHeightDpi);
     openPendingCover();
 
     const auto layout = LayoutForCoverType(displayType());
@@ -124,7 +124,8 @@ void CCoverDesignerDlg::openPendingCover() {
     if (pendingCoverPath_.isEmpty()) {
         return;
     }
-    const CoverFileOutcome outcome = files_->read(*document_, pendingCoverPath_, logicalDpiY());
+    const CoverFileOutcome outcome =
+        files_->read(*document_, pendingCoverPath_, LogFont::kHeightDpi);
     if (outcome.ok) {
         openedCoverPath_ = pendingCoverPath_;
     }

@@ -21,8 +21,8 @@ bool IsUnset(const CoverGeometry& g) {
 
 }  // namespace
 
-PrintJob::PrintJob(CoverDocument& doc, const PrintPlan& plan, int screenDpiY)
-    : doc_(doc), plan_(plan), screenDpiY_(screenDpiY), makePainter_(MakeCoverPainter) {}
+PrintJob::PrintJob(CoverDocument& doc, const PrintPlan& plan, int fontDpi)
+    : doc_(doc), plan_(plan), fontDpi_(fontDpi), makePainter_(MakeCoverPainter) {}
 
 void PrintJob::setPainterFactory(PainterFactory factory) {
     makePainter_ = std::move(factory);
@@ -155,7 +155,7 @@ void PrintJob::drawSurface(SheetPrinter& device, SurfaceKind kind, const QRect& 
     }
     QPainter& p = device.painter();
     p.save();
-    painter->PrintInto(p, target, screenDpiY_);
+    painter->PrintInto(p, target, fontDpi_);
     p.restore();
 }
 

@@ -14,8 +14,6 @@ namespace casewright {
 
 namespace {
 
-constexpr int kBatchScreenDpi = 96;
-
 // Options that set document fields directly, by the fields' file keys.
 enum class ValueKind { Text, Image, Colour };
 
@@ -258,7 +256,7 @@ int RunNewCommand(const QStringList& args, BatchIo io) {
     }
 
     CoverDocument doc;
-    doc.ResetToNewDesign(*coverType, kBatchScreenDpi);
+    doc.ResetToNewDesign(*coverType, LogFont::kHeightDpi);
     if (const std::optional<QString> error = DesignBuilder(cl, doc).applyAll()) {
         return cl.usageError(*error, io);
     }
