@@ -9,7 +9,9 @@
 namespace casewright {
 
 TextFrame TextFrame::For(const PreviewParams& params, int deviceDpi) {
-    if (!IsPreview(params) || deviceDpi <= 0) {
+    // A preview without an area shows nothing; its texts need no frame.
+    const bool hasArea = params.xScale > 0 && params.yScale > 0;
+    if (!IsPreview(params) || !hasArea || deviceDpi <= 0) {
         return Identity(deviceDpi);
     }
     const double shrink = static_cast<double>(deviceDpi) / kPreviewLayoutDpi;
