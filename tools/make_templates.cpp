@@ -17,9 +17,11 @@
 #include <cmath>
 #include <functional>
 
+#include "render/DevicePixels.h"
+
 namespace {
 
-constexpr double kDotsPerInch = 150.0;
+constexpr int kDotsPerInch = 150;
 constexpr int kJpegQuality = 86;
 
 enum class Surface { Back, Front, Disc };
@@ -228,13 +230,11 @@ const Theme kThemes[] = {
 };
 
 QImage draw(const Theme& theme, const SurfacePlan& plan) {
-    const QSize size(static_cast<int>(plan.widthInches * kDotsPerInch),
-                     static_cast<int>(plan.heightInches * kDotsPerInch));
+    const QSize size(casewright::InchesToPixels(plan.widthInches, kDotsPerInch),
+                     casewright::InchesToPixels(plan.heightInches, kDotsPerInch));
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    const int dotsPerMeter = static_cast<int>(std::lround(kDotsPerInch / 0.0254));
-    picture.setDotsPerMeterX(dotsPerMeter);
-    picture.setDotsPerMeterY(dotsPerMeter);
+    casewright::SetImageDpi(picture, kDotsPerInch);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     theme.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), plan.surface);

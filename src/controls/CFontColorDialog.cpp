@@ -8,16 +8,16 @@
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <cmath>
+
+#include "document/LogFont.h"
 
 namespace casewright {
 
@@ -26,11 +26,6 @@ namespace {
 constexpr double kMinPointSize = 1.0;
 constexpr double kMaxPointSize = 1638.0;
 constexpr int kSwatchSize = 14;
-
-double ScreenDpiY() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInchY() : 96.0;
-}
 
 // Reads "7.5" or "7,5"; 0 when the text is no size the dialog accepts.
 int ParseTenths(const QString& text) {
@@ -144,7 +139,7 @@ void CFontColorDialog::setSelectedFont(const QFont& font) {
 
     double points = font.pointSizeF();
     if (points <= 0 && font.pixelSize() > 0) {
-        points = font.pixelSize() * 72.0 / ScreenDpiY();
+        points = font.pixelSize() * 72.0 / LogFont::kHeightDpi;
     }
     size_->setCurrentText(FormatTenths(static_cast<int>(std::lround(points * 10.0))));
 

@@ -26,8 +26,9 @@ class CFontColorDialog : public QDialog {
 public:
     explicit CFontColorDialog(QWidget* parent = nullptr);
 
-    // The font's point size is used; a pixel-sized font is shown at the
-    // equivalent size for the screen.
+    // The font's point size is used; a pixel-sized font is shown at the size
+    // its pixels stand for in a design (at LogFont::kHeightDpi), whatever the
+    // screen.
     void setSelectedFont(const QFont& font);
     QFont selectedFont() const;
     // The size as entered, in tenths of a point (7.5 gives 75); 0 when the

@@ -1,17 +1,16 @@
 #include "controls/DialogUnits.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 #include <cmath>
+
+#include "controls/ScreenDpi.h"
 
 namespace casewright {
 
 namespace {
 
 double ScreenFactor() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInchX() / 96.0 : 1.0;
+    return ScreenResolution().x / 96.0;
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ public:
     enum class Answer { Ok, Cancel, Yes, No };
 
     struct FontChoice {
-        LogFont font;        // height in pixels at the screen's vertical dpi
+        LogFont font;        // height in pixels at LogFont::kHeightDpi
         ColorRef color = 0;  // the effects section's text colour
         int pointSizeTenths = 0;
     };

@@ -3,15 +3,11 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QScreen>
-#include <cstdlib>
 
 #include "controls/CFontColorDialog.h"
-#include "document/MulDiv.h"
 
 namespace casewright {
 
@@ -62,11 +58,6 @@ Prompter::Answer FromQtButton(int button) {
     }
 }
 
-int ScreenDpiY() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
-}
-
 }  // namespace
 
 Prompter& Prompter::instance() {
@@ -106,11 +97,10 @@ std::optional<ColorRef> QtPrompter::chooseColor(QWidget* parent, ColorRef initia
 
 std::optional<Prompter::FontChoice> QtPrompter::chooseFont(QWidget* parent, const LogFont& initial,
                                                            ColorRef color) {
-    const int dpi = ScreenDpiY();
     QFont start = initial.toQFont();
     if (initial.height != 0) {
-        // Through tenths, so that a height of 10 px at 96 dpi opens as 7.5 pt.
-        start.setPointSizeF(MulDiv(std::abs(initial.height), 720, dpi) / 10.0);
+        // Through tenths, so that a height of 10 px opens as 7.5 pt.
+        start.setPointSizeF(LogFont::PointTenthsForHeight(initial.height) / 10.0);
     }
     CFontColorDialog dialog(parent);
     dialog.setSelectedFont(start);
@@ -122,7 +112,7 @@ std::optional<Prompter::FontChoice> QtPrompter::chooseFont(QWidget* parent, cons
     FontChoice choice;
     choice.pointSizeTenths = dialog.pointSizeTenths();
     choice.font = initial;
-    choice.font.height = -MulDiv(choice.pointSizeTenths, dpi, 720);
+    choice.font.height = LogFont::HeightForPointTenths(choice.pointSizeTenths);
     choice.font.weight = font.weight();
     choice.font.italic = font.italic() ? 1 : 0;
     choice.font.underline = font.underline() ? 1 : 0;

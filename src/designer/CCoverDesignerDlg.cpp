@@ -16,6 +16,7 @@
 #include "app/ui/UpdateReminderPrompt.h"
 #include "controls/Artwork.h"
 #include "controls/Prompter.h"
+#include "controls/ScreenDpi.h"
 #include "designer/CoverFileCommands.h"
 #include "designer/DesignerControlIds.h"
 #include "designer/DocumentCoverFileGateway.h"
@@ -92,7 +93,7 @@ void CCoverDesignerDlg::startRun() {
     button(kSpineCheck)->setChecked(true);
     button(kPrintBorders)->setChecked(true);
 
-    document_->ResetToNewDesign(NewDesignType(SettingsStore().Option), logicalDpiY());
+    document_->ResetToNewDesign(NewDesignType(SettingsStore().Option), LogFont::kHeightDpi);
     openPendingCover();
 
     const auto layout = LayoutForCoverType(displayType());
@@ -124,7 +125,8 @@ void CCoverDesignerDlg::openPendingCover() {
     if (pendingCoverPath_.isEmpty()) {
         return;
     }
-    const CoverFileOutcome outcome = files_->read(*document_, pendingCoverPath_, logicalDpiY());
+    const CoverFileOutcome outcome =
+        files_->read(*document_, pendingCoverPath_, LogFont::kHeightDpi);
     if (outcome.ok) {
         openedCoverPath_ = pendingCoverPath_;
     }
@@ -329,7 +331,8 @@ void CCoverDesignerDlg::refreshPreview() {
     }
     // The widget sets its scales from its own size against the surface's
     // size at the screen's resolution, and repaints.
-    previewFor(*kind)->setPreviewParams(BuildPreviewParams(*document_, *kind, logicalDpiX()));
+    previewFor(*kind)->setPreviewParams(
+        BuildPreviewParams(*document_, *kind, ScreenResolution(this).x));
 }
 
 // ---- surface commands --------------------------------------------------------

@@ -26,8 +26,8 @@ public:
     virtual ~CoverFileGateway() = default;
 
     // Loads the cover at `path` into the freshly reset document; font heights
-    // missing from the file are made for `screenDpiY`.
-    virtual CoverFileOutcome read(CoverDocument& document, const QString& path, int screenDpiY) = 0;
+    // missing from the file are made as pixels at `fontDpi`.
+    virtual CoverFileOutcome read(CoverDocument& document, const QString& path, int fontDpi) = 0;
     // Writes the design to `path`; on failure no half-written file remains.
     virtual CoverFileOutcome write(const CoverDocument& document, const QString& path) = 0;
 };

@@ -10,8 +10,8 @@ namespace casewright {
 // A missing or unreadable file leaves the new design without a word; only a
 // file that is not a cover is reported.
 CoverFileOutcome DocumentCoverFileGateway::read(CoverDocument& document, const QString& path,
-                                                int screenDpiY) {
-    switch (ReadCoverFile(document, path, screenDpiY)) {
+                                                int fontDpi) {
+    switch (ReadCoverFile(document, path, fontDpi)) {
         case CoverFileReadOutcome::Loaded:
             return CoverFileOutcome::Success();
         case CoverFileReadOutcome::Invalid:

@@ -7,7 +7,7 @@ namespace casewright {
 // Reads and writes cover files with the document's own file format.
 class DocumentCoverFileGateway : public CoverFileGateway {
 public:
-    CoverFileOutcome read(CoverDocument& document, const QString& path, int screenDpiY) override;
+    CoverFileOutcome read(CoverDocument& document, const QString& path, int fontDpi) override;
     CoverFileOutcome write(const CoverDocument& document, const QString& path) override;
 };
 

@@ -6,20 +6,20 @@ namespace casewright {
 
 namespace {
 
-LogFont DefaultFont(int points, int screenDpiY) {
+LogFont DefaultFont(int points, int fontDpi) {
     LogFont font;
-    font.height = CoverDocument::DefaultFontHeight(points, screenDpiY);
+    font.height = CoverDocument::DefaultFontHeight(points, fontDpi);
     font.setFaceName(QStringLiteral("Arial"));
     return font;
 }
 
 }  // namespace
 
-int32_t CoverDocument::DefaultFontHeight(int points, int screenDpiY) {
-    return -MulDiv(points, screenDpiY, 72);
+int32_t CoverDocument::DefaultFontHeight(int points, int fontDpi) {
+    return -MulDiv(points, fontDpi, 72);
 }
 
-void CoverDocument::ResetToNewDesign(int newCoverType, int screenDpiY) {
+void CoverDocument::ResetToNewDesign(int newCoverType, int fontDpi) {
     const int coverPoints =
         newCoverType == CoverTypeStandardDVD ? kDvdFrontBackPoints : kFrontBackPoints;
 
@@ -40,9 +40,9 @@ void CoverDocument::ResetToNewDesign(int newCoverType, int screenDpiY) {
     bCoverAlign = LEFT;
     dCoverAlign = CENTER;
     fCoverTextColor = bCoverTextColor = dCoverTextColor = kBlack;
-    fCoverTextFont = DefaultFont(coverPoints, screenDpiY);
-    bCoverTextFont = DefaultFont(coverPoints, screenDpiY);
-    dCoverTextFont = DefaultFont(kDiscPoints, screenDpiY);
+    fCoverTextFont = DefaultFont(coverPoints, fontDpi);
+    bCoverTextFont = DefaultFont(coverPoints, fontDpi);
+    dCoverTextFont = DefaultFont(kDiscPoints, fontDpi);
     fCoverTextFontName.clear();
     bCoverTextFontName.clear();
     dCoverTextFontName.clear();

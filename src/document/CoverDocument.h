@@ -38,12 +38,14 @@ public:
     static constexpr int kDiscPoints = 12;
 
     // A new design of the given case type: every stored field to its initial
-    // value, fonts "Arial" at their default heights for the screen's vertical
-    // dpi. sImagePath, the point sizes and the geometry are left as they are.
-    void ResetToNewDesign(int newCoverType, int screenDpiY);
+    // value, fonts "Arial" at their default heights, as pixels at `fontDpi`
+    // (-24, -19 and -16 at LogFont::kHeightDpi, whatever the screen).
+    // sImagePath, the point sizes and the geometry are left as they are.
+    void ResetToNewDesign(int newCoverType, int fontDpi = LogFont::kHeightDpi);
 
-    // The default character height in pixels (negative) for a point size.
-    static int32_t DefaultFontHeight(int points, int screenDpiY);
+    // The default character height in pixels at `fontDpi` (negative) for a
+    // point size.
+    static int32_t DefaultFontHeight(int points, int fontDpi = LogFont::kHeightDpi);
 
     SurfaceFields surface(CoverSide side);
     ConstSurfaceFields surface(CoverSide side) const;

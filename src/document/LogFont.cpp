@@ -2,15 +2,41 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
+
+#include "document/MulDiv.h"
 
 namespace casewright {
+
+namespace {
+
+constexpr int kTenthsPerInch = 720;
+
+int ClampToInt(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+int32_t LogFont::HeightForPointTenths(int tenths) {
+    return -MulDiv(tenths, kHeightDpi, kTenthsPerInch);
+}
+
+int LogFont::PointTenthsForHeight(int32_t height) {
+    // In 64 bits and rounded as MulDiv rounds: a height read from a file may
+    // be any int.
+    const int64_t magnitude = std::llabs(static_cast<int64_t>(height));
+    return ClampToInt((magnitude * kTenthsPerInch + kHeightDpi / 2) / kHeightDpi);
+}
 
 QFont LogFont::toQFont() const {
     QFont font(faceName);
     if (height != 0) {
         // Negative heights are character heights, positive ones cell heights;
         // Qt's pixel size is the closest match to both.
-        font.setPixelSize(std::max(1, std::abs(height)));
+        font.setPixelSize(
+            ClampToInt(std::max<int64_t>(1, std::llabs(static_cast<int64_t>(height)))));
     }
     const int w = weight == 0 ? 400 : std::clamp(static_cast<int>(weight), 1, 1000);
     font.setWeight(static_cast<QFont::Weight>(w));

@@ -7,10 +7,22 @@
 namespace casewright {
 
 // A font as the design records it: the fields of a Windows logical font.
-// `height` is in pixels of the screen on which the font was chosen; a negative
-// height is the character height (without internal leading).
+// `height` is in pixels at kHeightDpi; a negative height is the character
+// height (without internal leading).
 struct LogFont {
     static constexpr int kMaxFaceLength = 31;
+
+    // Heights are pixels at this resolution whatever screen the design is
+    // made, shown or printed on, so a file has the same text sizes on every
+    // desktop; it is the resolution Windows uses unless told otherwise, so
+    // files made there keep their sizes too.
+    static constexpr int kHeightDpi = 96;
+
+    // The (negative) character height of a size in tenths of a point, and
+    // the size in tenths of a point that a height stands for, both at
+    // kHeightDpi and rounded to the nearest (12 pt is -16; -10 is 7.5 pt).
+    static int32_t HeightForPointTenths(int tenths);
+    static int PointTenthsForHeight(int32_t height);
 
     int32_t height = 0;
     int32_t width = 0;

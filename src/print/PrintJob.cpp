@@ -8,6 +8,7 @@
 #include "print/PaperPrompt.h"
 #include "print/PrinterPixels.h"
 #include "print/SheetPrinter.h"
+#include "render/DevicePixels.h"
 #include "render/PreviewParamsBuilder.h"
 
 namespace casewright {
@@ -20,8 +21,8 @@ bool IsUnset(const CoverGeometry& g) {
 
 }  // namespace
 
-PrintJob::PrintJob(CoverDocument& doc, const PrintPlan& plan, int screenDpiY)
-    : doc_(doc), plan_(plan), screenDpiY_(screenDpiY), makePainter_(MakeCoverPainter) {}
+PrintJob::PrintJob(CoverDocument& doc, const PrintPlan& plan, int fontDpi)
+    : doc_(doc), plan_(plan), fontDpi_(fontDpi), makePainter_(MakeCoverPainter) {}
 
 void PrintJob::setPainterFactory(PainterFactory factory) {
     makePainter_ = std::move(factory);
@@ -150,11 +151,11 @@ void PrintJob::drawSurface(SheetPrinter& device, SurfaceKind kind, const QRect& 
     painter->params.yScale = 1.0;
     if (kind == SurfaceKind::Disc) {
         // The hole of the sheet in use, which differs between label makers.
-        painter->params.hubDiameterPx = static_cast<int32_t>(layout.hubDiameter * dpi);
+        painter->params.hubDiameterPx = InchesToPixels(layout.hubDiameter, dpi);
     }
     QPainter& p = device.painter();
     p.save();
-    painter->PrintInto(p, target, screenDpiY_);
+    painter->PrintInto(p, target, fontDpi_);
     p.restore();
 }
 

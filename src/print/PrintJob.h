@@ -34,10 +34,11 @@ class PrintJob {
 public:
     using PainterFactory = std::function<std::unique_ptr<CoverPainter>(SurfaceKind)>;
 
-    // `screenDpiY` is the resolution at which the design's font heights were
-    // chosen. The job writes the alignments the surfaces always print with
-    // (disc centred, standard CD back cover left) into `doc`.
-    PrintJob(CoverDocument& doc, const PrintPlan& plan, int screenDpiY);
+    // `fontDpi` is the resolution the design's font heights are pixels at
+    // (LogFont::kHeightDpi unless a file made elsewhere says otherwise). The
+    // job writes the alignments the surfaces always print with (disc
+    // centred, standard CD back cover left) into `doc`.
+    PrintJob(CoverDocument& doc, const PrintPlan& plan, int fontDpi);
 
     void setPainterFactory(PainterFactory factory);
 
@@ -57,7 +58,7 @@ private:
 
     CoverDocument& doc_;
     PrintPlan plan_;
-    int screenDpiY_;
+    int fontDpi_;
     PainterFactory makePainter_;
 };
 

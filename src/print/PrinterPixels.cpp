@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
+#include "render/DevicePixels.h"
+
 namespace casewright {
 
 namespace {
 
+// Whole pixels from the paper's edge less the unprintable border, never
+// negative.
 int DevicePosition(double inches, int dpi, int offset) {
-    return static_cast<int>(std::max(0.0, inches * dpi - offset));
-}
-
-int DeviceLength(double inches, int dpi) {
-    return static_cast<int>(inches * dpi);
+    return TruncatedPixels(std::max(0.0, inches * dpi - offset));
 }
 
 }  // namespace
@@ -20,7 +20,7 @@ QRect SheetRect(double leftInches, double topInches, double widthInches, double 
                 int dpi, QPoint printableOffset) {
     const int left = DevicePosition(leftInches, dpi, printableOffset.x());
     const int top = DevicePosition(topInches, dpi, printableOffset.y());
-    return QRect(left, top, DeviceLength(widthInches, dpi), DeviceLength(heightInches, dpi));
+    return QRect(left, top, InchesToPixels(widthInches, dpi), InchesToPixels(heightInches, dpi));
 }
 
 }  // namespace casewright

@@ -2,10 +2,12 @@
 
 #include <QPainter>
 
+#include "render/DevicePixels.h"
 #include "render/SurfaceDrawing.h"
 #include "render/SurfaceEdges.h"
 #include "render/SurfaceFonts.h"
 #include "render/SurfaceText.h"
+#include "render/TextFrame.h"
 
 namespace casewright {
 
@@ -20,18 +22,23 @@ int CDVDCoverButton::spineLeft(const SurfaceEdges& e) const {
 void CDVDCoverButton::DrawSurface(QPainter& painter, const QRect& target) {
     const SurfaceEdges e(target);
     const int dpi = DeviceDpiY(painter);
+    const TextFrame frame = TextFrame::For(params, dpi);
     FillEdges(painter, e.L, e.T, e.R, e.B, ToQColor(params.backgroundColor));
     DrawImages(painter, e);
-    DrawSpineText(painter, e, dpi);
+    DrawSpineText(painter, e, frame);
 
-    painter.setFont(TextFontFor(params.font, params.fontRefDpi, dpi, params.yScale));
+    painter.setFont(TextFontFor(params.font, params.fontRefDpi, frame.layoutDpi(), 1.0));
     painter.setPen(ToQColor(params.textColor));
-    QRect back = BackTextRect(e, dpi);
-    DrawTitle(painter, back, params.title, params.textAlign);
-    DrawAlignedText(painter, back, params.text, params.textAlign);
-    QRect front = FrontTextRect(e, dpi);
-    DrawTitle(painter, front, params.frontTitle, params.textAlign);
-    DrawAlignedText(painter, front, params.frontText, params.textAlign);
+    DrawSide(painter, frame, BackTextRect(e, dpi, frame), params.title, params.text);
+    DrawSide(painter, frame, FrontTextRect(e, dpi, frame), params.frontTitle, params.frontText);
+}
+
+void CDVDCoverButton::DrawSide(QPainter& painter, const TextFrame& frame, const QRect& textRect,
+                               const QString& title, const QString& text) const {
+    const TextFrame::Scope scope(painter, frame, textRect);
+    QRect rect = frame.toLayout(textRect);
+    DrawTitle(painter, rect, title, params.textAlign);
+    DrawAlignedText(painter, rect, text, params.textAlign);
 }
 
 void CDVDCoverButton::DrawImages(QPainter& painter, const SurfaceEdges& e) const {
@@ -46,34 +53,36 @@ void CDVDCoverButton::DrawImages(QPainter& painter, const SurfaceEdges& e) const
     }
 }
 
-void CDVDCoverButton::DrawSpineText(QPainter& painter, const SurfaceEdges& e, int dpi) const {
+void CDVDCoverButton::DrawSpineText(QPainter& painter, const SurfaceEdges& e,
+                                    const TextFrame& frame) const {
     if (params.spineText.isEmpty()) {
         return;
     }
     const int s = spineWidth();
     const int ls = spineLeft(e);
-    painter.setFont(SpineFontFor(params.font, kSpinePoints, dpi, params.yScale));
+    painter.setFont(SpineFontFor(params.font, kSpinePoints, frame.layoutDpi(), 1.0));
     painter.setPen(ToQColor(params.textColor));
-    const SpineTextExtent extent = MeasureSpineText(painter, params.spineText);
+    const SpineTextExtent extent = MeasureSpineText(painter, frame, params.spineText);
     const int inset = params.narrowSpineText ? s / 10 : s / 4;
-    casewright::DrawSpineText(painter, params.spineText,
+    casewright::DrawSpineText(painter, frame, params.spineText,
                               QPoint(ls + extent.across + inset, e.T + e.H / 2 - extent.along / 2),
                               SpineDirection::TopToBottom,
                               EdgeRect(ls, e.T, ls + s + extent.across, e.B));
 }
 
-QRect CDVDCoverButton::BackTextRect(const SurfaceEdges& e, int dpi) const {
-    const int left = e.L + static_cast<int>(dpi * params.textMarginLeft * params.xScale);
-    const int top = e.T + static_cast<int>(dpi * params.textMarginTop * params.yScale);
-    const int right = static_cast<int>(spineLeft(e) - 5 * params.xScale);
-    const int bottom = static_cast<int>(e.B - 5 * params.yScale);
-    return EdgeRect(left, top, right, bottom);
+QRect CDVDCoverButton::BackTextRect(const SurfaceEdges& e, int dpi, const TextFrame& frame) const {
+    const int left = e.L + InchesToPixels(params.textMarginLeft, dpi, params.xScale);
+    const int top = e.T + InchesToPixels(params.textMarginTop, dpi, params.yScale);
+    return EdgeRect(left, top, spineLeft(e) - frame.deviceX(kTextInset),
+                    e.B - frame.deviceY(kTextInset));
 }
 
-QRect CDVDCoverButton::FrontTextRect(const SurfaceEdges& e, int dpi) const {
-    const int left = e.L + static_cast<int>(params.frontTextLeft * params.xScale * dpi);
-    const int top = e.T + static_cast<int>(params.frontTextTop * params.yScale * dpi);
-    return EdgeRect(left, top, e.R - 5, e.B - 5);
+QRect CDVDCoverButton::FrontTextRect(const SurfaceEdges& e, int dpi, const TextFrame& frame) const {
+    // Scaled inches first, then the resolution, as this side has always been
+    // measured.
+    const int left = e.L + InchesToPixels(params.frontTextLeft * params.xScale, dpi);
+    const int top = e.T + InchesToPixels(params.frontTextTop * params.yScale, dpi);
+    return EdgeRect(left, top, e.R - frame.deviceX(kTextInset), e.B - frame.deviceY(kTextInset));
 }
 
 void CDVDCoverButton::DrawFrame(QPainter& painter, const QRect& target) {

@@ -7,6 +7,7 @@
 #include "render/SurfaceEdges.h"
 #include "render/SurfaceFonts.h"
 #include "render/SurfaceText.h"
+#include "render/TextFrame.h"
 #include "render/TrackColumnsPainter.h"
 
 namespace casewright {
@@ -56,17 +57,24 @@ int CMyDiscButton::TitleTop(const SurfaceEdges& e) const {
 }
 
 void CMyDiscButton::DrawTexts(QPainter& painter, const SurfaceEdges& e, int dpi) const {
-    painter.setFont(TextFontFor(params.font, params.fontRefDpi, dpi, params.yScale));
+    const TextFrame frame = TextFrame::For(params, dpi);
+    painter.setFont(TextFontFor(params.font, params.fontRefDpi, frame.layoutDpi(), 1.0));
     painter.setPen(ToQColor(params.textColor));
-    QRect titleRect = EdgeRect(e.L, TitleTop(e), e.R, e.B);
-    DrawTitle(painter, titleRect, params.title, params.textAlign);
-    if (params.isTrackListing) {
-        TrackColumnsPainter::Parse(params.text).Draw(painter, titleRect, kSecondColumnFactor);
-        return;
+    const QRect titleArea = EdgeRect(e.L, TitleTop(e), e.R, e.B);
+    {
+        const TextFrame::Scope scope(painter, frame, titleArea);
+        QRect titleRect = frame.toLayout(titleArea);
+        DrawTitle(painter, titleRect, params.title, params.textAlign);
+        if (params.isTrackListing) {
+            TrackColumnsPainter::Parse(params.text).Draw(painter, titleRect, kSecondColumnFactor);
+            return;
+        }
     }
     // The text's place is fixed below the hub, whatever the title's length.
-    const QRect textRect = EdgeRect(e.L, e.T + e.H / 2 + hubRadius() + kTextGapBelowHub, e.R, e.B);
-    DrawAlignedText(painter, textRect, params.text, params.textAlign);
+    const int textTop = e.T + e.H / 2 + hubRadius() + frame.deviceY(kTextGapBelowHub);
+    const QRect textArea = EdgeRect(e.L, textTop, e.R, e.B);
+    const TextFrame::Scope scope(painter, frame, textArea);
+    DrawAlignedText(painter, frame.toLayout(textArea), params.text, params.textAlign);
 }
 
 void CMyDiscButton::DrawHub(QPainter& painter, const SurfaceEdges& e) const {

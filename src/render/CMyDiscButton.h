@@ -11,6 +11,7 @@ struct SurfaceEdges;
 // Its outlines are part of the surface, so it has no separate frame.
 class CMyDiscButton : public CoverPainter {
 public:
+    // Pixels of the text frame between the hub and the text.
     static constexpr int kTextGapBelowHub = 10;
     static constexpr double kSecondColumnFactor = 1.5;
 

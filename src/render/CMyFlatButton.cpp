@@ -2,10 +2,12 @@
 
 #include <QPainter>
 
+#include "render/DevicePixels.h"
 #include "render/SurfaceDrawing.h"
 #include "render/SurfaceEdges.h"
 #include "render/SurfaceFonts.h"
 #include "render/SurfaceText.h"
+#include "render/TextFrame.h"
 #include "render/TrackColumnsPainter.h"
 
 namespace casewright {
@@ -17,13 +19,16 @@ int CMyFlatButton::spineWidth() const {
 void CMyFlatButton::DrawSurface(QPainter& painter, const QRect& target) {
     const SurfaceEdges e(target);
     const int dpi = DeviceDpiY(painter);
+    const TextFrame frame = TextFrame::For(params, dpi);
     FillEdges(painter, e.L, e.T, e.R, e.B, ToQColor(params.backgroundColor));
     DrawImage(painter, e);
-    DrawSpineTexts(painter, e, dpi);
+    DrawSpineTexts(painter, e, frame);
 
-    painter.setFont(TextFontFor(params.font, params.fontRefDpi, dpi, params.yScale));
+    const QRect textRect = TextRect(e, dpi, frame);
+    const TextFrame::Scope scope(painter, frame, textRect);
+    painter.setFont(TextFontFor(params.font, params.fontRefDpi, frame.layoutDpi(), 1.0));
     painter.setPen(ToQColor(params.textColor));
-    QRect rect = TextRect(e, dpi);
+    QRect rect = frame.toLayout(textRect);
     DrawTitle(painter, rect, params.title, params.textAlign);
     if (params.isTrackListing) {
         TrackColumnsPainter::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
@@ -39,26 +44,29 @@ void CMyFlatButton::DrawImage(QPainter& painter, const SurfaceEdges& e) const {
     DrawSurfaceImage(painter, params.imagePath, dest);
 }
 
-void CMyFlatButton::DrawSpineTexts(QPainter& painter, const SurfaceEdges& e, int dpi) const {
+void CMyFlatButton::DrawSpineTexts(QPainter& painter, const SurfaceEdges& e,
+                                   const TextFrame& frame) const {
     if (params.spineText.isEmpty()) {
         return;
     }
     const int s = spineWidth();
-    painter.setFont(SpineFontFor(params.font, kSpinePoints, dpi, params.yScale));
+    painter.setFont(SpineFontFor(params.font, kSpinePoints, frame.layoutDpi(), 1.0));
     painter.setPen(ToQColor(params.textColor));
-    const SpineTextExtent extent = MeasureSpineText(painter, params.spineText);
+    const SpineTextExtent extent = MeasureSpineText(painter, frame, params.spineText);
+    const int inset = frame.deviceX(kSpineTextInset);
 
-    // Right spine, reading down, three pixels inside its left edge.
-    DrawSpineText(painter, params.spineText,
-                  QPoint(e.R - s + extent.across + 3, e.T + e.H / 2 - extent.along / 2),
+    // Right spine, reading down, just inside its left edge.
+    DrawSpineText(painter, frame, params.spineText,
+                  QPoint(e.R - s + extent.across + inset, e.T + e.H / 2 - extent.along / 2),
                   SpineDirection::TopToBottom, EdgeRect(e.R - s, e.T, e.R, e.B));
     // Left spine, reading up; its clip is widened by the text height so a
     // cover without spines still shows the text along its left edge.
-    DrawSpineText(painter, params.spineText, QPoint(e.L + 3, e.T + e.H / 2 + extent.along / 2),
+    DrawSpineText(painter, frame, params.spineText,
+                  QPoint(e.L + inset, e.T + e.H / 2 + extent.along / 2),
                   SpineDirection::BottomToTop, EdgeRect(e.L, e.T, e.L + s + extent.across, e.B));
 }
 
-QRect CMyFlatButton::TextRect(const SurfaceEdges& e, int dpi) const {
+QRect CMyFlatButton::TextRect(const SurfaceEdges& e, int dpi, const TextFrame& frame) const {
     // The margins are physical: the same number of device pixels at every
     // preview size.
     const int mx = InchesToPixels(params.textMarginLeft, dpi);
@@ -67,7 +75,7 @@ QRect CMyFlatButton::TextRect(const SurfaceEdges& e, int dpi) const {
         return EdgeRect(e.L + mx, e.T + my, e.R - mx, e.B);
     }
     const int s = spineWidth();
-    return EdgeRect(e.L + mx + s, e.T + my, e.R - s - 7, e.B);
+    return EdgeRect(e.L + mx + s, e.T + my, e.R - s - frame.deviceX(kBackTextRightInset), e.B);
 }
 
 void CMyFlatButton::DrawFrame(QPainter& painter, const QRect& target) {

@@ -3,19 +3,15 @@
 #include <QPainter>
 
 #include "document/CoverTypes.h"
+#include "render/DevicePixels.h"
 #include "render/SurfaceDrawing.h"
 #include "render/SurfaceEdges.h"
 #include "render/SurfaceFonts.h"
 #include "render/SurfaceText.h"
+#include "render/TextFrame.h"
 #include "render/TrackColumnsPainter.h"
 
 namespace casewright {
-
-namespace {
-
-constexpr double kDotsPerMetrePerDpi = 1.0 / 0.0254;
-
-}  // namespace
 
 QImage CSlimlineCoverButton::ComposeSurface(int dpi) const {
     const int w0 = params.refWidth;
@@ -27,18 +23,20 @@ QImage CSlimlineCoverButton::ComposeSurface(int dpi) const {
     if (surface.isNull()) {
         return surface;
     }
-    // Same resolution as the target, so texts measure as they will print.
-    const int dotsPerMetre = qRound(dpi * kDotsPerMetrePerDpi);
-    surface.setDotsPerMeterX(dotsPerMetre);
-    surface.setDotsPerMeterY(dotsPerMetre);
+    // The target's resolution, so physical lengths measure as on it.
+    SetImageDpi(surface, dpi);
     surface.fill(ToQColor(params.backgroundColor));
 
     QPainter painter(&surface);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // A preview's texts are laid out as they print and shrunk twice, into
+    // this image and then into the target.
+    const TextFrame frame = TextFrame::IsPreview(params) ? TextFrame::ForComposedPreview(dpi)
+                                                         : TextFrame::Identity(dpi);
     DrawImage(painter, w0, h0);
-    DrawSpineText(painter, h0, dpi);
-    DrawTrackListing(painter, w0, h0, dpi);
+    DrawSpineText(painter, h0, frame);
+    DrawTrackListing(painter, w0, h0, dpi, frame);
     painter.end();
     return surface;
 }
@@ -57,26 +55,30 @@ void CSlimlineCoverButton::DrawImage(QPainter& painter, int w0, int h0) const {
     DrawSurfaceImage(painter, params.imagePath, dest);
 }
 
-void CSlimlineCoverButton::DrawSpineText(QPainter& painter, int h0, int dpi) const {
+void CSlimlineCoverButton::DrawSpineText(QPainter& painter, int h0, const TextFrame& frame) const {
     if (params.spineText.isEmpty()) {
         return;
     }
-    painter.setFont(SpineFontFor(params.font, kSpinePoints, dpi, 1.0));
+    painter.setFont(SpineFontFor(params.font, kSpinePoints, frame.layoutDpi(), 1.0));
     painter.setPen(ToQColor(params.textColor));
-    const SpineTextExtent extent = MeasureSpineText(painter, params.spineText);
+    const SpineTextExtent extent = MeasureSpineText(painter, frame, params.spineText);
     const int spineRight = params.spineOffsetPx + params.spineWidthPx;
     // Against the strip's right edge; a text wider than the strip loses its
     // left side.
     casewright::DrawSpineText(
-        painter, params.spineText, QPoint(spineRight, h0 / 2 - extent.along / 2),
+        painter, frame, params.spineText, QPoint(spineRight, h0 / 2 - extent.along / 2),
         SpineDirection::TopToBottom, EdgeRect(params.spineOffsetPx, 0, spineRight, h0));
 }
 
-void CSlimlineCoverButton::DrawTrackListing(QPainter& painter, int w0, int h0, int dpi) const {
-    painter.setFont(TextFontFor(params.font, params.fontRefDpi, dpi, 1.0));
+void CSlimlineCoverButton::DrawTrackListing(QPainter& painter, int w0, int h0, int dpi,
+                                            const TextFrame& frame) const {
+    const QRect textRect = EdgeRect(InchesToPixels(params.textMarginLeft, dpi),
+                                    InchesToPixels(params.textMarginTop, dpi),
+                                    w0 - frame.deviceX(kTextRightInset), h0);
+    const TextFrame::Scope scope(painter, frame, textRect);
+    painter.setFont(TextFontFor(params.font, params.fontRefDpi, frame.layoutDpi(), 1.0));
     painter.setPen(ToQColor(params.textColor));
-    QRect rect = EdgeRect(InchesToPixels(params.textMarginLeft, dpi),
-                          InchesToPixels(params.textMarginTop, dpi), w0 - 5, h0);
+    QRect rect = frame.toLayout(textRect);
     DrawTitle(painter, rect, params.title, LEFT);
     TrackColumnsPainter::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
 }

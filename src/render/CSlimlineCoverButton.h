@@ -6,14 +6,18 @@
 
 namespace casewright {
 
+class TextFrame;
+
 // The insert of a slimline CD case: a spine strip near the left edge, the
 // track listing on the right and two cut-out strips at the left corners.
 // The surface is composed at its full reference size and then shrunk into
-// the target, so its texts are laid out exactly as they print.
+// the target.
 class CSlimlineCoverButton : public CoverPainter {
 public:
     static constexpr int kSpinePoints = 7;
     static constexpr double kSecondColumnFactor = 1.0;
+    // Pixels of the text frame between the track listing and the right edge.
+    static constexpr int kTextRightInset = 5;
     // The cut-outs show in this grey on screen; on paper they stay blank.
     static constexpr int kCutoutRed = 172;
     static constexpr int kCutoutGreen = 168;
@@ -29,8 +33,8 @@ protected:
 
 private:
     void DrawImage(QPainter& painter, int w0, int h0) const;
-    void DrawSpineText(QPainter& painter, int h0, int dpi) const;
-    void DrawTrackListing(QPainter& painter, int w0, int h0, int dpi) const;
+    void DrawSpineText(QPainter& painter, int h0, const TextFrame& frame) const;
+    void DrawTrackListing(QPainter& painter, int w0, int h0, int dpi, const TextFrame& frame) const;
     void DrawCutouts(QPainter& painter, const QRect& target) const;
 };
 

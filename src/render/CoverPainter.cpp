@@ -1,13 +1,12 @@
 #include "render/CoverPainter.h"
 
-#include <QPaintDevice>
 #include <QPainter>
 
 namespace casewright {
 
 void CoverPainter::PaintPreview(QPainter& painter, const QRect& target) {
-    if (params.fontRefDpi <= 0 && painter.device()) {
-        params.fontRefDpi = painter.device()->logicalDpiY();
+    if (params.fontRefDpi <= 0) {
+        params.fontRefDpi = LogFont::kHeightDpi;
     }
     // Whatever the caller had set is put back afterwards; surfaces draw with
     // exact pixel edges and unsmoothed image scaling.
@@ -25,8 +24,8 @@ void CoverPainter::PaintPreview(QPainter& painter, const QRect& target) {
     painter.restore();
 }
 
-void CoverPainter::PrintInto(QPainter& painter, const QRect& target, int screenDpiY) {
-    params.fontRefDpi = screenDpiY;
+void CoverPainter::PrintInto(QPainter& painter, const QRect& target, int fontDpi) {
+    params.fontRefDpi = fontDpi;
     PaintPreview(painter, target);
 }
 

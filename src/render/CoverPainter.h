@@ -18,12 +18,13 @@ public:
 
     PreviewParams params;
 
-    // Takes the device's vertical dpi as the font reference when none is set,
-    // then draws the surface and its frame.
+    // Draws the surface and its frame. Font heights are taken at
+    // params.fontRefDpi (LogFont::kHeightDpi when it is not positive), never
+    // at the device's resolution, so every screen shows the same sizes.
     void PaintPreview(QPainter& painter, const QRect& target);
-    // Printing: the fonts were chosen at `screenDpiY`; the other parameters
-    // have been set for the printer already.
-    void PrintInto(QPainter& painter, const QRect& target, int screenDpiY);
+    // Printing: the font heights are pixels at `fontDpi`; the other
+    // parameters have been set for the printer already.
+    void PrintInto(QPainter& painter, const QRect& target, int fontDpi);
 
 protected:
     virtual void DrawSurface(QPainter& painter, const QRect& target) = 0;

@@ -21,7 +21,9 @@ struct PreviewParams {
     int32_t cutoutWidthPx = 0;  // slimline insert: corner strips
     int32_t cutoutHeightPx = 0;
     int32_t hubDiameterPx = 0;  // disc
-    int32_t fontRefDpi = -1;    // vertical dpi at which the font heights were chosen
+    // The resolution the font heights are pixels at: LogFont::kHeightDpi, or
+    // what a file made at another resolution asks for.
+    int32_t fontRefDpi = LogFont::kHeightDpi;
 
     ColorRef backgroundColor = kWhite;
     ColorRef textColor = kBlack;

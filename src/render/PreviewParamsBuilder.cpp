@@ -1,6 +1,6 @@
 #include "render/PreviewParamsBuilder.h"
 
-#include "render/SurfaceEdges.h"
+#include "render/DevicePixels.h"
 
 namespace casewright {
 

@@ -30,9 +30,4 @@ inline int ScaleLength(int pixels, double scale) {
     return static_cast<int>(pixels * scale);
 }
 
-// A physical length in inches at a resolution, truncated toward zero.
-inline int InchesToPixels(double inches, double dpi) {
-    return static_cast<int>(inches * dpi);
-}
-
 }  // namespace casewright

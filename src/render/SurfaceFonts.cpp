@@ -18,10 +18,7 @@ int32_t ClampToInt(double value) {
 }  // namespace
 
 int32_t ScaledFontHeight(int32_t height, int fontRefDpi, int dpi, double scale) {
-    const int referenceDpi = fontRefDpi > 0 ? fontRefDpi : dpi;
-    if (referenceDpi <= 0) {
-        return height;
-    }
+    const int referenceDpi = fontRefDpi > 0 ? fontRefDpi : LogFont::kHeightDpi;
     // Integer division truncates toward zero, as the point size always has.
     const int64_t points = (-72 * static_cast<int64_t>(height)) / referenceDpi;
     const int pixels = MulDiv(ClampToInt(static_cast<double>(points)), dpi, 72);

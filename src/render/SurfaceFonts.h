@@ -11,9 +11,10 @@ namespace casewright {
 constexpr int kEscapementTopToBottom = -900;
 constexpr int kEscapementBottomToTop = 900;
 
-// A document font height (pixels at `fontRefDpi`) for drawing at `dpi`: the
-// height goes through whole points, so every device sees the same point size,
-// then is multiplied by `scale` (the vertical preview scale, or 1.0).
+// A document font height (pixels at `fontRefDpi`; LogFont::kHeightDpi when
+// that is not positive) for drawing at `dpi`: the height goes through whole
+// points, so every device sees the same point size, then is multiplied by
+// `scale` and truncated.
 int32_t ScaledFontHeight(int32_t height, int fontRefDpi, int dpi, double scale);
 
 // The document font converted for drawing at `dpi`.

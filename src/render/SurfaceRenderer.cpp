@@ -3,15 +3,10 @@
 #include <QPainter>
 
 #include "render/CoverPainter.h"
+#include "render/DevicePixels.h"
 #include "render/PreviewParamsBuilder.h"
 
 namespace casewright {
-
-namespace {
-
-constexpr double kInchesPerMetre = 1.0 / 0.0254;
-
-}  // namespace
 
 QImage RenderSurface(const CoverDocument& doc, SurfaceKind kind, int dpi, int fontRefDpi) {
     std::unique_ptr<CoverPainter> painter = MakeCoverPainter(kind);
@@ -25,9 +20,7 @@ QImage RenderSurface(const CoverDocument& doc, SurfaceKind kind, int dpi, int fo
     if (image.isNull()) {
         return image;
     }
-    const int dotsPerMetre = qRound(dpi * kInchesPerMetre);
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
+    SetImageDpi(image, dpi);
     image.fill(Qt::white);
     QPainter qp(&image);
     painter->PrintInto(qp, image.rect(), fontRefDpi);

@@ -9,7 +9,7 @@ namespace casewright {
 
 // One surface of a design drawn at true size, exactly as the print job draws
 // it: sizes from the document's geometry at `dpi` (truncated), scales 1.0,
-// font heights taken as chosen at `fontRefDpi`. The image is the surface's
+// font heights taken as pixels at `fontRefDpi`. The image is the surface's
 // reference size, white where the surface's shape leaves the page blank, and
 // carries `dpi` as its physical resolution. Null when the surface has no
 // size or the image cannot be allocated.

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "document/CoverTypes.h"
+#include "render/TextFrame.h"
 
 namespace casewright {
 
@@ -79,22 +80,22 @@ void DrawTitle(QPainter& painter, QRect& rect, const QString& title, int align) 
     }
 }
 
-SpineTextExtent MeasureSpineText(const QPainter& painter, const QString& text) {
+SpineTextExtent MeasureSpineText(const QPainter& painter, const TextFrame& frame,
+                                 const QString& text) {
     const QFontMetrics metrics = painter.fontMetrics();
-    return {metrics.horizontalAdvance(text), metrics.height()};
+    // Turned a quarter, the text runs along the device's vertical axis.
+    return {frame.deviceY(metrics.horizontalAdvance(text)), frame.deviceX(metrics.height())};
 }
 
-void DrawSpineText(QPainter& painter, const QString& text, QPoint origin, SpineDirection direction,
-                   const QRect& clip) {
+void DrawSpineText(QPainter& painter, const TextFrame& frame, const QString& text, QPoint origin,
+                   SpineDirection direction, const QRect& clip) {
     if (text.isEmpty() || clip.isEmpty()) {
         return;
     }
-    painter.save();
-    painter.setClipRect(clip, Qt::IntersectClip);
-    painter.translate(origin);
+    const TextFrame::Scope scope(painter, frame, clip);
+    painter.translate(frame.toLayout(origin));
     painter.rotate(direction == SpineDirection::TopToBottom ? 90.0 : -90.0);
     painter.drawText(QPoint(0, painter.fontMetrics().ascent()), text);
-    painter.restore();
 }
 
 }  // namespace casewright

@@ -9,6 +9,8 @@ class QPainter;
 
 namespace casewright {
 
+class TextFrame;
+
 // How titles, texts and spine texts are put on a surface. Texts use the
 // painter's current font and pen.
 
@@ -29,19 +31,22 @@ void DrawTitle(QPainter& painter, QRect& rect, const QString& title, int align);
 
 enum class SpineDirection { TopToBottom, BottomToTop };
 
-// Extent of a spine text in its own direction: width along the text, height
-// across it.
+// Extent of a spine text in its own direction, in device pixels: width along
+// the text, height across it, in the painter's current font laid out in
+// `frame` (where the text runs down the device, "along" is vertical).
 struct SpineTextExtent {
     int along = 0;
     int across = 0;
 };
-SpineTextExtent MeasureSpineText(const QPainter& painter, const QString& text);
+SpineTextExtent MeasureSpineText(const QPainter& painter, const TextFrame& frame,
+                                 const QString& text);
 
-// Draws `text` turned a quarter to run in `direction`, with the top-left
-// corner of its (turned) character cell at `origin`, clipped to `clip`.
-// Reading top to bottom the cell extends left of and below `origin`; reading
-// bottom to top it extends right of and above it.
-void DrawSpineText(QPainter& painter, const QString& text, QPoint origin, SpineDirection direction,
-                   const QRect& clip);
+// Draws `text` turned a quarter to run in `direction`, laid out in `frame`,
+// with the top-left corner of its (turned) character cell at `origin`,
+// clipped to `clip` (both in device pixels). Reading top to bottom the cell
+// extends left of and below `origin`; reading bottom to top it extends right
+// of and above it.
+void DrawSpineText(QPainter& painter, const TextFrame& frame, const QString& text, QPoint origin,
+                   SpineDirection direction, const QRect& clip);
 
 }  // namespace casewright

@@ -18,7 +18,9 @@ TEST(MulDiv, RoundsHalvesAwayFromZero) {
 
 TEST(CoverDocument, ResetGivesDefaultFontHeightsPerCaseType) {
     CoverDocument doc;
-    doc.ResetToNewDesign(CoverTypeStandardCD, 96);
+    // Heights are pixels at 96 dpi unless a caller reads a file made for
+    // another resolution.
+    doc.ResetToNewDesign(CoverTypeStandardCD);
     EXPECT_EQ(doc.fCoverTextFont.height, -24);
     EXPECT_EQ(doc.bCoverTextFont.height, -24);
     EXPECT_EQ(doc.dCoverTextFont.height, -16);
@@ -82,6 +84,26 @@ TEST(LogFont, FaceNamesAreCutTo31Characters) {
     LogFont f;
     f.setFaceName(QString(40, 'x'));
     EXPECT_EQ(f.faceName.size(), 31);
+}
+
+TEST(LogFont, PointSizesAndHeightsConvertAt96DpiRoundingToTheNearest) {
+    const struct {
+        int tenths;
+        int32_t height;
+    } sizes[] = {{75, -10}, {120, -16}, {180, -24}, {140, -19}, {85, -11}, {10, -1}};
+    for (const auto& s : sizes) {
+        SCOPED_TRACE(s.tenths);
+        EXPECT_EQ(LogFont::HeightForPointTenths(s.tenths), s.height);
+    }
+    EXPECT_EQ(LogFont::PointTenthsForHeight(-16), 120);
+    EXPECT_EQ(LogFont::PointTenthsForHeight(16), 120);   // a cell height reads alike
+    EXPECT_EQ(LogFont::PointTenthsForHeight(-19), 143);  // 142.5, away from zero
+    EXPECT_EQ(LogFont::PointTenthsForHeight(-10), 75);
+    // Any height a file holds converts without overflow.
+    EXPECT_EQ(LogFont::PointTenthsForHeight(INT32_MIN), INT32_MAX);
+    LogFont huge;
+    huge.height = INT32_MIN;
+    EXPECT_EQ(huge.toQFont().pixelSize(), INT32_MAX);
 }
 
 }  // namespace casewright

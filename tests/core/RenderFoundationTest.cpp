@@ -37,8 +37,11 @@ TEST(RenderFontScaling, HeightsGoThroughWholePointsAndMulDiv) {
     EXPECT_EQ(ScaledFontHeight(-15, 96, 600, 1.0), -92);
     // The preview scale applies last and truncates toward zero.
     EXPECT_EQ(ScaledFontHeight(-16, 96, 96, 0.7), -11);
-    // A font chosen on a 120 dpi screen keeps its point size on a 96 dpi one.
+    // A file whose heights were made for 120 dpi keeps its point sizes.
     EXPECT_EQ(ScaledFontHeight(-20, 120, 96, 1.0), -16);
+    // Without a reference, heights are pixels at 96 dpi, not at the device's.
+    EXPECT_EQ(ScaledFontHeight(-16, 0, 600, 1.0), -100);
+    EXPECT_EQ(ScaledFontHeight(-16, -1, 192, 1.0), -32);
     // Absurd stored heights stay within range instead of overflowing.
     EXPECT_LT(ScaledFontHeight(-2000000000, 1, 1200, 1.0), 0);
 }

@@ -101,7 +101,7 @@ TEST(FontColorDialogTest, ColourButtonOpensTheColourDialog) {
     EXPECT_EQ(dialog.textColor(), QColor(200, 10, 20)) << "cancelled: colour unchanged";
 }
 
-TEST(QtPrompterFontTest, ChooseFontReturnsColourPointSizeAndScreenHeight) {
+TEST(QtPrompterFontTest, ChooseFontReturnsColourPointSizeAndDesignHeight) {
     LogFont initial;
     initial.height = -10;  // 7.5 pt at 96 dpi
     initial.weight = 700;

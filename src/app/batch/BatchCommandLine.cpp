@@ -1,5 +1,7 @@
 #include "app/batch/BatchCommandLine.h"
 
+#include "document/LogFont.h"
+
 namespace casewright {
 
 namespace {
@@ -29,6 +31,30 @@ void BatchCommandLine::addOption(const QStringList& names, const QString& valueN
                                  const QString& description) {
     parser_.addOption(QCommandLineOption(names, description, valueName));
     entries_.append({names, valueName, description});
+}
+
+std::optional<int> BatchCommandLine::wholeNumber(const QString& name, int min, int max,
+                                                 int fallback) const {
+    if (!isSet(name)) {
+        return fallback;
+    }
+    bool ok = false;
+    const int number = value(name).toInt(&ok);
+    if (!ok || number < min || number > max) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+void BatchCommandLine::addFontDpiOption() {
+    addOption({QStringLiteral("font-dpi")}, QStringLiteral("N"),
+              QStringLiteral("the resolution the file's font heights are pixels at, for a file "
+                             "made at another one (default %1)")
+                  .arg(LogFont::kHeightDpi));
+}
+
+std::optional<int> BatchCommandLine::fontDpi() const {
+    return wholeNumber(QStringLiteral("font-dpi"), 1, kMaxFontDpi, LogFont::kHeightDpi);
 }
 
 BatchCommandLine::Parsed BatchCommandLine::parse(const QStringList& args, BatchIo io) {

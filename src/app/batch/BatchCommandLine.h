@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
 #include "app/batch/BatchCommands.h"
 
@@ -30,6 +31,18 @@ public:
     QString value(const QString& name) const { return parser_.value(name); }
     QStringList values(const QString& name) const { return parser_.values(name); }
     QStringList positionals() const { return parser_.positionalArguments(); }
+
+    // A whole-number option: `fallback` when it is not given, nothing when
+    // its value is not a whole number from `min` to `max`.
+    std::optional<int> wholeNumber(const QString& name, int min, int max, int fallback) const;
+
+    // --font-dpi N, shared by the commands that draw: the resolution the
+    // file's font heights are pixels at, for a file whose heights were made
+    // for another one than LogFont::kHeightDpi (the default). Nothing when N
+    // is not from 1 to kMaxFontDpi.
+    static constexpr int kMaxFontDpi = 1200;
+    void addFontDpiOption();
+    std::optional<int> fontDpi() const;
 
     QString helpText() const;
 

@@ -16,8 +16,6 @@ namespace casewright {
 
 namespace {
 
-constexpr int kBatchScreenDpi = 96;
-
 BatchCommandLine InfoCommandLine() {
     return BatchCommandLine(
         QStringLiteral("info"), QStringLiteral("info FILE.jkt"),
@@ -69,8 +67,8 @@ int RunInfoCommand(const QStringList& args, BatchIo io) {
     const QString path = files.first();
 
     CoverDocument doc;
-    doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), kBatchScreenDpi);
-    const CoverFileReadOutcome outcome = ReadCoverFile(doc, path, kBatchScreenDpi);
+    doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), LogFont::kHeightDpi);
+    const CoverFileReadOutcome outcome = ReadCoverFile(doc, path, LogFont::kHeightDpi);
     if (outcome != CoverFileReadOutcome::Loaded) {
         return commandLine.failure(ReadFailureText(outcome, path), io);
     }

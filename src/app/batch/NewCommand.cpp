@@ -18,8 +18,6 @@ namespace casewright {
 
 namespace {
 
-constexpr int kBatchScreenDpi = 96;
-
 // Options that set document fields directly, by the fields' file keys.
 enum class ValueKind { Text, Image, Colour };
 
@@ -329,7 +327,7 @@ int RunNewCommand(const QStringList& args, BatchIo io) {
     }
 
     CoverDocument doc;
-    doc.ResetToNewDesign(*coverType, kBatchScreenDpi);
+    doc.ResetToNewDesign(*coverType, LogFont::kHeightDpi);
     DesignBuilder builder(cl, doc);
     if (const std::optional<QString> error = builder.applyAll()) {
         return cl.usageError(*error, io);

@@ -23,9 +23,6 @@ namespace casewright {
 
 namespace {
 
-// The design's font heights are taken as chosen on a 96 dpi screen.
-constexpr int kBatchScreenDpi = 96;
-
 QString Description() {
     return QStringLiteral(
         "Prints a cover file as the designer's Print command does: the covers sheet,\n"
@@ -52,6 +49,7 @@ void DeclareOptions(BatchCommandLine& commandLine) {
                           QStringLiteral("paper or label sheet for the disc, by its exact name"));
     commandLine.addFlag({QStringLiteral("bottom-label")},
                         QStringLiteral("use the bottom label of a two-label sheet"));
+    commandLine.addFontDpiOption();
 }
 
 QString UnknownStockMessage(const QString& name) {
@@ -110,9 +108,10 @@ public:
             return commandLine_.usageError(
                 QStringLiteral("the PDF would replace the cover file; name another with -o"), io_);
         }
+        fontDpi_ = *commandLine_.fontDpi();
         CoverDocument doc;
-        doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), kBatchScreenDpi);
-        const CoverFileReadOutcome outcome = ReadCoverFile(doc, coverPath_, kBatchScreenDpi);
+        doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), fontDpi_);
+        const CoverFileReadOutcome outcome = ReadCoverFile(doc, coverPath_, fontDpi_);
         if (outcome != CoverFileReadOutcome::Loaded) {
             return commandLine_.failure(ReadFailureText(outcome, coverPath_), io_);
         }
@@ -147,6 +146,10 @@ private:
                 return UnknownStockMessage(stock);
             }
         }
+        if (!commandLine_.fontDpi()) {
+            return QStringLiteral("--font-dpi takes a whole number from 1 to %1")
+                .arg(BatchCommandLine::kMaxFontDpi);
+        }
         return std::nullopt;
     }
 
@@ -177,7 +180,7 @@ private:
     }
 
     int print(CoverDocument& doc, const PrintChoices& choices) {
-        PrintJob job(doc, PrintPlan::Make(doc.covertype, choices), kBatchScreenDpi);
+        PrintJob job(doc, PrintPlan::Make(doc.covertype, choices), fontDpi_);
         AlwaysPrintPrompt prompt;
         if (isPrinting()) {
             return printOnPrinter(job, prompt);
@@ -214,6 +217,7 @@ private:
     BatchIo io_;
     BatchCommandLine commandLine_;
     QString coverPath_;
+    int fontDpi_ = LogFont::kHeightDpi;
 };
 
 }  // namespace

@@ -22,7 +22,6 @@ namespace casewright {
 namespace {
 
 constexpr int kDefaultDpi = 300;
-constexpr int kDefaultFontDpi = 96;
 constexpr int kMaxDpi = 1200;
 
 struct RenderRequest {
@@ -31,7 +30,7 @@ struct RenderRequest {
     QString surface;
     CoverSide side = CoverSide::Back;
     int dpi = kDefaultDpi;
-    int fontDpi = kDefaultFontDpi;
+    int fontDpi = LogFont::kHeightDpi;
 };
 
 BatchCommandLine RenderCommandLine() {
@@ -50,25 +49,10 @@ void DeclareRenderOptions(BatchCommandLine& commandLine) {
                           QStringLiteral("front, back, cover or disc"));
     commandLine.addOption({QStringLiteral("dpi")}, QStringLiteral("N"),
                           QStringLiteral("resolution of the image, 1 to 1200 (default 300)"));
-    commandLine.addOption(
-        {QStringLiteral("font-dpi")}, QStringLiteral("N"),
-        QStringLiteral("screen resolution the fonts were chosen at (default 96)"));
+    commandLine.addFontDpiOption();
     commandLine.addOption({QStringLiteral("o"), QStringLiteral("output")},
                           QStringLiteral("OUT.png"),
                           QStringLiteral("the image to write (default FILE-SURFACE.png)"));
-}
-
-std::optional<int> Resolution(const BatchCommandLine& commandLine, const QString& name,
-                              int fallback) {
-    if (!commandLine.isSet(name)) {
-        return fallback;
-    }
-    bool ok = false;
-    const int value = commandLine.value(name).toInt(&ok);
-    if (!ok || value < 1 || value > kMaxDpi) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 std::optional<CoverSide> SideNamed(const QString& name) {
@@ -103,10 +87,11 @@ QString ReadRequest(const BatchCommandLine& commandLine, RenderRequest& request)
             .arg(request.surface);
     }
     request.side = *side;
-    const std::optional<int> dpi = Resolution(commandLine, QStringLiteral("dpi"), kDefaultDpi);
-    const std::optional<int> fontDpi =
-        Resolution(commandLine, QStringLiteral("font-dpi"), kDefaultFontDpi);
+    const std::optional<int> dpi =
+        commandLine.wholeNumber(QStringLiteral("dpi"), 1, kMaxDpi, kDefaultDpi);
+    const std::optional<int> fontDpi = commandLine.fontDpi();
     if (!dpi || !fontDpi) {
+        static_assert(kMaxDpi == BatchCommandLine::kMaxFontDpi);
         return QStringLiteral("--dpi and --font-dpi take a whole number from 1 to %1").arg(kMaxDpi);
     }
     request.dpi = *dpi;

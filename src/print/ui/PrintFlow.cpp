@@ -1,9 +1,7 @@
 #include "print/ui/PrintFlow.h"
 
-#include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QScreen>
 
 #include "controls/Prompter.h"
 #include "document/CoverDocument.h"
@@ -16,21 +14,11 @@
 
 namespace casewright {
 
-namespace {
-
-int ScreenDpiY() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
-}
-
-}  // namespace
-
 PrintFlow::PrintFlow(QWidget* parent, CoverDocument& doc)
     : hasDefaultPrinter([] { return !QPrinterInfo::defaultPrinter().isNull(); }),
       makePrinterDevice(
           [](QPrinter& printer) { return std::make_unique<PrinterSheetPrinter>(printer); }),
       makePdfDevice([](const QString& path) { return std::make_unique<PdfSheetPrinter>(path); }),
-      screenDpiY(ScreenDpiY()),
       parent_(parent),
       doc_(doc) {}
 
@@ -90,7 +78,7 @@ PrintChoices PrintFlow::choices(bool useTopDiscLabel) const {
 void PrintFlow::runJob(SheetPrinter& device, bool useTopDiscLabel) {
     InsertPaperPrompt dialogPrompt(parent_);
     PaperPrompt& prompt = paperPrompt ? *paperPrompt : dialogPrompt;
-    PrintJob job(doc_, PrintPlan::Make(doc_.covertype, choices(useTopDiscLabel)), screenDpiY);
+    PrintJob job(doc_, PrintPlan::Make(doc_.covertype, choices(useTopDiscLabel)), fontDpi);
     const PrintJobResult result = job.run(device, prompt);
     if (!result.ok) {
         Prompter::instance().message(parent_, result.error, QStringLiteral("Print"),

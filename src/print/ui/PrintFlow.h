@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "document/LogFont.h"
 #include "print/PrintChoices.h"
 
 class QPrinter;
@@ -37,7 +38,9 @@ public:
     std::function<std::unique_ptr<SheetPrinter>(QPrinter&)> makePrinterDevice;
     std::function<std::unique_ptr<SheetPrinter>(const QString&)> makePdfDevice;
     PaperPrompt* paperPrompt = nullptr;  // nullptr: the Insert Paper dialog
-    int screenDpiY;
+    // The resolution the design's font heights are pixels at: the same on
+    // every desktop, so a cover prints its texts at one size everywhere.
+    int fontDpi = LogFont::kHeightDpi;
     QString suggestedPdfPath;
 
 private:

@@ -1,12 +1,11 @@
 #include "text/ui/TrackGrid.h"
 
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QScrollBar>
 #include <cmath>
 
+#include "controls/ScreenDpi.h"
 #include "document/MulDiv.h"
 
 namespace casewright {
@@ -18,18 +17,6 @@ constexpr int kRowTwips = 240;
 constexpr double kGridFontPoints = 8.25;
 // Text put into the hidden column of rows added after opening.
 const char* const kNewRowMarker = "New Row";
-
-QScreen* Screen() {
-    return QGuiApplication::primaryScreen();
-}
-
-int ScreenDpiX() {
-    return Screen() ? static_cast<int>(Screen()->logicalDotsPerInchX()) : 96;
-}
-
-int ScreenDpiY() {
-    return Screen() ? static_cast<int>(Screen()->logicalDotsPerInchY()) : 96;
-}
 
 }  // namespace
 
@@ -83,11 +70,12 @@ void TrackGrid::setUpColumns() {
     heading->setSectionResizeMode(QHeaderView::Interactive);
     heading->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     heading->setHighlightSections(false);
+    const ScreenDpi dpi = ScreenResolution(this);
     for (int column = 0; column < kColumnCount; ++column) {
-        setColumnWidth(column, TwipsToPixels(kColumnTwips[column], ScreenDpiX()));
+        setColumnWidth(column, TwipsToPixels(kColumnTwips[column], dpi.x));
     }
     setColumnHidden(HiddenColumn, true);
-    const int rowHeight = TwipsToPixels(kRowTwips, ScreenDpiY());
+    const int rowHeight = TwipsToPixels(kRowTwips, dpi.y);
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(rowHeight);
     heading->setFixedHeight(rowHeight);
@@ -101,7 +89,7 @@ QFont TrackGrid::editorFont() const {
     QFont font = this->font();
     const double tenThousandthsOfPoint = kGridFontPoints * 10000.0;
     font.setPixelSize(
-        static_cast<int>(std::lround(tenThousandthsOfPoint * ScreenDpiY() / 720000.0)));
+        static_cast<int>(std::lround(tenThousandthsOfPoint * ScreenResolution(this).y / 720000.0)));
     return font;
 }
 
