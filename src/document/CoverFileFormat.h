@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace casewright {
@@ -10,6 +11,10 @@ namespace casewright {
 namespace CoverFileFormat {
 
 constexpr int kImageBlockCount = 4;
+
+// Larger files are refused by the reader, so the writer refuses designs that
+// would make one: no real design comes near it.
+constexpr qint64 kMaxFileSize = qint64(1) << 30;
 
 // Image blocks in file order: front cover, back cover, the image stretched
 // over a whole DVD cover, disc.
@@ -38,6 +43,10 @@ inline QString Utf8CharsetName() {
     return QStringLiteral("UTF-8");
 }
 
+// Every tag the format knows: "[BEGIN]", "[END]", the opening and closing
+// tag of each field and of the charset field, and the eight image markers.
+const QStringList& AllTags();
+
 // Base names of the files the image blocks are extracted to on loading.
 inline QString TemporaryImageBaseName(int block) {
     static const std::array<const char*, kImageBlockCount> names = {"tmpfront", "tmpback",
@@ -48,6 +57,9 @@ inline QString TemporaryImageBaseName(int block) {
 // The message the designer window shows for a file that is not a cover file.
 QString InvalidFileCaption();
 QString InvalidFileMessage();
+
+// What the picture of an image block is called in messages ("front cover").
+QString ImageBlockName(int block);
 
 }  // namespace CoverFileFormat
 

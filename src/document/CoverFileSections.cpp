@@ -1,8 +1,16 @@
 #include "document/CoverFileSections.h"
 
+#include "document/CoverFileTagEscape.h"
 #include "document/Cp1252Codec.h"
 
 namespace casewright {
+
+namespace {
+
+const char* const kImagePathKeys[CoverFileFormat::kImageBlockCount] = {"fImagePath", "bImagePath",
+                                                                       "sImagePath", "dImagePath"};
+
+}  // namespace
 
 std::optional<CoverFileSections> CoverFileSections::parse(const QByteArray& bytes) {
     const qsizetype nul = bytes.indexOf('\0');
@@ -14,15 +22,16 @@ std::optional<CoverFileSections> CoverFileSections::parse(const QByteArray& byte
     }
 
     CoverFileSections sections;
-    const QByteArray textBytes = bytes.left(end);
-    sections.text_ = Cp1252Codec::decode(textBytes);
+    sections.bytes_ = bytes;
+    const QByteArrayView textBytes = QByteArrayView(bytes).first(end);
+    sections.text_ = Cp1252Codec::decode(textBytes.toByteArray());
     if (sections.value(CoverFileFormat::CharsetKey()) == CoverFileFormat::Utf8CharsetName()) {
         sections.utf8_ = true;
         sections.text_ = QString::fromUtf8(textBytes);
     }
     // Image markers are looked for only after the text section, so that a
     // text which happens to contain one cannot pull an image block into it.
-    sections.findImageBlocks(bytes, end + CoverFileFormat::EndTag().size());
+    sections.findImageBlocks(end + CoverFileFormat::EndTag().size());
     return sections;
 }
 
@@ -38,21 +47,47 @@ QString CoverFileSections::value(const QString& key) const {
     if (closeAt <= valueAt) {
         return QString();
     }
-    return text_.mid(valueAt, closeAt - valueAt);
+    const QString stored = text_.mid(valueAt, closeAt - valueAt);
+    return utf8_ ? CoverFileTagEscape::restore(stored) : stored;
 }
 
-void CoverFileSections::findImageBlocks(const QByteArray& bytes, qsizetype imageSectionStart) {
+QByteArrayView CoverFileSections::imageBlock(int block) const {
+    const Span span = images_.at(block);
+    return QByteArrayView(bytes_).sliced(span.at, span.size);
+}
+
+QString CoverFileSections::storedImagePath(int block) const {
+    return value(QLatin1String(kImagePathKeys[block]));
+}
+
+QString CoverFileSections::imageExtension(int block) const {
+    const QString stored = storedImagePath(block);
+    const qsizetype dot = stored.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QStringLiteral(".tmp") : stored.mid(dot);
+}
+
+QVector<int> CoverFileSections::damagedImageBlocks() const {
+    QVector<int> damaged;
+    for (int block = 0; block < CoverFileFormat::kImageBlockCount; ++block) {
+        if (images_.at(block).size == 0 && !storedImagePath(block).isEmpty()) {
+            damaged << block;
+        }
+    }
+    return damaged;
+}
+
+void CoverFileSections::findImageBlocks(qsizetype imageSectionStart) {
     for (int block = 0; block < CoverFileFormat::kImageBlockCount; ++block) {
         const QByteArray startMarker = CoverFileFormat::ImageStartMarker(block);
-        const qsizetype startAt = bytes.indexOf(startMarker, imageSectionStart);
+        const qsizetype startAt = bytes_.indexOf(startMarker, imageSectionStart);
         const qsizetype endAt =
-            bytes.indexOf(CoverFileFormat::ImageEndMarker(block), imageSectionStart);
+            bytes_.indexOf(CoverFileFormat::ImageEndMarker(block), imageSectionStart);
         if (startAt < 0 || endAt < 0) {
             continue;
         }
         const qsizetype dataAt = startAt + startMarker.size();
         if (endAt > dataAt) {
-            images_[block] = bytes.mid(dataAt, endAt - dataAt);
+            images_[block] = Span{dataAt, endAt - dataAt};
         }
     }
 }

@@ -13,6 +13,7 @@
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
 #include "document/DvdSpineSwitch.h"
+#include "document/TemporaryImageFolder.h"
 #include "print/AlwaysPrintPrompt.h"
 #include "print/LabelStock.h"
 #include "print/PdfSheetPrinter.h"
@@ -112,9 +113,14 @@ public:
         }
         CoverDocument doc;
         doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), kBatchScreenDpi);
-        const CoverFileReadOutcome outcome = ReadCoverFile(doc, coverPath_, kBatchScreenDpi);
-        if (outcome != CoverFileReadOutcome::Loaded) {
-            return commandLine_.failure(ReadFailureText(outcome, coverPath_), io_);
+        TemporaryImageFolder images(TemporaryImageFolder::DefaultParent());
+        const CoverFileReadResult read =
+            ReadCoverFile(doc, coverPath_, kBatchScreenDpi, images.path());
+        if (!read.loaded()) {
+            return commandLine_.failure(ReadFailureText(read.outcome, coverPath_), io_);
+        }
+        if (const QString lost = LostImagesText(read, coverPath_); !lost.isEmpty()) {
+            commandLine_.warning(lost, io_);
         }
         RestoreDvdSpineSwitch(doc);
         const PrintChoices choices = choicesFor(doc.covertype);
