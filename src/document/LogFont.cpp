@@ -5,6 +5,14 @@
 
 namespace casewright {
 
+QString LogFont::CutFaceName(const QString& name) {
+    QString cut = name.left(kMaxFaceLength);
+    if (name.size() > kMaxFaceLength && cut.back().isHighSurrogate()) {
+        cut.chop(1);
+    }
+    return cut;
+}
+
 QFont LogFont::toQFont() const {
     QFont font(faceName);
     if (height != 0) {

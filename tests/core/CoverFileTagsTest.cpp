@@ -41,7 +41,8 @@ protected:
             CoverDocument doc = EveryFieldChanged();
             ApplyCoverField(doc, *field,
                             value);  // face names are cut as the font record holds them
-            EXPECT_EQ(FileFields(Reloaded(doc)), FileFields(doc));
+            EXPECT_EQ(FileFields(Reloaded(doc)).join('\n').toStdString(),
+                      FileFields(doc).join('\n').toStdString());
         }
     }
 };
@@ -133,6 +134,20 @@ TEST_F(CoverFileTagsTest, ASavedFileWithTagsInItsTextsOpensWhole) {
     doc.fImagePath.clear();
     saved.fImagePath.clear();
     EXPECT_EQ(FileFields(doc), FileFields(saved));
+}
+
+// A face name is cut to what a font record holds; the cut never splits a
+// character in two, or the half left over would not survive a save.
+TEST_F(CoverFileTagsTest, AFaceNameCutKeepsWholeCharacters) {
+    CoverDocument doc = EveryFieldChanged();
+    const QString face = QString(30, QLatin1Char('x')) + QString::fromUtf8("😀y");
+    ApplyCoverField(doc, *FindCoverFileField("fCoverTextFontFace"), face);
+    EXPECT_EQ(doc.fCoverTextFont.faceName, QString(30, QLatin1Char('x')));
+    EXPECT_EQ(FileFields(Reloaded(doc)).join('\n').toStdString(),
+              FileFields(doc).join('\n').toStdString());
+    LogFont font;
+    font.setFaceName(face);
+    EXPECT_EQ(font.faceName, QString(30, QLatin1Char('x')));
 }
 
 }  // namespace casewright
