@@ -34,7 +34,7 @@ QString ImageBlockName(int block) {
 const QStringList& AllTags() {
     static const QStringList tags = [] {
         QStringList all{QString::fromLatin1(BeginTag()), QString::fromLatin1(EndTag())};
-        QStringList keys{CharsetKey()};
+        QStringList keys{QString(CharsetKey())};
         for (const CoverFileField& field : CoverFileFields()) {
             keys << QLatin1String(field.key);
         }

@@ -36,8 +36,8 @@ inline QByteArray ImageEndMarker(int block) {
 // Texts that Windows-1252 cannot hold are written as UTF-8, announced by this
 // extra field just before "[END]". Readers look fields up by tag, so other
 // readers of the format are not disturbed by it.
-inline QString CharsetKey() {
-    return QStringLiteral("charset");
+inline QLatin1String CharsetKey() {
+    return QLatin1String("charset");
 }
 inline QString Utf8CharsetName() {
     return QStringLiteral("UTF-8");

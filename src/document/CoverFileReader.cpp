@@ -30,7 +30,7 @@ QString& ImagePathOf(CoverDocument& doc, int block) {
 
 // What an empty or missing value of a disc field reads as, where the disc
 // differs from the general rule of its form.
-QString EmptyDiscValue(const QString& key, int screenDpiY) {
+QString EmptyDiscValue(QLatin1String key, int screenDpiY) {
     if (key == QLatin1String("dBGColor")) {
         return QString::number(kWhite);
     }
@@ -54,7 +54,7 @@ void ApplyFields(CoverDocument& doc, const CoverFileSections& sections, int scre
         if (!field.readBack || field.form == CoverFieldForm::Path) {
             continue;
         }
-        const QString key = QLatin1String(field.key);
+        const QLatin1String key(field.key);
         QString value = sections.value(key);
         if (value.isEmpty()) {
             value = EmptyDiscValue(key, screenDpiY);

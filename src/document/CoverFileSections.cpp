@@ -1,5 +1,8 @@
 #include "document/CoverFileSections.h"
 
+#include <QHash>
+
+#include "document/CoverFileFields.h"
 #include "document/CoverFileTagEscape.h"
 #include "document/Cp1252Codec.h"
 
@@ -9,6 +12,29 @@ namespace {
 
 const char* const kImagePathKeys[CoverFileFormat::kImageBlockCount] = {"fImagePath", "bImagePath",
                                                                        "sImagePath", "dImagePath"};
+
+// The opening and closing tag of a key. Every field is looked up on every
+// read, so the tags of the format's own keys are spelled once.
+struct KeyTags {
+    QString open;
+    QString close;
+
+    explicit KeyTags(QLatin1String key)
+        : open(QLatin1Char('[') + key + QLatin1Char(']')),
+          close(QLatin1String("[END") + key + QLatin1Char(']')) {}
+};
+
+const QHash<QLatin1String, KeyTags>& KnownKeyTags() {
+    static const QHash<QLatin1String, KeyTags> tags = [] {
+        QHash<QLatin1String, KeyTags> all;
+        for (const CoverFileField& field : CoverFileFields()) {
+            all.insert(QLatin1String(field.key), KeyTags(QLatin1String(field.key)));
+        }
+        all.insert(CoverFileFormat::CharsetKey(), KeyTags(CoverFileFormat::CharsetKey()));
+        return all;
+    }();
+    return tags;
+}
 
 }  // namespace
 
@@ -24,7 +50,7 @@ std::optional<CoverFileSections> CoverFileSections::parse(const QByteArray& byte
     CoverFileSections sections;
     sections.bytes_ = bytes;
     const QByteArrayView textBytes = QByteArrayView(bytes).first(end);
-    sections.text_ = Cp1252Codec::decode(textBytes.toByteArray());
+    sections.text_ = Cp1252Codec::decode(textBytes);
     if (sections.value(CoverFileFormat::CharsetKey()) == CoverFileFormat::Utf8CharsetName()) {
         sections.utf8_ = true;
         sections.text_ = QString::fromUtf8(textBytes);
@@ -35,15 +61,15 @@ std::optional<CoverFileSections> CoverFileSections::parse(const QByteArray& byte
     return sections;
 }
 
-QString CoverFileSections::value(const QString& key) const {
-    const QString open = QLatin1Char('[') + key + QLatin1Char(']');
-    const QString close = QStringLiteral("[END") + key + QLatin1Char(']');
-    const qsizetype openAt = text_.indexOf(open);
-    const qsizetype closeAt = text_.indexOf(close);
+QString CoverFileSections::value(QLatin1String key) const {
+    const auto known = KnownKeyTags().constFind(key);
+    const KeyTags tags = known != KnownKeyTags().cend() ? *known : KeyTags(key);
+    const qsizetype openAt = text_.indexOf(tags.open);
+    const qsizetype closeAt = text_.indexOf(tags.close);
     if (openAt < 0 || closeAt < 0) {
         return QString();
     }
-    const qsizetype valueAt = openAt + open.size() + 1;  // skips the "="
+    const qsizetype valueAt = openAt + tags.open.size() + 1;  // skips the "="
     if (closeAt <= valueAt) {
         return QString();
     }

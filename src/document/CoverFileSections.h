@@ -27,7 +27,8 @@ public:
     // The text between "[key]=" and "[ENDkey]"; empty when either tag is
     // missing or the closing tag comes first. In a UTF-8 text section the
     // breaks that kept tags out of the value are taken out again.
-    QString value(const QString& key) const;
+    QString value(QLatin1String key) const;
+    QString value(const QString& key) const { return value(QLatin1String(key.toLatin1())); }
 
     // A block's bytes; empty when it holds no image.
     QByteArrayView imageBlock(int block) const;

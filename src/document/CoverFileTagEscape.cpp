@@ -67,7 +67,7 @@ QString protect(const QString& value) {
 }
 
 QString restore(const QString& stored) {
-    const QString broken = QStringLiteral("[") + QChar(kBreak);
+    static const QString broken = QStringLiteral("[") + QChar(kBreak);
     if (!stored.contains(broken)) {
         return stored;
     }

@@ -19,9 +19,14 @@ namespace {
 
 using CoverFileFormat::kImageBlockCount;
 
-QString Tagged(const QString& key, const QString& value) {
-    return QLatin1Char('[') + key + QStringLiteral("]=") + value + QStringLiteral("[END") + key +
-           QLatin1Char(']');
+void AppendTagged(QString& text, QLatin1String key, const QString& value) {
+    text += QLatin1Char('[');
+    text += key;
+    text += QLatin1String("]=");
+    text += value;
+    text += QLatin1String("[END");
+    text += key;
+    text += QLatin1Char(']');
 }
 
 const QString& ImageSourcePath(const CoverDocument& doc, int block) {
@@ -55,12 +60,15 @@ QString Megabytes(qint64 bytes) {
     return QString::number((bytes + (1 << 20) - 1) >> 20);
 }
 
-QList<QByteArray> ImageMarkers() {
-    QList<QByteArray> markers;
-    for (int block = 0; block < kImageBlockCount; ++block) {
-        markers << CoverFileFormat::ImageStartMarker(block)
+const QList<QByteArray>& ImageMarkers() {
+    static const QList<QByteArray> markers = [] {
+        QList<QByteArray> all;
+        for (int block = 0; block < kImageBlockCount; ++block) {
+            all << CoverFileFormat::ImageStartMarker(block)
                 << CoverFileFormat::ImageEndMarker(block);
-    }
+        }
+        return all;
+    }();
     return markers;
 }
 
@@ -160,20 +168,21 @@ CoverFileWriteResult TooLarge(qint64 size) {
 
 QByteArray CoverFileTextSection(const CoverDocument& doc) {
     QString text = QString::fromLatin1(CoverFileFormat::BeginTag());
+    text.reserve(4096);
     for (const CoverFileField& field : CoverFileFields()) {
         if (std::optional<QString> value = FormatCoverField(doc, field)) {
             // A NUL would end the text section for every reader; no edit box
             // gives one. It goes first, so that no tag closes up behind it.
             value->remove(QChar(u'\0'));
-            text += Tagged(QLatin1String(field.key), CoverFileTagEscape::protect(*value));
+            AppendTagged(text, QLatin1String(field.key), CoverFileTagEscape::protect(*value));
         }
     }
     // The tag breaks have no Windows-1252 byte: a value that needed one
     // sends the whole section to UTF-8.
-    if (Cp1252Codec::canEncode(text)) {
-        return Cp1252Codec::encode(text) + CoverFileFormat::EndTag();
+    if (const std::optional<QByteArray> bytes = Cp1252Codec::encodeExactly(text)) {
+        return *bytes + CoverFileFormat::EndTag();
     }
-    text += Tagged(CoverFileFormat::CharsetKey(), CoverFileFormat::Utf8CharsetName());
+    AppendTagged(text, CoverFileFormat::CharsetKey(), CoverFileFormat::Utf8CharsetName());
     return text.toUtf8() + CoverFileFormat::EndTag();
 }
 

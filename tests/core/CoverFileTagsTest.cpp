@@ -150,4 +150,14 @@ TEST_F(CoverFileTagsTest, AFaceNameCutKeepsWholeCharacters) {
     EXPECT_EQ(font.faceName, QString(30, QLatin1Char('x')));
 }
 
+// The fuzzer's dictionary must keep up with the format.
+TEST_F(CoverFileTagsTest, TheFuzzDictionaryHoldsEveryTag) {
+    const QByteArray dictionary =
+        ReadBytes(QStringLiteral(CASEWRIGHT_SOURCE_DIR "/tests/fuzz/cover-file.dict"));
+    ASSERT_FALSE(dictionary.isEmpty());
+    for (const QString& tag : CoverFileFormat::AllTags()) {
+        EXPECT_TRUE(dictionary.contains("=\"" + tag.toLatin1())) << tag.toStdString();
+    }
+}
+
 }  // namespace casewright
