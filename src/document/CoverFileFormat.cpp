@@ -31,6 +31,17 @@ QString ImageBlockName(int block) {
     }
 }
 
+const QList<QByteArray>& ImageMarkers() {
+    static const QList<QByteArray> markers = [] {
+        QList<QByteArray> all;
+        for (int block = 0; block < kImageBlockCount; ++block) {
+            all << ImageStartMarker(block) << ImageEndMarker(block);
+        }
+        return all;
+    }();
+    return markers;
+}
+
 const QStringList& AllTags() {
     static const QStringList tags = [] {
         QStringList all{QString::fromLatin1(BeginTag()), QString::fromLatin1(EndTag())};
@@ -42,9 +53,8 @@ const QStringList& AllTags() {
             all << QLatin1Char('[') + key + QLatin1Char(']')
                 << QStringLiteral("[END") + key + QLatin1Char(']');
         }
-        for (int block = 0; block < kImageBlockCount; ++block) {
-            all << QString::fromLatin1(ImageStartMarker(block))
-                << QString::fromLatin1(ImageEndMarker(block));
+        for (const QByteArray& marker : ImageMarkers()) {
+            all << QString::fromLatin1(marker);
         }
         return all;
     }();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -32,6 +33,8 @@ inline QByteArray ImageStartMarker(int block) {
 inline QByteArray ImageEndMarker(int block) {
     return "[ENDIMAGE" + QByteArray::number(block + 1) + "]";
 }
+// The eight markers, "[IMAGE1]", "[ENDIMAGE1]", ... "[ENDIMAGE4]".
+const QList<QByteArray>& ImageMarkers();
 
 // Texts that Windows-1252 cannot hold are written as UTF-8, announced by this
 // extra field just before "[END]". Readers look fields up by tag, so other

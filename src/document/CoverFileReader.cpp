@@ -82,8 +82,10 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
     if (!OpenRegularFileForReading(file, &reason) || file.size() > CoverFileFormat::kMaxFileSize) {
         return std::nullopt;
     }
-    QByteArray bytes = file.read(CoverFileFormat::kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > CoverFileFormat::kMaxFileSize) {
+    // One byte more than its size shows a file that grew meanwhile.
+    const qint64 size = file.size();
+    QByteArray bytes = file.read(size + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > size) {
         return std::nullopt;
     }
     return bytes;

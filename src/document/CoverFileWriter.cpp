@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <array>
 
 #include "document/AtomicFileWriter.h"
@@ -60,20 +61,8 @@ QString Megabytes(qint64 bytes) {
     return QString::number((bytes + (1 << 20) - 1) >> 20);
 }
 
-const QList<QByteArray>& ImageMarkers() {
-    static const QList<QByteArray> markers = [] {
-        QList<QByteArray> all;
-        for (int block = 0; block < kImageBlockCount; ++block) {
-            all << CoverFileFormat::ImageStartMarker(block)
-                << CoverFileFormat::ImageEndMarker(block);
-        }
-        return all;
-    }();
-    return markers;
-}
-
 QByteArray FirstMarkerIn(const QByteArray& data) {
-    for (const QByteArray& marker : ImageMarkers()) {
+    for (const QByteArray& marker : CoverFileFormat::ImageMarkers()) {
         if (data.contains(marker)) {
             return marker;
         }
@@ -83,7 +72,7 @@ QByteArray FirstMarkerIn(const QByteArray& data) {
 
 qint64 ImageSectionOverhead() {
     qint64 size = 0;
-    for (const QByteArray& marker : ImageMarkers()) {
+    for (const QByteArray& marker : CoverFileFormat::ImageMarkers()) {
         size += marker.size();
     }
     return size;
@@ -120,11 +109,13 @@ public:
             return {};
         }
         QFile& file = files_[block];
-        *data = file.read(limit + 1);
+        // One byte more than expected shows a file that grew meanwhile.
+        const qint64 expected = std::min(limit, file.size());
+        *data = file.read(expected + 1);
         if (file.error() != QFileDevice::NoError) {
             return ImageReadFailure(paths_[block], file.errorString());
         }
-        if (data->size() > limit) {
+        if (data->size() > expected) {
             return ImageReadFailure(paths_[block],
                                     QStringLiteral("it grew while the cover was being saved"));
         }
@@ -142,7 +133,7 @@ private:
             return {};
         }
         if (std::optional<QByteArray> scrubbed =
-                ImageMetadataScrub::withoutStrings(*data, ImageMarkers())) {
+                ImageMetadataScrub::withoutStrings(*data, CoverFileFormat::ImageMarkers())) {
             *data = std::move(*scrubbed);
             return {};
         }

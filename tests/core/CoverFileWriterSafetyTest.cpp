@@ -38,17 +38,8 @@ QByteArray Encoded(const char* format, const QString& comment) {
     return bytes;
 }
 
-QList<QByteArray> Markers() {
-    QList<QByteArray> markers;
-    for (int block = 0; block < CoverFileFormat::kImageBlockCount; ++block) {
-        markers << CoverFileFormat::ImageStartMarker(block)
-                << CoverFileFormat::ImageEndMarker(block);
-    }
-    return markers;
-}
-
 bool HoldsAMarker(const QByteArray& bytes) {
-    for (const QByteArray& marker : Markers()) {
+    for (const QByteArray& marker : CoverFileFormat::ImageMarkers()) {
         if (bytes.contains(marker)) {
             return true;
         }
@@ -201,7 +192,7 @@ TEST_F(CoverFileWriterSafetyTest, MalformedImagesAreNeverScrubbed) {
     };
     for (const QByteArray& input : inputs) {
         SCOPED_TRACE(input.toHex().toStdString());
-        EXPECT_FALSE(ImageMetadataScrub::withoutStrings(input, Markers()));
+        EXPECT_FALSE(ImageMetadataScrub::withoutStrings(input, CoverFileFormat::ImageMarkers()));
     }
 }
 

@@ -22,20 +22,8 @@ using namespace casewright;
 
 namespace {
 
-const QList<QByteArray>& Markers() {
-    static const QList<QByteArray> markers = [] {
-        QList<QByteArray> all;
-        for (int block = 0; block < CoverFileFormat::kImageBlockCount; ++block) {
-            all << CoverFileFormat::ImageStartMarker(block)
-                << CoverFileFormat::ImageEndMarker(block);
-        }
-        return all;
-    }();
-    return markers;
-}
-
 bool HoldsAMarker(QByteArrayView bytes) {
-    for (const QByteArray& marker : Markers()) {
+    for (const QByteArray& marker : CoverFileFormat::ImageMarkers()) {
         if (bytes.indexOf(marker) >= 0) {
             return true;
         }
@@ -81,8 +69,8 @@ void CheckImageBlocksReadBack(const CoverFileSections& sections, const CoverDocu
         const QByteArrayView data = sections.imageBlock(block);
         if (!HoldsAMarker(data)) {
             blocks[block] = data.toByteArray();
-        } else if (auto scrubbed =
-                       ImageMetadataScrub::withoutStrings(data.toByteArray(), Markers())) {
+        } else if (auto scrubbed = ImageMetadataScrub::withoutStrings(
+                       data.toByteArray(), CoverFileFormat::ImageMarkers())) {
             CHECK(!HoldsAMarker(*scrubbed));
             blocks[block] = *scrubbed;
         }
