@@ -7,9 +7,12 @@ PACKAGES=(
     g++ cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins qt6-gtk-platformtheme
     libfreeimage-dev
+    libtag1-dev libcue-dev libdiscid-dev
     poppler-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
+    desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils
+    man-db groff-base bash-completion dpkg-dev file
 )
 
 missing=()

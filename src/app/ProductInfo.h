@@ -13,6 +13,11 @@ inline QString Name() {
 inline QString Version() {
     return QStringLiteral("4.13");
 }
+// The desktop entry's name without ".desktop"; also the icon's name and the
+// AppStream id, so that a Wayland compositor can match windows to the entry.
+inline QString ApplicationId() {
+    return QStringLiteral(CASEWRIGHT_APP_ID);
+}
 inline QString Maker() {
     return QStringLiteral("Orvalis");
 }

@@ -1,10 +1,14 @@
 #include "app/SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QLockFile>
 #include <QStandardPaths>
+#include <memory>
 
+#include "app/SettingsIniFile.h"
+#include "document/AtomicFileWriter.h"
 #include "document/CoverTypes.h"
 
 namespace casewright {
@@ -47,24 +51,90 @@ const StringValue kStrings[] = {
     {"moveDiscLeftRight", &SettingsStore::moveDiscLeftRight},
 };
 
+bool IsCSpace(QChar c) {
+    return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+}
+
+QString TrimmedCSpace(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsCSpace(text.at(begin))) {
+        ++begin;
+    }
+    while (end > begin && IsCSpace(text.at(end - 1))) {
+        --end;
+    }
+    return text.mid(begin, end - begin);
+}
+
 // A DWORD that does not read as an unsigned 32-bit number keeps its value.
-void ReadDword(const QSettings& ini, const char* name, uint32_t& member) {
-    const QVariant value = ini.value(QLatin1String(name));
-    if (!value.isValid()) {
+void ReadDword(const SettingsIniFile& ini, const char* name, uint32_t& member) {
+    const std::optional<QVariant> value = ini.value(QLatin1String(name));
+    if (!value || !value->isValid()) {
         return;
     }
     bool ok = false;
-    const qlonglong number = value.toString().trimmed().toLongLong(&ok);
+    const qlonglong number = TrimmedCSpace(value->toString()).toLongLong(&ok);
     if (ok && number >= 0 && number <= 0xFFFFFFFFLL) {
         member = static_cast<uint32_t>(number);
     }
 }
 
-void ReadString(const QSettings& ini, const char* name, QString& member) {
-    const QVariant value = ini.value(QLatin1String(name));
-    if (value.isValid() && value.canConvert<QString>()) {
-        member = value.toString();
+void ReadString(const SettingsIniFile& ini, const char* name, QString& member) {
+    const std::optional<QVariant> value = ini.value(QLatin1String(name));
+    if (value && value->isValid() && value->canConvert<QString>()) {
+        member = value->toString();
     }
+}
+
+// Only a regular file is read: a folder, a FIFO or a device at the path is
+// treated like a file that cannot be read.
+std::optional<QByteArray> ReadWholeFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
+    AtomicFileWriter writer(path);
+    return writer.open() && writer.write(bytes) && writer.commit();
+}
+
+bool KeepDamagedCopy(const QByteArray& bytes) {
+    const QString copy = SettingsStore::damagedCopyPath();
+    if (ReadWholeFile(copy) == bytes) {
+        return true;
+    }
+    return WriteWholeFile(copy, bytes);
+}
+
+// Saves of two processes take turns; the lock file is the one QSettings
+// uses, so that an older version running at the same time takes part. A
+// lock path that can never become a lock file (a folder of that name, say)
+// or a lock held for longer than a few seconds means no save: waiting on
+// would hang the program.
+constexpr int kLockWaitMilliseconds = 3000;
+
+std::unique_ptr<QLockFile> LockForSaving(const QString& path) {
+    const QString lockPath = path + QStringLiteral(".lock");
+    const QFileInfo lockInfo(lockPath);
+    if (lockInfo.exists() && !lockInfo.isFile()) {
+        return nullptr;
+    }
+    auto lock = std::make_unique<QLockFile>(lockPath);
+    if (!lock->tryLock(kLockWaitMilliseconds)) {
+        return nullptr;
+    }
+    return lock;
 }
 
 }  // namespace
@@ -81,15 +151,17 @@ QString SettingsStore::filePath() {
     return base + QStringLiteral("/Orvalis/Casewright.conf");
 }
 
+QString SettingsStore::damagedCopyPath() {
+    return filePath() + QStringLiteral(".bad");
+}
+
 void SettingsStore::load() {
-    const QString path = filePath();
-    if (!QFileInfo(path).isFile()) {
-        return;
+    if (const std::optional<QByteArray> bytes = ReadWholeFile(filePath())) {
+        apply(SettingsIniFile::Parse(*bytes));
     }
-    const QSettings ini(path, QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError) {
-        return;  // unreadable or corrupt: keep what we have
-    }
+}
+
+void SettingsStore::apply(const SettingsIniFile& ini) {
     for (const DwordValue& v : kDwords) {
         ReadDword(ini, v.name, this->*v.member);
     }
@@ -103,23 +175,50 @@ bool SettingsStore::save() const {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         return false;
     }
-    // QSettings writes through a temporary file and renames it into place,
-    // so an interrupted save never leaves a half-written file.
-    QSettings ini(path, QSettings::IniFormat);
-    ini.setAtomicSyncRequired(true);
+    const std::unique_ptr<QLockFile> lock = LockForSaving(path);
+    if (!lock) {
+        return false;
+    }
+    // Whatever else the file holds (keys of other versions, other groups)
+    // is written back with the values of this store.
+    SettingsIniFile ini;
+    if (QFileInfo(path).exists() || QFileInfo(path).isSymLink()) {
+        const std::optional<QByteArray> bytes = ReadWholeFile(path);
+        if (!bytes) {
+            return false;  // what it holds is unknown: leave it as it is
+        }
+        ini = SettingsIniFile::Parse(*bytes);
+        if (ini.damagedLines() > 0 && !KeepDamagedCopy(*bytes)) {
+            return false;
+        }
+    }
     for (const DwordValue& v : kDwords) {
         ini.setValue(QLatin1String(v.name), static_cast<qulonglong>(this->*v.member));
     }
     for (const StringValue& v : kStrings) {
         ini.setValue(QLatin1String(v.name), this->*v.member);
     }
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    return WriteWholeFile(path, ini.toBytes());
+}
+
+std::optional<SettingsStore::Damage> SettingsStore::CheckFile() {
+    const std::optional<QByteArray> bytes = ReadWholeFile(filePath());
+    if (!bytes) {
+        return std::nullopt;
+    }
+    const int unreadable = SettingsIniFile::Parse(*bytes).damagedLines();
+    if (unreadable == 0) {
+        return std::nullopt;
+    }
+    Damage damage;
+    damage.unreadableLines = unreadable;
+    damage.copyKept = KeepDamagedCopy(*bytes);
+    return damage;
 }
 
 int SettingsStore::LeadingInteger(const QString& text) {
     int i = 0;
-    while (i < text.size() && text.at(i).isSpace()) {
+    while (i < text.size() && IsCSpace(text.at(i))) {
         ++i;
     }
     bool negative = false;

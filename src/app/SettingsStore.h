@@ -2,17 +2,28 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 #include "print/PrinterAdjustment.h"
 
 namespace casewright {
 
+class SettingsIniFile;
+
 // Everything the program remembers between runs. A store loads every value
 // when it is created and writes every value when saved; it is meant to live
 // for one operation only, so two parts never hold different copies for long.
-// Values live in an INI file, $XDG_CONFIG_HOME/Orvalis/Casewright.conf.
-// A missing, unreadable or corrupt file leaves the defaults; a file that
-// cannot be written is left alone. Neither case is reported.
+// Values live in an INI file, $XDG_CONFIG_HOME/Orvalis/Casewright.conf,
+// in the form QSettings gives it (see SettingsIniFile).
+//
+// Every load reads what the file holds at that moment: a missing or
+// unreadable file leaves the defaults, a damaged one gives every value that
+// can still be read. A save either replaces the whole file with a checked
+// copy or changes nothing; before it replaces a damaged file it keeps that
+// file beside it (damagedCopyPath()). Saves of two processes take turns
+// through a lock file; one that cannot have the lock within a few seconds
+// is not made. None of this is reported here: save() says whether it
+// worked, CheckFile() what is wrong with the file.
 class SettingsStore {
 public:
     SettingsStore();  // defaults, then load
@@ -22,8 +33,20 @@ public:
     bool save() const;
 
     static QString filePath();
+    static QString damagedCopyPath();
+
+    // What CheckFile() found in a file that could not be read completely.
+    struct Damage {
+        int unreadableLines = 0;
+        bool copyKept = false;  // the damaged file is now also at damagedCopyPath()
+    };
+    // Nothing for a clean, missing or unreadable file. For a damaged one,
+    // keeps a copy of it at damagedCopyPath() (which later saves keep up).
+    static std::optional<Damage> CheckFile();
+
     // The integer formed by an optional sign and the leading digits of the
-    // text after leading white space; 0 when there are none.
+    // text after leading white space of the C locale (space, tab, line
+    // breaks, vertical tab, form feed); 0 when there are none, as atoi().
     static int LeadingInteger(const QString& text);
 
     PrinterAdjustment printerAdjustment() const;
@@ -60,6 +83,7 @@ public:
     QString moveDiscLeftRight = QStringLiteral("0");
 
 private:
+    void apply(const SettingsIniFile& file);
     QString* coverStockField(int coverType);
     QString* discStockField(int coverType);
 };

@@ -96,7 +96,8 @@ void CCoverDesignerDlg::startRun() {
     openPendingCover();
 
     const auto layout = LayoutForCoverType(displayType());
-    document_->geometry = layout ? CoverLayout(*layout) : CoverGeometry();
+    document_->geometry =
+        layout ? MakeCoverLayout(*layout, SettingsStore().printerAdjustment()) : CoverGeometry();
     arrangeForCoverType();
     enterView(CoverSide::Back);
     createTemplateWindow();

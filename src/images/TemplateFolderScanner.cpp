@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -33,7 +34,10 @@ struct DirectoryCloser {
 }  // namespace
 
 QStringList TemplateFolderScanner::defaultFolders() {
-    return {QCoreApplication::applicationDirPath() + QStringLiteral("/CLIPART"),
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder + QStringLiteral("/CLIPART"),
+            QDir::cleanPath(programFolder +
+                            QStringLiteral("/" CASEWRIGHT_DATA_DIR_FROM_PROGRAM "/CLIPART")),
             QStringLiteral(CASEWRIGHT_DATA_DIR "/CLIPART")};
 }
 

@@ -30,8 +30,9 @@ struct TemplateScan {
 // of the same name, and the same folder named twice is read once.
 class TemplateFolderScanner {
 public:
-    // "CLIPART" beside the running program, then the one in the installed
-    // data folder.
+    // "CLIPART" beside the running program, then the one in the data folder
+    // found from the program's folder (where a package installed it), then
+    // the one in the configured data folder.
     static QStringList defaultFolders();
 
     static TemplateScan scan(const QStringList& folders);

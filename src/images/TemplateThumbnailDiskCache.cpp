@@ -5,8 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include "document/AtomicFileWriter.h"
 
 namespace casewright {
 
@@ -58,8 +59,10 @@ void TemplateThumbnailDiskCache::store(const QString& path, bool discView,
     }
     QImage stamped = thumbnail;
     stamped.setText(kStampKey, stamp(path));
-    QSaveFile file(entryFile(info.absoluteFilePath(), discView));
-    if (file.open(QIODevice::WriteOnly) && stamped.save(&file, "png")) {
+    // A cut-short entry would still carry a valid stamp; a write that fails
+    // (a full disk) leaves no entry, and the thumbnail is drawn again next time.
+    AtomicFileWriter file(entryFile(info.absoluteFilePath(), discView));
+    if (file.open() && stamped.save(file.device(), "png")) {
         file.commit();
     }
 }

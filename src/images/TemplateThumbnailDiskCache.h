@@ -10,7 +10,8 @@ namespace casewright {
 // There is one small PNG file per template path; it records the template
 // file's size and modification time, and is not used once the template file
 // has changed (it is simply drawn and written again). Safe to use from
-// several threads: each file is written whole under a temporary name.
+// several threads: each file is written under a temporary name and renamed
+// into place only once it is whole on the disk.
 class TemplateThumbnailDiskCache {
 public:
     // The thumbnail stored for `path` as the file is now (null when none).

@@ -32,10 +32,6 @@ QString PlainPaper() {
     return QStringLiteral("Plain Paper");
 }
 
-QString AveryPromptName() {
-    return QStringLiteral("Avery 5931 CD/DVD Labels (Letter)");
-}
-
 const std::vector<LabelStock>& All() {
     static const std::vector<LabelStock> stocks = MakeStocks();
     return stocks;

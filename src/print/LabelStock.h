@@ -21,9 +21,6 @@ struct LabelStock {
 namespace LabelStocks {
 
 QString PlainPaper();
-// The name the paper prompt shows for every Avery sheet: they all share one
-// layout, so the program treats them as one sheet.
-QString AveryPromptName();
 
 // The seventeen stocks in the order the disc list shows them.
 const std::vector<LabelStock>& All();

@@ -1,5 +1,7 @@
 #include "print/PageLayouts.h"
 
+#include <algorithm>
+
 #include "app/SettingsStore.h"
 #include "document/CoverTypes.h"
 
@@ -49,7 +51,8 @@ double Signed(double distance, const QString& directionSwitch) {
 }  // namespace
 
 int MillimetresFromText(const QString& text) {
-    return SettingsStore::LeadingInteger(text);
+    return std::clamp(SettingsStore::LeadingInteger(text), kMinimumAdjustmentMM,
+                      kMaximumAdjustmentMM);
 }
 
 CoverGeometry MakeCoverLayout(int layoutIndex, const PrinterAdjustment& adjustment) {
@@ -77,11 +80,6 @@ CoverGeometry MakeCoverLayout(int layoutIndex, const PrinterAdjustment& adjustme
     g.topLabelTop += dy;
     g.bottomLabelTop += dy;
     return g;
-}
-
-CoverGeometry CoverLayout(int layoutIndex) {
-    const SettingsStore settings;
-    return MakeCoverLayout(layoutIndex, settings.printerAdjustment());
 }
 
 std::optional<LayoutIndex> LayoutForCoverType(int coverType) {

@@ -22,19 +22,18 @@ enum LayoutIndex {
 
 constexpr double kInchesPerMillimetre = 0.0393700787;
 
-// The layout's fixed values with the adjustments applied. An index without a
-// layout (5, or out of range) gives an all-zero geometry.
+// The layout's fixed values with the adjustments applied (each limited to
+// the adjustment range). An index without a layout (5, or out of range)
+// gives a geometry of adjustments only.
 CoverGeometry MakeCoverLayout(int layoutIndex, const PrinterAdjustment& adjustment);
-
-// The same, with the adjustments currently stored in the settings.
-CoverGeometry CoverLayout(int layoutIndex);
 
 // The plain-paper layout of a case type. "Other" (3) has no size of its own
 // and is drawn and printed as a standard CD case.
 std::optional<LayoutIndex> LayoutForCoverType(int coverType);
 
 // Whole millimetres from a stored adjustment text: an optional sign and the
-// leading digits; anything else reads as 0.
+// leading digits, anything else 0, limited to kMinimumAdjustmentMM to
+// kMaximumAdjustmentMM.
 int MillimetresFromText(const QString& text);
 
 }  // namespace casewright

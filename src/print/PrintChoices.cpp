@@ -11,6 +11,7 @@ PrintChoices PrintChoices::FromSettings(int coverType) {
     choices.discStock = settings.discStock(coverType);
     choices.printCover = settings.printCover != 0;
     choices.printDisc = settings.printDisc != 0;
+    choices.adjustment = settings.printerAdjustment();
     return choices;
 }
 

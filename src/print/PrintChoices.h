@@ -2,19 +2,23 @@
 
 #include <QString>
 
+#include "print/PrinterAdjustment.h"
+
 namespace casewright {
 
 // What the user asked the Print dialog for: the stocks of this case type, the
-// two print switches and which label of a two-label sheet to use.
+// two print switches, which label of a two-label sheet to use, and the
+// printer adjustments set from it.
 struct PrintChoices {
     QString coverStock;
     QString discStock;
     bool printCover = true;
     bool printDisc = true;
     bool useTopDiscLabel = true;
+    PrinterAdjustment adjustment;
 
-    // The remembered choices of a case type; the top label, as the Print
-    // dialog starts with it.
+    // The remembered choices of a case type and the stored adjustments; the
+    // top label, as the Print dialog starts with it.
     static PrintChoices FromSettings(int coverType);
 };
 

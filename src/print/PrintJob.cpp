@@ -48,7 +48,7 @@ PrintJobResult PrintJob::run(SheetPrinter& device, PaperPrompt& prompt) {
     while (!coversDone || !discDone) {
         const Sheet sheet = coversDone ? Sheet::Disc : Sheet::Covers;
         bool& done = sheet == Sheet::Covers ? coversDone : discDone;
-        if (plan_.needsPaperPrompts() &&
+        if (plan_.needsPaperPrompts() && device.usesPaper() &&
             prompt.askForPaper(promptText(sheet)) == PaperPrompt::Answer::Skip) {
             done = true;
             ++result.sheetsSkipped;
@@ -111,7 +111,7 @@ bool PrintJob::printSheet(Sheet sheet, SheetPrinter& device, PrintJobResult& res
 }
 
 void PrintJob::drawCoversSheet(SheetPrinter& device) {
-    const CoverGeometry layout = CoverLayout(*plan_.coverLayout);
+    const CoverGeometry layout = MakeCoverLayout(*plan_.coverLayout, plan_.adjustment);
     const int dpi = device.resolution();
     const QPoint offset = device.printableOffset();
     const QRect back = SheetRect(layout.backLeft, layout.backTop, layout.backWidth,
@@ -128,7 +128,7 @@ void PrintJob::drawCoversSheet(SheetPrinter& device) {
 }
 
 void PrintJob::drawDiscSheet(SheetPrinter& device) {
-    const CoverGeometry layout = CoverLayout(*plan_.discLayout);
+    const CoverGeometry layout = MakeCoverLayout(*plan_.discLayout, plan_.adjustment);
     const double left = plan_.useTopDiscLabel ? layout.topLabelLeft : layout.bottomLabelLeft;
     const double top = plan_.useTopDiscLabel ? layout.topLabelTop : layout.bottomLabelTop;
     const QRect target = SheetRect(left, top, layout.discWidth, layout.discHeight,
@@ -162,7 +162,7 @@ void PrintJob::drawSurface(SheetPrinter& device, SurfaceKind kind, const QRect& 
 // sizes yet; the designer gives it its case type's layout when it opens.
 void PrintJob::ensureDesignGeometry() {
     if (IsUnset(doc_.geometry)) {
-        doc_.geometry = CoverLayout(*plan_.coverLayout);
+        doc_.geometry = MakeCoverLayout(*plan_.coverLayout, plan_.adjustment);
     }
 }
 

@@ -27,8 +27,9 @@ struct PrintJobResult {
 
 // Prints a design at true size: at most two sheets, covers first, each a
 // document of its own, with a paper prompt before each sheet when label
-// stock is involved. Every surface is drawn by the painter that draws its
-// preview, at the device's resolution with scales of 1.0.
+// stock is involved and the device puts the sheets on paper. Every surface
+// is drawn by the painter that draws its preview, at the device's
+// resolution with scales of 1.0.
 class PrintJob {
 public:
     using PainterFactory = std::function<std::unique_ptr<CoverPainter>(SurfaceKind)>;

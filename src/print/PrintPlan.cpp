@@ -16,6 +16,7 @@ PrintPlan PrintPlan::Make(int coverType, const PrintChoices& choices) {
     plan.printCover = choices.printCover;
     plan.printDisc = choices.printDisc;
     plan.useTopDiscLabel = choices.useTopDiscLabel;
+    plan.adjustment = choices.adjustment;
 
     const std::optional<LayoutIndex> caseLayout = LayoutForCoverType(coverType);
     if (caseLayout) {
@@ -26,8 +27,7 @@ PrintPlan PrintPlan::Make(int coverType, const PrintChoices& choices) {
     const std::optional<LabelStock> disc = LabelStocks::Find(choices.discStock);
     if (disc && disc->discLayout) {
         plan.discLayout = *disc->discLayout;
-        plan.discStockName =
-            *disc->discLayout == LayoutAvery ? LabelStocks::AveryPromptName() : disc->name;
+        plan.discStockName = disc->name;
         plan.discOnLetterPaper = disc->letterSize;
     } else {
         plan.discLayout = plan.coverLayout;

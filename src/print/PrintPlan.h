@@ -20,12 +20,14 @@ struct PrintPlan {
     bool printCover = true;
     bool printDisc = true;
     bool useTopDiscLabel = true;
+    PrinterAdjustment adjustment;  // applied to the layouts of both sheets
 
     // With plain paper for both sheets nobody needs to be asked to change paper.
     bool needsPaperPrompts() const;
 
     // Covers always use the case type's own layout. A disc on a label sheet
-    // uses the sheet's layout; every Avery sheet is announced under one name.
+    // uses the sheet's layout (all Avery sheets share one) and the prompt
+    // names the sheet the user chose.
     // A stock name that is not in the list (an edited or emptied settings
     // file) is taken as plain paper, so that every sheet has a layout. Plain
     // paper always prints the disc at the top position.

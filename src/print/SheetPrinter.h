@@ -45,6 +45,9 @@ public:
     virtual QString errorText() const = 0;
     // The orientation the user chose for the device.
     virtual QPageLayout::Orientation chosenOrientation() const = 0;
+    // False for a device that writes a file: nobody has paper to change, so
+    // the job does not ask for any.
+    virtual bool usesPaper() const { return true; }
 };
 
 }  // namespace casewright

@@ -2,6 +2,7 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileReader.h"
 #include "document/Cp1252Codec.h"
+#include "support/AudioTestFiles.h"
 #include "text/TrackListingCodec.h"
 
 namespace casewright {
@@ -62,6 +63,75 @@ TEST_F(NewTracksTest, RefusesDvdCasesMissingFilesAndOverlongLines) {
     EXPECT_EQ(overlong.code, kExitFailure);
     EXPECT_TRUE(overlong.err.contains("line 1")) << overlong.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST_F(NewTracksTest, ReadsCueSheetsAndFoldersOfAudioFiles) {
+    const QString sheet = tempPath("disc/album.cue");
+    WriteBytes(sheet,
+               "PERFORMER \"The Band\"\nTITLE \"First Album\"\nFILE \"album.wav\" WAVE\n"
+               "  TRACK 01 AUDIO\n    TITLE \"Opening\"\n    INDEX 01 00:00:00\n"
+               "  TRACK 02 AUDIO\n    TITLE \"Closing\"\n    INDEX 01 03:00:00\n");
+    ASSERT_TRUE(AudioTestFiles::WriteBytes(tempPath("disc/album.wav"),
+                                           AudioTestFiles::WavOfCdFrames(5 * 60 * 75)));
+    const QString fromSheet = tempPath("sheet.jkt");
+    ASSERT_EQ(RunCommand({"new", "--type", "1", "--tracks", sheet, fromSheet}).code, kExitOk);
+    const CoverDocument sheetDoc = readBack(fromSheet);
+    EXPECT_EQ(sheetDoc.bCoverText, Row("1.", "Opening", "3:00") + Row("2.", "Closing", "2:00"));
+    EXPECT_EQ(sheetDoc.fCoverTitle, "");  // album texts only when asked for
+
+    const QString folder = tempPath("files");
+    ASSERT_TRUE(AudioTestFiles::Write(folder + "/b.ogg", AudioTestFiles::Format::OggVorbis, 90,
+                                      {"Second", "Band", "Album", "", 2}));
+    ASSERT_TRUE(AudioTestFiles::Write(folder + "/a.mp3", AudioTestFiles::Format::Mp3, 3,
+                                      {"Third", "Band", "Album", "", 3}));
+    ASSERT_TRUE(AudioTestFiles::Write(folder + "/c.flac", AudioTestFiles::Format::Flac, 3600,
+                                      {"First", "Band", "Album", "", 1}));
+    const QString fromFolder = tempPath("folder.jkt");
+    ASSERT_EQ(RunCommand({"new", "--type", "4", "--tracks", folder, fromFolder}).code, kExitOk);
+    EXPECT_EQ(
+        readBack(fromFolder).bCoverText,
+        Row("1.", "First", "1:00:00") + Row("2.", "Second", "1:30") + Row("3.", "Third", "0:03"));
+}
+
+TEST_F(NewTracksTest, PutsTheAlbumOnTheFrontAndSpineWhenAskedAndNotGivenOtherwise) {
+    const QString sheet = tempPath("album.cue");
+    WriteBytes(sheet,
+               "PERFORMER \"The Band\"\nTITLE \"First Album\"\nFILE a.wav WAVE\n"
+               "TRACK 01 AUDIO\nINDEX 01 00:00:00\n");
+    const QString asked = tempPath("asked.jkt");
+    ASSERT_EQ(RunCommand({"new", "--type", "1", "--tracks", sheet, "--album-texts", asked}).code,
+              kExitOk);
+    EXPECT_EQ(readBack(asked).fCoverTitle, "First Album");
+    EXPECT_EQ(readBack(asked).backCoverSpineText, "The Band - First Album");
+
+    const QString given = tempPath("given.jkt");
+    ASSERT_EQ(RunCommand({"new", "--type", "1", "--tracks", sheet, "--album-texts", "--front-title",
+                          "Mine", "--set", "backCoverSpineText=Spine", given})
+                  .code,
+              kExitOk);
+    EXPECT_EQ(readBack(given).fCoverTitle, "Mine");
+    EXPECT_EQ(readBack(given).backCoverSpineText, "Spine");
+
+    const Run alone = RunCommand({"new", "--type", "1", "--album-texts", tempPath("alone.jkt")});
+    EXPECT_EQ(alone.code, kExitUsage);
+    EXPECT_TRUE(alone.err.contains("--album-texts needs --tracks")) << alone.err.toStdString();
+    EXPECT_TRUE(RunCommand({"new", "--help"}).out.contains("--album-texts"));
+}
+
+TEST_F(NewTracksTest, RefusesBrokenCueSheetsAndAudioFilesWithoutWritingAnything) {
+    const QString sheet = tempPath("bad.cue");
+    WriteBytes(sheet, "FILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:99:00\n");
+    const QString broken = tempPath("broken.flac");
+    WriteBytes(broken, "not audio");
+    const QString path = tempPath("refused.jkt");
+    for (const QString& source : {sheet, broken}) {
+        SCOPED_TRACE(source.toStdString());
+        const Run run = RunCommand({"new", "--type", "1", "--tracks", source, path});
+        EXPECT_EQ(run.code, kExitFailure);
+        EXPECT_TRUE(run.err.contains(source)) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(path));
+    }
+    EXPECT_TRUE(RunCommand({"new", "--type", "1", "--tracks", sheet, path}).err.contains("line 3"));
 }
 
 }  // namespace casewright

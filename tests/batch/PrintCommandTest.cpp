@@ -4,6 +4,8 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileWriter.h"
 #include "print/LabelStock.h"
+#include "support/TinyFileSystem.h"
+#include "support/ReadOnlyPath.h"
 
 namespace casewright {
 
@@ -107,6 +109,95 @@ TEST_F(PrintCommandTest, InputOutputAndPrinterFailures) {
     const Run printer = RunCommand({"print", cover, "-p", "No Such Printer 42"});
     EXPECT_EQ(printer.code, kExitFailure);
     EXPECT_TRUE(printer.err.contains("No Such Printer 42"));
+}
+
+// The PDF of print and the PNG of render are saved like a cover: on a full
+// disk the command fails, names the file, and the earlier file stays whole.
+TEST_F(PrintCommandTest, AFullDiskFailsPrintAndRenderAndKeepsTheEarlierOutput) {
+    TinyFileSystem disk(256);
+    ASSERT_TRUE(disk.mounted()) << "mounting a tmpfs needs root";
+    const QString cover = writeCover(CoverTypeStandardCD, "a.jkt");
+    struct Case {
+        const char* command;
+        const char* output;
+        const char* message;
+    };
+    const Case cases[] = {{"print", "a.pdf", "could not be written completely"},
+                          {"render", "a.png", "cannot write"}};
+    for (const Case& c : cases) {
+        WriteBytes(disk.path(QLatin1String(c.output)), "earlier");
+    }
+    for (const int kilobytesLeft : {0, 4}) {
+        disk.fill(kilobytesLeft);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(
+                QStringLiteral("%1, %2 KB free").arg(c.command).arg(kilobytesLeft).toStdString());
+            const QString output = disk.path(QLatin1String(c.output));
+            const Run run = RunCommand({QLatin1String(c.command), cover, "-o", output});
+            EXPECT_EQ(run.code, kExitFailure);
+            EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+            EXPECT_TRUE(run.err.contains(output)) << run.err.toStdString();
+            EXPECT_EQ(ReadBytes(output), "earlier");
+        }
+    }
+    EXPECT_EQ(QDir(disk.path(QString())).entryList(QDir::Files).size(), 3)
+        << "the two earlier files and the filler";
+}
+
+// The settings decide even where the command cannot write them back (it
+// tries to, for the case type it read): a folder or a file the user may not
+// write.
+TEST_F(PrintCommandTest, SettingsThatCannotBeWrittenStillDecide) {
+    {
+        SettingsStore settings;
+        settings.printCover = 0;
+        settings.cdFormatDisc = QStringLiteral("Neato CD/DVD Labels (A4)");
+        ASSERT_TRUE(settings.save());
+    }
+    const QString cover = writeCover(CoverTypeStandardCD, "a.jkt");
+    const QString pdf = tempPath("a.pdf");
+    const QString file = SettingsStore::filePath();
+    for (const QString& readOnly : {QFileInfo(file).absolutePath(), file}) {
+        SCOPED_TRACE(readOnly.toStdString());
+        const QByteArray before = ReadBytes(file);
+        const ReadOnlyPath guard(readOnly);
+        ASSERT_TRUE(guard.active());
+        const Run run = RunCommand({"print", cover, "-o", pdf});
+        ASSERT_EQ(run.code, kExitOk) << run.err.toStdString();
+        EXPECT_EQ(PageCount(pdf), 1);  // the disc only, on the Neato sheet
+        EXPECT_EQ(ReadBytes(file), before);
+    }
+}
+
+// However far the settings move or enlarge the surfaces, printing stays a
+// matter of a moment and ends well.
+TEST_F(PrintCommandTest, AdjustmentsOfMetresPrintAsTwoHundredMillimetres) {
+    SettingsStore settings;
+    for (QString* mm : {&settings.expandDiscMM, &settings.expandCoverMM, &settings.moveDiscMMX,
+                        &settings.moveDiscMMY}) {
+        *mm = QStringLiteral("5000");
+    }
+    ASSERT_TRUE(settings.save());
+    for (const int type :
+         {CoverTypeStandardCD, CoverTypeSlimlineCD, CoverTypeStandardDVD, CoverTypeSlimlineDVD}) {
+        SCOPED_TRACE(type);
+        const QString cover = writeCover(type, "big.jkt");
+        const Run run = RunCommand({"print", cover});
+        ASSERT_EQ(run.code, kExitOk) << run.err.toStdString();
+        EXPECT_EQ(PageCount(tempPath("big.pdf")), 2);
+    }
+}
+
+// A lock that can never be taken costs the settings save, not the command.
+TEST_F(PrintCommandTest, ASettingsLockThatCannotBeTakenDoesNotStopTheCommands) {
+    ASSERT_TRUE(SettingsStore().save());
+    const QByteArray before = ReadBytes(SettingsStore::filePath());
+    ASSERT_TRUE(QDir().mkpath(SettingsStore::filePath() + QStringLiteral(".lock")));
+    const QString cover = writeCover(CoverTypeStandardDVD, "a.jkt");
+    EXPECT_EQ(RunCommand({"info", cover}).code, kExitOk);
+    EXPECT_EQ(RunCommand({"render", cover, "--dpi", "24", "-o", tempPath("a.png")}).code, kExitOk);
+    EXPECT_EQ(RunCommand({"print", cover}).code, kExitOk);
+    EXPECT_EQ(ReadBytes(SettingsStore::filePath()), before);
 }
 
 }  // namespace casewright

@@ -1,9 +1,9 @@
 #include "print/PrintJob.h"
 
-#include "app/SettingsStore.h"
 #include "core/PrintRecordingDevice.h"
 #include "document/CoverDocument.h"
 #include "print/LabelStock.h"
+#include "print/PageLayouts.h"
 #include "print/PrintPlan.h"
 #include "support/TestEnvironment.h"
 
@@ -140,17 +140,37 @@ TEST_F(PrintJobTest, LabelStockAsksForPlainPaperThenForTheLabels) {
     EXPECT_EQ(device.sheets[1].request.paper, QPageSize::A4);
 }
 
-TEST_F(PrintJobTest, EveryAverySheetIsAnnouncedAsOneAndUsesTheAveryLayout) {
-    print(CoverTypeStandardCD, QStringLiteral("Avery 8960 CD/DVD Labels (Letter)"));
-    ASSERT_EQ(prompt.texts.size(), 2);
-    EXPECT_TRUE(prompt.texts[1].contains("'Avery 5931 CD/DVD Labels (Letter)'"));
-    EXPECT_EQ(painted.back().target, QRect(193, 68, 462, 465));
-    EXPECT_EQ(device.sheets[1].request.paper, QPageSize::Letter);
-    EXPECT_EQ(device.sheets[0].request.paper, QPageSize::A4);
+// All Avery sheets share one layout, but the prompt names the one the user
+// chose: another number may be cut differently and the user must be able to
+// check which sheet is in the printer.
+TEST_F(PrintJobTest, EachAverySheetIsAnnouncedByItsOwnNameAndUsesTheAveryLayout) {
+    int averySheets = 0;
+    for (const LabelStock& stock : LabelStocks::All()) {
+        if (stock.discLayout != LayoutAvery) {
+            continue;
+        }
+        SCOPED_TRACE(stock.name.toStdString());
+        ++averySheets;
+        prompt.texts.clear();
+        painted.clear();
+        device.sheets.clear();
+        print(CoverTypeStandardCD, stock.name, averySheets % 2 == 1);
+        ASSERT_EQ(prompt.texts.size(), 2);
+        EXPECT_EQ(prompt.texts[1], PaperPrompt::DiscText(stock.name));
+        EXPECT_EQ(painted.back().target,
+                  averySheets % 2 == 1 ? QRect(193, 68, 462, 465) : QRect(193, 568, 462, 465));
+        EXPECT_EQ(device.sheets[1].request.paper, QPageSize::Letter);
+        EXPECT_EQ(device.sheets[0].request.paper, QPageSize::A4);
+    }
+    EXPECT_EQ(averySheets, 13);
+}
 
-    painted.clear();
-    print(CoverTypeStandardCD, QStringLiteral("Avery 5692 CD/DVD Labels (Letter)"), false);
-    EXPECT_EQ(painted.back().target, QRect(193, 568, 462, 465));
+TEST_F(PrintJobTest, ADeviceThatWritesAFileIsNeverAskedForPaper) {
+    device.writesFile = true;
+    const PrintJobResult result = print(CoverTypeStandardCD, kNeato);
+    EXPECT_TRUE(prompt.texts.isEmpty());
+    EXPECT_EQ(result.sheetsPrinted, 2);
+    EXPECT_EQ(painted.back().target, QRect(179, 102, 469, 468));  // still the Neato label
 }
 
 TEST_F(PrintJobTest, PlainPaperAlwaysUsesTheTopPosition) {
@@ -224,22 +244,45 @@ TEST_F(PrintJobTest, AdjustmentsMoveAndEnlargeTheLabel) {
     const QRect plain = painted.back().target;
     EXPECT_EQ(plain, QRect(71, 300, 1405, 1405));
 
-    SettingsStore settings;
-    settings.expandDiscMM = "2";
-    settings.moveDiscMMX = "3";
-    settings.moveDiscLeftRight = "1";
-    settings.moveDiscMMY = "1";
-    settings.moveDiscUpDown = "1";
-    settings.expandCoverMM = "1";
-    ASSERT_TRUE(settings.save());
-
+    PrintChoices choices;
+    choices.coverStock = kPlain;
+    choices.discStock = kPlain;
+    choices.adjustment.expandDiscMM = "2";
+    choices.adjustment.moveDiscMMX = "3";
+    choices.adjustment.moveDiscLeftRight = "1";
+    choices.adjustment.moveDiscMMY = "1";
+    choices.adjustment.moveDiscUpDown = "1";
+    choices.adjustment.expandCoverMM = "1";
     painted.clear();
-    print(CoverTypeStandardCD, kPlain);
+    print(CoverTypeStandardCD, choices);
     // 3 mm right, 1 mm down, 2 mm larger.
     EXPECT_EQ(painted.back().target, QRect(106, 311, 1429, 1429));
     // The covers grow by 1 mm and the back cover moves down by as much.
     EXPECT_EQ(painted[0].target, QRect(150, 150, 1432, 1432));
     EXPECT_EQ(painted[1].target.top(), 1655);
+}
+
+// Whatever the settings file says, a sheet gets no more than 200 mm.
+TEST_F(PrintJobTest, AdjustmentsBeyondTwoHundredMillimetresPrintAsTwoHundred) {
+    const auto targets = [this](const QString& mm) {
+        PrintChoices choices;
+        choices.coverStock = kPlain;
+        choices.discStock = kNeato;
+        choices.adjustment.expandDiscMM = mm;
+        choices.adjustment.expandCoverMM = mm;
+        choices.adjustment.moveDiscMMX = mm;
+        painted.clear();
+        device.sheets.clear();
+        EXPECT_TRUE(print(CoverTypeSlimlineCD, choices).ok);
+        std::vector<QRect> rects;
+        for (const PaintedSurface& surface : painted) {
+            rects.push_back(surface.target);
+        }
+        return rects;
+    };
+    EXPECT_EQ(targets("5000"), targets("200"));
+    EXPECT_EQ(targets("-5000"), targets("-200"));
+    EXPECT_NE(targets("200"), targets("199"));
 }
 
 TEST_F(PrintJobTest, RefusedPageAbortsThatSheetAndTheJobGoesOn) {

@@ -13,6 +13,7 @@
 #include "print/PdfSheetPrinter.h"
 #include "print/PrintJob.h"
 #include "support/TestEnvironment.h"
+#include "support/TinyFileSystem.h"
 
 namespace casewright {
 
@@ -74,6 +75,41 @@ TEST_F(PrintPdfTest, UnwritableFileIsReportedAndNothingIsPrinted) {
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains("missing-folder")) << result.error.toStdString();
     EXPECT_EQ(result.sheetsPrinted, 0);
+}
+
+// A PDF is replaced only by a complete one: a job that stops before its end,
+// or a disk that fills up, leaves the earlier file and nothing beside it.
+TEST_F(PrintPdfTest, AnIncompletePdfNeverReplacesTheEarlierOne) {
+    TinyFileSystem disk(256);
+    ASSERT_TRUE(disk.mounted()) << "mounting a tmpfs needs root";
+    const QString path = disk.path(QStringLiteral("cover.pdf"));
+    {
+        QFile earlier(path);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    const auto filesOnDisk = [&disk] {
+        return QDir(disk.path(QString())).entryList(QDir::Files).size();
+    };
+    {
+        PdfSheetPrinter stopped(path);
+        ASSERT_TRUE(stopped.beginDocument(SheetRequest{}));
+        stopped.painter().fillRect(QRect(0, 0, 600, 600), Qt::red);
+        EXPECT_TRUE(stopped.endPage());
+    }
+    EXPECT_EQ(ReadLatin1(path), "earlier");
+    EXPECT_EQ(filesOnDisk(), 1);
+
+    for (const int kilobytesLeft : {0, 8}) {
+        SCOPED_TRACE(kilobytesLeft);
+        disk.fill(kilobytesLeft);
+        const PrintJobResult result = printToPdf(CoverTypeStandardCD, "Plain Paper", path);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.error.contains("could not be written completely"))
+            << result.error.toStdString();
+        EXPECT_EQ(ReadLatin1(path), "earlier");
+        EXPECT_EQ(filesOnDisk(), 2) << "the earlier file and the filler";
+    }
 }
 
 // Rasterises the PDF as a printer would at 100 dpi and finds the surfaces

@@ -31,6 +31,7 @@ public:
     QPageLayout::Orientation userOrientation = QPageLayout::Portrait;
     int failEndPageOfSheet = -1;  // index of the sheet whose page is refused
     bool cannotOpen = false;
+    bool writesFile = false;  // like a PDF: no paper to change
     int finishCalls = 0;
     std::vector<Sheet> sheets;
 
@@ -73,6 +74,7 @@ public:
     }
     QString errorText() const override { return QStringLiteral("the test printer is off"); }
     QPageLayout::Orientation chosenOrientation() const override { return userOrientation; }
+    bool usesPaper() const override { return !writesFile; }
 
 private:
     QPainter painter_;

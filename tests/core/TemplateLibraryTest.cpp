@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -135,9 +136,12 @@ TEST(TemplateFolderScannerTest, UnlistableFolderReportsSystemTextAndKeepsOthers)
 
 TEST(TemplateFolderScannerTest, DefaultFoldersLookBesideProgramThenInDataFolder) {
     const QStringList folders = TemplateFolderScanner::defaultFolders();
-    ASSERT_EQ(folders.size(), 2);
-    EXPECT_TRUE(folders[0].endsWith("/CLIPART"));
-    EXPECT_EQ(folders[1], QStringLiteral(CASEWRIGHT_DATA_DIR "/CLIPART"));
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    ASSERT_EQ(folders.size(), 3);
+    EXPECT_EQ(folders[0], programFolder.filePath("CLIPART"));
+    EXPECT_EQ(folders[1],
+              QDir::cleanPath(programFolder.filePath(CASEWRIGHT_DATA_DIR_FROM_PROGRAM "/CLIPART")));
+    EXPECT_EQ(folders[2], QStringLiteral(CASEWRIGHT_DATA_DIR "/CLIPART"));
 }
 
 }  // namespace casewright

@@ -13,6 +13,7 @@
 #include "images/TemplateThumbnailLoader.h"
 #include "images/TemplateThumbnailPainter.h"
 #include "support/TestEnvironment.h"
+#include "support/TinyFileSystem.h"
 
 namespace casewright {
 
@@ -181,6 +182,21 @@ TEST_F(TemplateThumbnailLoaderTest, LaterRunTakesUnchangedThumbnailFromCacheFold
 
     EXPECT_EQ(TemplateThumbnailLoader::produce(path, false).pixel(30, 30), kRed);
     EXPECT_TRUE(TemplateThumbnailLoader::produce(path, true).isNull());
+}
+
+// A cut-short entry would keep its stamp and show a broken thumbnail in
+// every later run; with the disk full there is no entry at all.
+TEST_F(TemplateThumbnailLoaderTest, AFullDiskLeavesNoCacheEntry) {
+    TinyFileSystem disk(256);
+    ASSERT_TRUE(disk.mounted()) << "mounting a tmpfs needs root";
+    qputenv("XDG_CACHE_HOME", disk.path(QStringLiteral("cache")).toUtf8());
+    const QString path = folder_.file("a.png");
+    ASSERT_TRUE(folder_.addImage("a.png", Qt::red));
+    disk.fill(1);
+
+    EXPECT_EQ(TemplateThumbnailLoader::produce(path, false).pixel(30, 30), kRed);
+    EXPECT_TRUE(QDir(TemplateThumbnailDiskCache::folder()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(TemplateThumbnailDiskCache::find(path, false).isNull());
 }
 
 TEST_F(TemplateThumbnailLoaderTest, DestroyingLoaderWhileBusyIsSafe) {

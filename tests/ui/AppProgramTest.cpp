@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -9,6 +12,7 @@
 #include "app/SettingsStore.h"
 #include "app/ui/CCoverApp.h"
 #include "app/ui/CoverAppWindows.h"
+#include "app/ui/SettingsDamagePrompt.h"
 #include "designer/CCoverDesignerDlg.h"
 #include "designer/CNewCoverDlg.h"
 #include "designer/DesignerControlIds.h"
@@ -118,6 +122,42 @@ TEST_F(AppProgramTest, CoverOnTheCommandLineOpensWithoutNewCover) {
         },
     });
     runProgram({path});
+}
+
+// A damaged settings file is named once, before the first window; the
+// settings it still holds are used and the damaged file is kept.
+TEST_F(AppProgramTest, ADamagedSettingsFileIsReportedOnceBeforeTheFirstWindow) {
+    const QByteArray damaged = "[General]\nOption=4\n[Other\ncdSlimFormatDisc=Neato\n";
+    QDir().mkpath(QFileInfo(SettingsStore::filePath()).absolutePath());
+    QFile file(SettingsStore::filePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+
+    prompter.answers = {Prompter::Answer::Ok};
+    ModalScript script({
+        [this](QWidget& w) {
+            EXPECT_EQ(prompter.messages.size(), 1u);
+            QTest::keyClick(&AsNewCover(w), Qt::Key_Escape);
+        },
+        [this](QWidget& w) {
+            EXPECT_EQ(document.covertype, CoverTypeSlimlineCD);
+            AsDesigner(w).clickControl(DesignerIds::kStartOver);
+        },
+        [](QWidget& w) { QTest::keyClick(&AsNewCover(w), Qt::Key_Escape); },
+        [](QWidget& w) { AsDesigner(w).clickControl(DesignerIds::kExit); },
+    });
+    runProgram({});
+
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Settings");
+    EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Warning);
+    EXPECT_EQ(prompter.messages[0].text, DamagedSettingsText({1, true}));
+    EXPECT_TRUE(prompter.messages[0].text.contains(SettingsStore::damagedCopyPath()));
+    QFile copy(SettingsStore::damagedCopyPath());
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), damaged);
+    EXPECT_EQ(SettingsStore().cdSlimFormatDisc, "Neato");
 }
 
 }  // namespace casewright

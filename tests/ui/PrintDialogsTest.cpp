@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -184,16 +185,35 @@ TEST_F(PrintDlgTest, CancelStoresNothing) {
 }
 
 TEST_F(PrintDlgTest, SaveAsPdfAsksForTheFileAndStoresTheChoices) {
-    prompter.fileNames = {QString(), tempPath("my cover")};
+    const QString existing = tempPath("older.pdf");
+    {
+        QFile file(existing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+    }
+    prompter.fileNames = {QString(), existing, tempPath("my cover")};
+    prompter.answers = {Prompter::Answer::No};
     auto dlg = open(CoverTypeStandardCD);
     chooseDiscStock(*dlg, kNeato);
     auto* savePdf = Child<QPushButton>(dlg.get(), "savePdfButton");
 
-    savePdf->click();  // file dialog cancelled
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(SettingsStore().cdFormatDisc, "Plain Paper");
+    // The file dialog cancelled, then replacing an existing file declined:
+    // back in the dialog each time, with nothing stored.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        SCOPED_TRACE(attempt);
+        savePdf->click();
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_EQ(dlg->outcome(), CPrintDlg::Outcome::Cancelled);
+        EXPECT_EQ(SettingsStore().cdFormatDisc, "Plain Paper");
+    }
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, CPrintDlg::PdfExistsText());
+    EXPECT_EQ(prompter.messages[0].caption, "Overwrite?");
+    EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Question);
 
+    // A new name is taken without a question.
     savePdf->click();
+    EXPECT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(dlg->outcome(), CPrintDlg::Outcome::SaveAsPdf);
     EXPECT_EQ(dlg->pdfPath(), tempPath("my cover.pdf"));
     EXPECT_EQ(prompter.fileDialogFilters.value(0), "PDF Files (*.pdf)");
@@ -224,6 +244,8 @@ protected:
         dlg->show();
         return dlg;
     }
+
+    ScriptedPrompter prompter;
 };
 
 }  // namespace
@@ -271,24 +293,81 @@ TEST_F(PrinterAdjustmentDlgTest, UnknownDirectionLeavesBothBoxesClear) {
     EXPECT_FALSE(right->isChecked());
 }
 
-TEST_F(PrinterAdjustmentDlgTest, OkStoresTheTextsAsTyped) {
+TEST_F(PrinterAdjustmentDlgTest, OkStoresTheDistancesAndDirections) {
     auto dlg = open();
     auto* expandDisc = Child<UpDownEdit>(dlg.get(), "expandDiscEdit");
     expandDisc->selectAll();
-    QTest::keyClicks(expandDisc, "abc");
+    QTest::keyClicks(expandDisc, " +12 ");
     auto* moveX = Child<UpDownEdit>(dlg.get(), "moveXEdit");
     moveX->selectAll();
-    QTest::keyClicks(moveX, "250");
+    QTest::keyClicks(moveX, "-200");
     QTest::mouseClick(Child<QCheckBox>(dlg.get(), "rightCheck"), Qt::LeftButton);
     QTest::mouseClick(Child<QCheckBox>(dlg.get(), "downCheck"), Qt::LeftButton);
     QTest::mouseClick(Child<QPushButton>(dlg.get(), "okButton"), Qt::LeftButton);
 
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_TRUE(prompter.messages.empty());
     const SettingsStore settings;
-    EXPECT_EQ(settings.expandDiscMM, "abc");
-    EXPECT_EQ(settings.moveDiscMMX, "250");
+    EXPECT_EQ(settings.expandDiscMM, "12");
+    EXPECT_EQ(settings.moveDiscMMX, "-200");
     EXPECT_EQ(settings.moveDiscLeftRight, "1");
     EXPECT_EQ(settings.moveDiscUpDown, "1");
     EXPECT_EQ(settings.expandCoverMM, "0");
+}
+
+// Only whole millimetres from -200 to 200 are taken; anything else is named
+// to the user, and the dialog stays open with nothing stored.
+TEST_F(PrinterAdjustmentDlgTest, OkRefusesAnythingButAWholeNumberWithinTheRange) {
+    const struct {
+        const char* edit;
+        const char* field;
+    } edits[] = {{"expandDiscEdit", "Expand my disc labels by"},
+                 {"expandCoverEdit", "Expand my cover(s) by"},
+                 {"moveXEdit", "Move my disc labels (to the left or right)"},
+                 {"moveYEdit", "Move my disc labels (up or down)"}};
+    for (const auto& e : edits) {
+        for (const char* typed : {"abc", "250", "-201", "5mm", "", "4.5", "1e2", "- 3"}) {
+            SCOPED_TRACE(std::string(e.edit) + " <- '" + typed + "'");
+            auto dlg = open();
+            auto* edit = Child<UpDownEdit>(dlg.get(), e.edit);
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+            QTest::keyClicks(edit, typed);
+            prompter.messages.clear();
+            prompter.answers = {Prompter::Answer::Ok};
+            QTest::mouseClick(Child<QPushButton>(dlg.get(), "okButton"), Qt::LeftButton);
+
+            ASSERT_EQ(prompter.messages.size(), 1u);
+            EXPECT_EQ(prompter.messages[0].caption, "Printer Adjustment");
+            EXPECT_EQ(prompter.messages[0].text,
+                      CPrinterAdjustmentDlg::InvalidDistanceText(e.field));
+            EXPECT_TRUE(prompter.messages[0].text.contains("-200 to 200"));
+            EXPECT_TRUE(dlg->isVisible());
+            EXPECT_FALSE(QFile::exists(SettingsStore::filePath()));
+        }
+    }
+}
+
+// The edits show what a print does with the stored texts, so that OK keeps it.
+TEST_F(PrinterAdjustmentDlgTest, StoredTextsOpenAsTheDistancesThatPrint) {
+    SettingsStore settings;
+    settings.expandDiscMM = "5000";
+    settings.expandCoverMM = "abc";
+    settings.moveDiscMMX = "5mm";
+    settings.moveDiscMMY = "-300";
+    ASSERT_TRUE(settings.save());
+    auto dlg = open();
+    EXPECT_EQ(Child<UpDownEdit>(dlg.get(), "expandDiscEdit")->text(), "200");
+    EXPECT_EQ(Child<UpDownEdit>(dlg.get(), "expandCoverEdit")->text(), "0");
+    EXPECT_EQ(Child<UpDownEdit>(dlg.get(), "moveXEdit")->text(), "5");
+    EXPECT_EQ(Child<UpDownEdit>(dlg.get(), "moveYEdit")->text(), "-200");
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "okButton"), Qt::LeftButton);
+    EXPECT_FALSE(dlg->isVisible());
+    const SettingsStore back;
+    EXPECT_EQ(back.expandDiscMM, "200");
+    EXPECT_EQ(back.expandCoverMM, "0");
+    EXPECT_EQ(back.moveDiscMMX, "5");
+    EXPECT_EQ(back.moveDiscMMY, "-200");
 }
 
 TEST_F(PrinterAdjustmentDlgTest, CancelStoresNothing) {

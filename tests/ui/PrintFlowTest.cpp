@@ -1,6 +1,7 @@
 #include "print/ui/PrintFlow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
@@ -15,12 +16,19 @@
 #include "print/ui/PrinterSheetPrinter.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
+#include "support/TinyFileSystem.h"
 
 namespace casewright {
 
 using namespace PrintPdfInspection;
 
 namespace {
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
 
 class PrintFlowTest : public IsolatedSettingsTest {
 protected:
@@ -61,6 +69,7 @@ protected:
         QPageLayout::Orientation chosenOrientation() const override {
             return d_.chosenOrientation();
         }
+        bool usesPaper() const override { return d_.usesPaper(); }
 
     private:
         PrintRecordingDevice& d_;
@@ -124,7 +133,8 @@ TEST_F(PrintFlowTest, PrinterThatCannotBeOpenedIsReported) {
 }
 
 // A printer that writes to a file gets both sheets as pages of that file,
-// where separate documents would each overwrite the one before.
+// where separate documents would each overwrite the one before, and asks
+// for no paper.
 TEST_F(PrintFlowTest, PrintToFileKeepsBothSheetsInOneFile) {
     SettingsStore settings;
     settings.dvdFormatDisc = "Neato CD/DVD Labels (A4)";
@@ -141,17 +151,24 @@ TEST_F(PrintFlowTest, PrintToFileKeepsBothSheetsInOneFile) {
         printer.setOutputFileName(path);
     };
     EXPECT_TRUE(flow.printOnPrinter(true));
-    EXPECT_EQ(paperPrompt.texts.size(), 2);
+    EXPECT_TRUE(paperPrompt.texts.isEmpty());
     EXPECT_EQ(PageCount(path), 2);
     EXPECT_EQ(MediaBoxes(path), Boxes({kA4Landscape, kA4Portrait}));
 }
 
-TEST_F(PrintFlowTest, SaveAsPdfFromThePrintDialogSkipsTheSystemPrintDialog) {
+// Like saving a cover: one question before an existing file is replaced, and
+// none about paper, even with a label sheet chosen for the disc.
+TEST_F(PrintFlowTest, SaveAsPdfAsksOnlyBeforeReplacingAFile) {
+    SettingsStore settings;
+    settings.cdFormatDisc = "Neato CD/DVD Labels (A4)";
+    ASSERT_TRUE(settings.save());
     PrintFlow flow(nullptr, doc);
     flow.hasDefaultPrinter = [] { return false; };  // a desktop without printers
     flow.paperPrompt = &paperPrompt;
     const QString path = tempPath("saved.pdf");
+    WriteFile(path, "an older PDF");
     prompter.fileNames = {path};
+    prompter.answers = {Prompter::Answer::Yes};
     QTimer::singleShot(0, [] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
@@ -159,9 +176,30 @@ TEST_F(PrintFlowTest, SaveAsPdfFromThePrintDialogSkipsTheSystemPrintDialog) {
     });
     EXPECT_TRUE(flow.run());
     EXPECT_EQ(prompter.printDialogs, 0);
-    EXPECT_TRUE(prompter.messages.empty());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Overwrite?");
+    EXPECT_EQ(prompter.messages[0].buttons, Prompter::Buttons::YesNo);
     EXPECT_EQ(PageCount(path), 2);
-    EXPECT_TRUE(paperPrompt.texts.isEmpty());  // plain paper throughout
+    EXPECT_TRUE(paperPrompt.texts.isEmpty());
+}
+
+TEST_F(PrintFlowTest, SaveAsPdfOnAFullDiskSaysSoAndKeepsTheOldFile) {
+    TinyFileSystem disk(256);
+    ASSERT_TRUE(disk.mounted()) << "mounting a tmpfs needs root";
+    const QString path = disk.path(QStringLiteral("cover.pdf"));
+    WriteFile(path, "the PDF of yesterday");
+    disk.fill(4);
+    prompter.answers = {Prompter::Answer::Ok};
+    PrintFlow flow(nullptr, doc);
+    EXPECT_TRUE(flow.printToPdf(path, true));
+
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Print");
+    EXPECT_TRUE(prompter.messages[0].text.contains("could not be written completely"))
+        << prompter.messages[0].text.toStdString();
+    EXPECT_EQ(ReadLatin1(path), "the PDF of yesterday");
+    EXPECT_EQ(QDir(disk.path(QString())).entryList(QDir::Files).size(), 2)
+        << "only the old file and the filler remain";
 }
 
 TEST_F(PrintFlowTest, CancelInThePrintDialogPrintsNothing) {
@@ -176,11 +214,14 @@ TEST_F(PrintFlowTest, CancelInThePrintDialogPrintsNothing) {
     EXPECT_TRUE(recorder.sheets.empty());
 }
 
+// The real dialogs, each naming the sheet the user chose.
 TEST_F(PrintFlowTest, InsertPaperDialogsAskBeforeEachSheet) {
     SettingsStore settings;
-    settings.cdFormatDisc = "PressIT CD/DVD Labels (A4)";
+    settings.cdFormatDisc = "Avery 8960 CD/DVD Labels (Letter)";
     ASSERT_TRUE(settings.save());
-    PrintFlow flow(nullptr, doc);
+    auto flow = recordingFlow();
+    flow->paperPrompt = nullptr;
+    prompter.printerChoices = {true};
     QStringList shown;
     auto answer = [&shown](const char* button) {
         QWidget* dialog = QApplication::activeModalWidget();
@@ -192,12 +233,12 @@ TEST_F(PrintFlowTest, InsertPaperDialogsAskBeforeEachSheet) {
         answer("skipButton");
         QTimer::singleShot(0, [&] { answer("printButton"); });
     });
-    const QString path = tempPath("disc only.pdf");
-    EXPECT_TRUE(flow.printToPdf(path, true));
+    EXPECT_TRUE(flow->printOnPrinter(true));
     ASSERT_EQ(shown.size(), 2);
     EXPECT_TRUE(shown[0].contains("'Plain Paper'"));
-    EXPECT_TRUE(shown[1].contains("'PressIT CD/DVD Labels (A4)'"));
-    EXPECT_EQ(PageCount(path), 1);
+    EXPECT_TRUE(shown[1].contains("'Avery 8960 CD/DVD Labels (Letter)'"));
+    ASSERT_EQ(recorder.sheets.size(), 1u);
+    EXPECT_EQ(recorder.sheets[0].request.paper, QPageSize::Letter);
 }
 
 }  // namespace casewright

@@ -1,5 +1,7 @@
 #include "app/batch/BatchCommands.h"
 
+#include <algorithm>
+
 #include "app/ProductInfo.h"
 
 namespace casewright {
@@ -8,28 +10,37 @@ namespace {
 
 struct Command {
     const char* name;
-    const char* synopsis;
+    const char* usage;  // as the command's own --help shows it
+    const char* summary;
     int (*run)(const QStringList&, BatchIo);
 };
 
 const Command kCommands[] = {
-    {"info", "info FILE.jkt                 show what a cover file holds", RunInfoCommand},
-    {"new", "new [options] FILE.jkt        create a cover file (see new --help)", RunNewCommand},
-    {"render", "render [options] FILE.jkt     draw a surface into an image (see render --help)",
-     RunRenderCommand},
-    {"print", "print [options] FILE.jkt      print a cover or save it as PDF (see print --help)",
+    {"info", "info FILE.jkt", "show what a cover file holds", RunInfoCommand},
+    {"new", "new [options] FILE.jkt", "create a cover file (see new --help)", RunNewCommand},
+    {"render", "render [options] FILE.jkt [SURFACE]",
+     "draw a surface into an image (see render --help)", RunRenderCommand},
+    {"print", "print [options] FILE.jkt", "print a cover or save it as PDF (see print --help)",
      RunPrintCommand},
 };
 
 void PrintUsage(QTextStream& s) {
+    int width = 0;
+    for (const Command& c : kCommands) {
+        width = std::max(width, static_cast<int>(qstrlen(c.usage)));
+    }
+    const auto line = [&s, width](const QString& usage, const char* summary) {
+        s << "  " << usage.leftJustified(width + 2) << summary << "\n";
+    };
     s << "Usage: casewright-batch COMMAND [options]\n\n"
       << "Inspect, create, render and print Casewright cover files without a window.\n\n"
       << "Commands:\n";
     for (const Command& c : kCommands) {
-        s << "  " << c.synopsis << "\n";
+        line(QLatin1String(c.usage), c.summary);
     }
-    s << "  --version                     print the version\n"
-      << "\nExit status: 0 success, 1 file or printer failure, 2 usage error.\n";
+    line(QStringLiteral("--version"), "print the version");
+    line(QStringLiteral("-h, --help"), "show this help");
+    s << "\nExit status: 0 success, 1 file or printer failure, 2 usage error.\n";
 }
 
 }  // namespace

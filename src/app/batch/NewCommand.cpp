@@ -1,5 +1,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "app/SettingsStore.h"
 #include "app/batch/BatchCommandLine.h"
@@ -8,7 +9,8 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
 #include "document/CoverFileWriter.h"
-#include "text/TabbedTrackImport.h"
+#include "text/TrackListingCodec.h"
+#include "text/TrackSourceImport.h"
 
 namespace casewright {
 
@@ -67,7 +69,15 @@ const QString kNewDescription = QStringLiteral(
     "file. Texts may hold \\n for a line break, \\r and \\\\; --set values are given\n"
     "as the file spells them, with the same escapes. Images are copied into the\n"
     "file. Options are applied in the order listed here; an existing file is only\n"
-    "replaced with --force.");
+    "replaced with --force.\n"
+    "\n"
+    "--tracks reads a CD back cover's track listing from a text file (a line per\n"
+    "track: number TAB title TAB length, title TAB length, a title, or lines as web\n"
+    "pages list tracks, such as \"1. Title 3:45\"), a cue sheet (.cue), an audio file,\n"
+    "or a folder of audio files (their tags: MP3, FLAC, Ogg Vorbis, Opus, M4A, WAV).\n"
+    "With --album-texts the album title and artist found there become the front\n"
+    "title and the spine text, unless those are given with --front-title, --spine\n"
+    "or --set.");
 
 void DeclareNewOptions(BatchCommandLine& cl) {
     cl.addOption({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("FILE"),
@@ -81,9 +91,12 @@ void DeclareNewOptions(BatchCommandLine& cl) {
                                                        : QStringLiteral("#RRGGBB"),
                      QLatin1String(option.description));
     }
-    cl.addOption({QStringLiteral("tracks")}, QStringLiteral("FILE"),
-                 QStringLiteral("CD back cover track listing, a line per track: "
-                                "number TAB title TAB length, or just a title"));
+    cl.addOption({QStringLiteral("tracks")}, QStringLiteral("PATH"),
+                 QStringLiteral("CD back cover track listing from a text file, a cue sheet, "
+                                "an audio file or a folder of audio files (see above)"));
+    cl.addFlag({QStringLiteral("album-texts")},
+               QStringLiteral("with --tracks: the album title as front title, \"artist - "
+                              "album\" as spine text"));
     cl.addOption({QStringLiteral("set")}, QStringLiteral("KEY=VALUE"),
                  QStringLiteral("set a field by its file key (repeatable)"));
     cl.addOption({QStringLiteral("image")}, QStringLiteral("SURFACE=PATH"),
@@ -194,21 +207,51 @@ private:
     CoverDocument& doc_;
 };
 
-// --tracks FILE: the back cover's track listing, as the listing editor writes it.
+// Whether the command line sets a field itself, by its option or by --set.
+bool SetsField(const BatchCommandLine& cl, const QString& option, const QString& key) {
+    if (cl.isSet(option)) {
+        return true;
+    }
+    const QStringList assignments = cl.values(QStringLiteral("set"));
+    return std::any_of(assignments.cbegin(), assignments.cend(), [&key](const QString& set) {
+        return set.startsWith(key + QLatin1Char('='));
+    });
+}
+
+// --album-texts: what the source says of the album, where the options leave room.
+void ApplyAlbumTexts(const BatchCommandLine& cl, const ImportedAlbum& album, CoverDocument& doc) {
+    if (!SetsField(cl, QStringLiteral("front-title"), QStringLiteral("fCoverTitle")) &&
+        !album.frontTitle().isEmpty()) {
+        doc.fCoverTitle = album.frontTitle();
+    }
+    if (!SetsField(cl, QStringLiteral("spine"), QStringLiteral("backCoverSpineText")) &&
+        !album.spineText().isEmpty()) {
+        doc.backCoverSpineText = album.spineText();
+    }
+}
+
+// --tracks PATH: the back cover's track listing, as the listing editor writes it.
 std::optional<int> ApplyTrackListing(const BatchCommandLine& cl, CoverDocument& doc, BatchIo io) {
     if (!cl.isSet(QStringLiteral("tracks"))) {
+        if (cl.isSet(QStringLiteral("album-texts"))) {
+            return cl.usageError(QStringLiteral("--album-texts needs --tracks"), io);
+        }
         return std::nullopt;
     }
     if (IsDvdType(doc.covertype)) {
         return cl.usageError(QStringLiteral("--tracks needs a CD case type (1, 3 or 4)"), io);
     }
-    QString error;
-    const std::optional<QString> listing =
-        TrackListingFromTabbedFile(cl.value(QStringLiteral("tracks")), &error);
-    if (!listing) {
-        return cl.failure(error, io);
+    const TrackImportResult imported = ImportTrackSource(cl.value(QStringLiteral("tracks")));
+    if (!imported) {
+        return cl.failure(imported.error, io);
     }
-    doc.bCoverText = *listing;
+    // No rows (an empty text file) leaves the listing a new design has.
+    doc.bCoverText = imported.album->rows.empty()
+                         ? QString()
+                         : TrackListingCodec::Encode(imported.album->listing());
+    if (cl.isSet(QStringLiteral("album-texts"))) {
+        ApplyAlbumTexts(cl, *imported.album, doc);
+    }
     return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
 #include "app/batch/ReadFailureText.h"
+#include "document/AtomicFileWriter.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
@@ -119,10 +120,25 @@ QString ReadRequest(const BatchCommandLine& commandLine, RenderRequest& request)
     return QString();
 }
 
+// Empty when the image is completely on the disk; otherwise why not, and an
+// earlier file at `path` is left as it was.
+QString WritePng(const QImage& image, const QString& path) {
+    AtomicFileWriter file(path);
+    if (!file.open()) {
+        return file.errorString();
+    }
+    QImageWriter writer(file.device(), "png");
+    if (!writer.write(image)) {
+        return file.errorString().isEmpty() ? writer.errorString() : file.errorString();
+    }
+    return file.commit() ? QString() : file.errorString();
+}
+
 int Render(const BatchCommandLine& commandLine, const RenderRequest& request, BatchIo io) {
     const FreeImageSession decoder;
     CoverDocument doc;
-    doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), request.fontDpi);
+    const SettingsStore settings;
+    doc.ResetToNewDesign(static_cast<int>(settings.Option), request.fontDpi);
     TemporaryImageFolder images(TemporaryImageFolder::DefaultParent());
     const CoverFileReadResult read =
         ReadCoverFile(doc, request.input, request.fontDpi, images.path());
@@ -142,18 +158,17 @@ int Render(const BatchCommandLine& commandLine, const RenderRequest& request, Ba
                                           .arg(request.surface),
                                       io);
     }
-    doc.geometry = CoverLayout(*layout);
+    doc.geometry = MakeCoverLayout(*layout, settings.printerAdjustment());
     const QImage image = RenderSurface(doc, *kind, request.dpi, request.fontDpi);
     if (image.isNull()) {
         return commandLine.failure(
             QStringLiteral("the surface could not be drawn at %1 dpi").arg(request.dpi), io);
     }
-    QImageWriter writer(request.output, "png");
-    if (!writer.write(image)) {
-        return commandLine.failure(
-            QStringLiteral("cannot write \"%1\": %2")
-                .arg(QDir::toNativeSeparators(request.output), writer.errorString()),
-            io);
+    const QString problem = WritePng(image, request.output);
+    if (!problem.isEmpty()) {
+        return commandLine.failure(QStringLiteral("cannot write \"%1\": %2")
+                                       .arg(QDir::toNativeSeparators(request.output), problem),
+                                   io);
     }
     io.out << QDir::toNativeSeparators(request.output) << ": " << image.width() << " x "
            << image.height() << " pixels at " << request.dpi << " dpi\n";

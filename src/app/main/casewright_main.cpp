@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(ProductInfo::Name());
     QApplication::setOrganizationName(ProductInfo::Maker());
     QApplication::setApplicationVersion(ProductInfo::Version());
+    QApplication::setDesktopFileName(ProductInfo::ApplicationId());
     QApplication::setWindowIcon(QIcon(QLatin1String(Artwork::kApplicationIcon)));
     // The program is a sequence of modal windows; the gap between two of
     // them must not end it.

@@ -12,6 +12,9 @@ CCoverApp::CCoverApp(Windows windows) : windows_(std::move(windows)) {}
 
 int CCoverApp::run(const QStringList& arguments) {
     const FreeImageSession imageLibrary;
+    if (windows_.reportDamagedSettings) {
+        windows_.reportDamagedSettings();
+    }
     runLoop(CommandLineCoverPath(arguments));
     return 0;
 }

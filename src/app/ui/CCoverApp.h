@@ -17,7 +17,8 @@ namespace casewright {
 //  - a window that ended with Start Over (result 1) leads back to the New
 //    Cover dialog and a fresh window; any other result ends the program.
 // The image library is initialised once before the first window and
-// released once after the last.
+// released once after the last. A damaged settings file is reported once,
+// before the first window.
 class CCoverApp {
 public:
     static constexpr int kStartOverResult = 1;
@@ -27,6 +28,8 @@ public:
         std::function<void()> runNewCoverDialog;
         // Creates one designer window object for one design.
         std::function<std::unique_ptr<DesignerRun>()> createDesigner;
+        // Tells the user about a damaged settings file; run once, at start.
+        std::function<void()> reportDamagedSettings;
     };
 
     explicit CCoverApp(Windows windows);

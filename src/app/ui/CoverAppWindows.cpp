@@ -1,5 +1,6 @@
 #include "app/ui/CoverAppWindows.h"
 
+#include "app/ui/SettingsDamagePrompt.h"
 #include "designer/CNewCoverDlg.h"
 #include "designer/DesignerWindowRun.h"
 
@@ -12,6 +13,7 @@ CCoverApp::Windows MakeCoverAppWindows(CoverDocument& document) {
         dialog.exec();
     };
     windows.createDesigner = [&document] { return std::make_unique<DesignerWindowRun>(document); };
+    windows.reportDamagedSettings = [] { ReportDamagedSettings(nullptr); };
     return windows;
 }
 

@@ -33,7 +33,10 @@ QString FindIn(const QStringList& folders, const QString& name) {
 QStringList DataFolders() {
     QStringList folders;
     if (QCoreApplication::instance()) {
-        folders << QCoreApplication::applicationDirPath();
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        folders << programFolder
+                << QDir::cleanPath(programFolder +
+                                   QStringLiteral("/" CASEWRIGHT_DATA_DIR_FROM_PROGRAM));
     }
     folders << QStringLiteral(CASEWRIGHT_DATA_DIR);
     return folders;

@@ -9,9 +9,11 @@ namespace casewright {
 // opens manual pages in the desktop's browser.
 //
 // Data files are looked for beside the executable first (a program started
-// from the build tree, or unpacked into one folder), then in the installed
-// data folder. The environment variable CASEWRIGHT_HELP_DIR, when set, names
-// a manual folder that is tried before both.
+// from the build tree, or unpacked into one folder), then in the data folder
+// found from the executable's folder (bin/../share/casewright, wherever the
+// program was installed), then in the configured data folder. The
+// environment variable CASEWRIGHT_HELP_DIR, when set, names a manual folder
+// that is tried before all of them.
 namespace HelpLocator {
 
 // Folders that may hold the program's data files, most specific first.

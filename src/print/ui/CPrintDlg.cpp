@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -187,6 +188,17 @@ void CPrintDlg::openAdjustment() {
     dialog.exec();
 }
 
+QString CPrintDlg::PdfExistsText() {
+    return QStringLiteral(
+        "A PDF file with this name already exists. Would you like to overwrite this file?");
+}
+
+bool CPrintDlg::confirmPdfOverwrite() {
+    return Prompter::instance().message(this, PdfExistsText(), QStringLiteral("Overwrite?"),
+                                        Prompter::Buttons::YesNo,
+                                        Prompter::Icon::Question) == Prompter::Answer::Yes;
+}
+
 bool CPrintDlg::somethingSelected() {
     if (coversCheck_->isChecked() || discCheck_->isChecked()) {
         return true;
@@ -222,7 +234,8 @@ void CPrintDlg::accept() {
 }
 
 // The same job into a PDF file, for a desktop without a printer. Cancelling
-// the file dialog returns to this dialog.
+// the file dialog or declining to replace an existing file returns to this
+// dialog with nothing stored.
 void CPrintDlg::saveAsPdf() {
     if (!somethingSelected()) {
         return;
@@ -235,6 +248,9 @@ void CPrintDlg::saveAsPdf() {
     }
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         path += QLatin1String(".pdf");
+    }
+    if (QFileInfo::exists(path) && !confirmPdfOverwrite()) {
+        return;
     }
     pdfPath_ = path;
     finish(Outcome::SaveAsPdf);

@@ -29,6 +29,7 @@ public:
     void accept() override;
 
     static QString NothingSelectedText();
+    static QString PdfExistsText();
 
 private:
     void buildControls();
@@ -38,6 +39,7 @@ private:
     void updateEnabling();
     void updateLabelChoice();
     void saveAsPdf();
+    bool confirmPdfOverwrite();
     bool somethingSelected();
     void saveChoices();
     void finish(Outcome outcome);

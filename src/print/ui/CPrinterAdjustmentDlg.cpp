@@ -10,6 +10,8 @@
 #include "controls/Artwork.h"
 #include "controls/CFlatImageButton.h"
 #include "controls/DialogUnits.h"
+#include "controls/Prompter.h"
+#include "print/PageLayouts.h"
 #include "print/ui/PrintDialogStyle.h"
 #include "print/ui/UpDownEdit.h"
 
@@ -21,6 +23,11 @@ QLabel* Heading(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setFont(PrintDialogStyle::BoldFont());
     return label;
+}
+
+// What a print does with a stored distance, shown as a number.
+QString ShownDistance(const QString& stored) {
+    return QString::number(MillimetresFromText(stored));
 }
 
 }  // namespace
@@ -102,10 +109,12 @@ void CPrinterAdjustmentDlg::buildLayout() {
 
 void CPrinterAdjustmentDlg::loadSettings() {
     const SettingsStore settings;
-    expandCover_->setText(settings.expandCoverMM);
-    expandDisc_->setText(settings.expandDiscMM);
-    moveX_->setText(settings.moveDiscMMX);
-    moveY_->setText(settings.moveDiscMMY);
+    // A stored text that is not a number in the range is shown as the
+    // distance that prints: "abc" as 0, "5000" as 200.
+    expandCover_->setText(ShownDistance(settings.expandCoverMM));
+    expandDisc_->setText(ShownDistance(settings.expandDiscMM));
+    moveX_->setText(ShownDistance(settings.moveDiscMMX));
+    moveY_->setText(ShownDistance(settings.moveDiscMMY));
     // A stored switch that is neither "0" nor "1" leaves both boxes clear.
     left_->setChecked(settings.moveDiscLeftRight == QLatin1String("0"));
     right_->setChecked(settings.moveDiscLeftRight == QLatin1String("1"));
@@ -113,12 +122,56 @@ void CPrinterAdjustmentDlg::loadSettings() {
     down_->setChecked(settings.moveDiscUpDown == QLatin1String("1"));
 }
 
+std::optional<QString> CPrinterAdjustmentDlg::AcceptedDistance(const QString& typed) {
+    bool ok = false;
+    const int mm = typed.trimmed().toInt(&ok, 10);
+    if (!ok || mm < kMinimumMM || mm > kMaximumMM) {
+        return std::nullopt;
+    }
+    return QString::number(mm);
+}
+
+QString CPrinterAdjustmentDlg::InvalidDistanceText(const QString& field) {
+    return QStringLiteral("Please type a whole number of millimetres from %1 to %2 for \"%3\".")
+        .arg(kMinimumMM)
+        .arg(kMaximumMM)
+        .arg(field);
+}
+
+UpDownEdit* CPrinterAdjustmentDlg::firstInvalidEdit(QString& field) const {
+    const struct {
+        UpDownEdit* edit;
+        QString field;
+    } edits[] = {
+        {expandDisc_, QStringLiteral("Expand my disc labels by")},
+        {expandCover_, QStringLiteral("Expand my cover(s) by")},
+        {moveX_, QStringLiteral("Move my disc labels (to the left or right)")},
+        {moveY_, QStringLiteral("Move my disc labels (up or down)")},
+    };
+    for (const auto& e : edits) {
+        if (!AcceptedDistance(e.edit->text())) {
+            field = e.field;
+            return e.edit;
+        }
+    }
+    return nullptr;
+}
+
 void CPrinterAdjustmentDlg::accept() {
+    QString field;
+    if (UpDownEdit* invalid = firstInvalidEdit(field)) {
+        Prompter::instance().message(this, InvalidDistanceText(field),
+                                     QStringLiteral("Printer Adjustment"), Prompter::Buttons::Ok,
+                                     Prompter::Icon::Warning);
+        invalid->setFocus();
+        invalid->selectAll();
+        return;
+    }
     SettingsStore settings;
-    settings.expandCoverMM = expandCover_->text();
-    settings.expandDiscMM = expandDisc_->text();
-    settings.moveDiscMMX = moveX_->text();
-    settings.moveDiscMMY = moveY_->text();
+    settings.expandCoverMM = *AcceptedDistance(expandCover_->text());
+    settings.expandDiscMM = *AcceptedDistance(expandDisc_->text());
+    settings.moveDiscMMX = *AcceptedDistance(moveX_->text());
+    settings.moveDiscMMY = *AcceptedDistance(moveY_->text());
     settings.moveDiscLeftRight = left_->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
     settings.moveDiscUpDown = up_->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
     settings.save();

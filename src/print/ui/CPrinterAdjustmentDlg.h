@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+
+#include "print/PrinterAdjustment.h"
 #include "print/ui/BackgroundDialog.h"
 
 class QCheckBox;
@@ -11,15 +14,22 @@ class UpDownEdit;
 
 // Corrections for printers that do not print at true size or position:
 // millimetres added to the covers and the disc label, and how far and which
-// way the label moves. Saves on its own OK; Cancel stores nothing.
+// way the label moves. Saves on its own OK, and only whole numbers from -200
+// to 200: any other text is named to the user and the dialog stays open.
+// Cancel stores nothing. The edits show the distances a print applies.
 class CPrinterAdjustmentDlg : public BackgroundDialog {
 public:
-    static constexpr int kMinimumMM = -200;
-    static constexpr int kMaximumMM = 200;
+    static constexpr int kMinimumMM = kMinimumAdjustmentMM;
+    static constexpr int kMaximumMM = kMaximumAdjustmentMM;
 
     explicit CPrinterAdjustmentDlg(QWidget* parent);
 
     void accept() override;
+
+    // The text of a distance the dialog accepts, as it stores it; nothing for
+    // text that is not a whole number in the range.
+    static std::optional<QString> AcceptedDistance(const QString& typed);
+    static QString InvalidDistanceText(const QString& field);
 
 private:
     UpDownEdit* addNumberRow(QGridLayout* grid, int row, const QString& name);
@@ -27,6 +37,8 @@ private:
     void pairDirectionBoxes(QCheckBox* a, QCheckBox* b);
     void buildLayout();
     void loadSettings();
+    // The first edit whose text is not accepted, with the name of its field.
+    UpDownEdit* firstInvalidEdit(QString& field) const;
 
     UpDownEdit* expandCover_ = nullptr;
     UpDownEdit* expandDisc_ = nullptr;

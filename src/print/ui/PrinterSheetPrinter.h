@@ -22,6 +22,7 @@ public:
           orientation_(printer.pageLayout().orientation()) {}
 
     QPageLayout::Orientation chosenOrientation() const override { return orientation_; }
+    bool usesPaper() const override { return printer_.outputFileName().isEmpty(); }
 
 protected:
     QPagedPaintDevice& device() override { return printer_; }

@@ -5,8 +5,9 @@
 namespace casewright {
 
 // A text edit with up-down arrows. The text is kept exactly as typed, so
-// anything can be entered; the arrows and the arrow keys step the number the
-// text starts with, within the range.
+// anything can be entered (the dialog that holds it judges the text when it
+// closes); the arrows and the arrow keys step the number the text starts
+// with, within the range.
 class UpDownEdit : public QAbstractSpinBox {
 public:
     explicit UpDownEdit(QWidget* parent = nullptr);
