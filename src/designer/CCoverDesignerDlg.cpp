@@ -130,7 +130,7 @@ void CCoverDesignerDlg::openPendingCover() {
     if (outcome.ok) {
         openedCoverPath_ = pendingCoverPath_;
     }
-    if (!outcome.ok && !outcome.message.isEmpty()) {
+    if (!outcome.message.isEmpty()) {
         Prompter::instance().message(this, outcome.message, outcome.caption, Prompter::Buttons::Ok,
                                      Prompter::Icon::Warning);
     }

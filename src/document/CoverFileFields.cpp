@@ -132,7 +132,7 @@ struct Applier {
     void operator()(bool* v) const { *v = readsAsTrue(); }
     void operator()(uint8_t* v) const { *v = readsAsTrue() ? 1 : 0; }
     void operator()(QString* v) const {
-        *v = form == F::FaceName ? value.left(LogFont::kMaxFaceLength) : value;
+        *v = form == F::FaceName ? LogFont::CutFaceName(value) : value;
     }
 
     bool readsAsTrue() const {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace casewright {
@@ -10,6 +12,10 @@ namespace casewright {
 namespace CoverFileFormat {
 
 constexpr int kImageBlockCount = 4;
+
+// Larger files are refused by the reader, so the writer refuses designs that
+// would make one: no real design comes near it.
+constexpr qint64 kMaxFileSize = qint64(1) << 30;
 
 // Image blocks in file order: front cover, back cover, the image stretched
 // over a whole DVD cover, disc.
@@ -27,16 +33,22 @@ inline QByteArray ImageStartMarker(int block) {
 inline QByteArray ImageEndMarker(int block) {
     return "[ENDIMAGE" + QByteArray::number(block + 1) + "]";
 }
+// The eight markers, "[IMAGE1]", "[ENDIMAGE1]", ... "[ENDIMAGE4]".
+const QList<QByteArray>& ImageMarkers();
 
 // Texts that Windows-1252 cannot hold are written as UTF-8, announced by this
 // extra field just before "[END]". Readers look fields up by tag, so other
 // readers of the format are not disturbed by it.
-inline QString CharsetKey() {
-    return QStringLiteral("charset");
+inline QLatin1String CharsetKey() {
+    return QLatin1String("charset");
 }
 inline QString Utf8CharsetName() {
     return QStringLiteral("UTF-8");
 }
+
+// Every tag the format knows: "[BEGIN]", "[END]", the opening and closing
+// tag of each field and of the charset field, and the eight image markers.
+const QStringList& AllTags();
 
 // Base names of the files the image blocks are extracted to on loading.
 inline QString TemporaryImageBaseName(int block) {
@@ -48,6 +60,9 @@ inline QString TemporaryImageBaseName(int block) {
 // The message the designer window shows for a file that is not a cover file.
 QString InvalidFileCaption();
 QString InvalidFileMessage();
+
+// What the picture of an image block is called in messages ("front cover").
+QString ImageBlockName(int block);
 
 }  // namespace CoverFileFormat
 

@@ -2,24 +2,18 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <QStringList>
+#include <algorithm>
 
-#include "app/SettingsStore.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
-#include "document/CoverFileSections.h"
+#include "document/RegularFile.h"
 #include "document/TemporaryImageWriter.h"
 #include "document/TrackListingFlattener.h"
 
 namespace casewright {
 
 namespace {
-
-// Larger files are refused rather than read: no design holds this much.
-constexpr qint64 kMaxCoverFileSize = qint64(1) << 30;
-
-const char* const kImagePathKeys[CoverFileFormat::kImageBlockCount] = {"fImagePath", "bImagePath",
-                                                                       "sImagePath", "dImagePath"};
 
 QString& ImagePathOf(CoverDocument& doc, int block) {
     switch (block) {
@@ -36,7 +30,7 @@ QString& ImagePathOf(CoverDocument& doc, int block) {
 
 // What an empty or missing value of a disc field reads as, where the disc
 // differs from the general rule of its form.
-QString EmptyDiscValue(const QString& key, int screenDpiY) {
+QString EmptyDiscValue(QLatin1String key, int fontDpi) {
     if (key == QLatin1String("dBGColor")) {
         return QString::number(kWhite);
     }
@@ -45,7 +39,7 @@ QString EmptyDiscValue(const QString& key, int screenDpiY) {
     }
     if (key == QLatin1String("dCoverTextFontHeight")) {
         return QString::number(
-            CoverDocument::DefaultFontHeight(CoverDocument::kDiscPoints, screenDpiY));
+            CoverDocument::DefaultFontHeight(CoverDocument::kDiscPoints, fontDpi));
     }
     if (key == QLatin1String("dCoverTextFontItalic") ||
         key == QLatin1String("dCoverTextFontStrikeout") ||
@@ -55,15 +49,15 @@ QString EmptyDiscValue(const QString& key, int screenDpiY) {
     return QString();
 }
 
-void ApplyFields(CoverDocument& doc, const CoverFileSections& sections, int screenDpiY) {
+void ApplyFields(CoverDocument& doc, const CoverFileSections& sections, int fontDpi) {
     for (const CoverFileField& field : CoverFileFields()) {
         if (!field.readBack || field.form == CoverFieldForm::Path) {
             continue;
         }
-        const QString key = QLatin1String(field.key);
+        const QLatin1String key(field.key);
         QString value = sections.value(key);
         if (value.isEmpty()) {
-            value = EmptyDiscValue(key, screenDpiY);
+            value = EmptyDiscValue(key, fontDpi);
         }
         ApplyCoverField(doc, field, value);
     }
@@ -75,32 +69,23 @@ void ApplyFields(CoverDocument& doc, const CoverFileSections& sections, int scre
             font->charSet = 1;  // DEFAULT_CHARSET
         }
     }
-}
-
-void ExtractImages(CoverDocument& doc, const CoverFileSections& sections,
-                   const QString& tempFolder) {
-    const TemporaryImageWriter writer(tempFolder);
     for (int block = 0; block < CoverFileFormat::kImageBlockCount; ++block) {
-        const QString storedPath = sections.value(QLatin1String(kImagePathKeys[block]));
-        ImagePathOf(doc, block) = writer.write(block, TemporaryImageWriter::extensionOf(storedPath),
-                                               sections.imageBlock(block));
+        ImagePathOf(doc, block).clear();
     }
 }
 
-void StoreCoverTypeSetting(int coverType) {
-    SettingsStore settings;
-    settings.Option = static_cast<uint32_t>(coverType);
-    settings.save();
-}
-
+// The whole file, or nothing when it is not a regular file, cannot be read
+// or is larger than any cover file the writer makes.
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly) ||
-        file.size() > kMaxCoverFileSize) {
+    QString reason;
+    if (!OpenRegularFileForReading(file, &reason) || file.size() > CoverFileFormat::kMaxFileSize) {
         return std::nullopt;
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    // One byte more than its size shows a file that grew meanwhile.
+    const qint64 size = file.size();
+    QByteArray bytes = file.read(size + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > size) {
         return std::nullopt;
     }
     return bytes;
@@ -108,29 +93,60 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
 
 }  // namespace
 
-QString DefaultTemporaryImageFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+std::optional<CoverFileSections> ParseCoverFile(const QByteArray& bytes, CoverDocument& doc,
+                                                int fontDpi) {
+    std::optional<CoverFileSections> sections = CoverFileSections::parse(bytes);
+    if (sections) {
+        ApplyFields(doc, *sections, fontDpi);
+        doc.coverChanged = false;
+    }
+    return sections;
 }
 
-CoverFileReadOutcome ReadCoverFile(CoverDocument& doc, const QString& path, int screenDpiY,
-                                   const QString& tempFolder) {
+CoverFileReadResult ReadCoverFile(CoverDocument& doc, const QString& path, int fontDpi,
+                                  const QString& imageFolder) {
+    CoverFileReadResult result;
     if (path.isEmpty() || !QFileInfo::exists(path)) {
-        return CoverFileReadOutcome::NoFile;
+        result.outcome = CoverFileReadOutcome::NoFile;
+        return result;
     }
     const std::optional<QByteArray> bytes = ReadWholeFile(path);
     if (!bytes) {
-        return CoverFileReadOutcome::Unreadable;
+        result.outcome = CoverFileReadOutcome::Unreadable;
+        return result;
     }
-    const std::optional<CoverFileSections> sections = CoverFileSections::parse(*bytes);
+    const std::optional<CoverFileSections> sections = ParseCoverFile(*bytes, doc, fontDpi);
     if (!sections) {
-        return CoverFileReadOutcome::Invalid;
+        result.outcome = CoverFileReadOutcome::Invalid;
+        return result;
     }
-    ApplyFields(doc, *sections, screenDpiY);
-    StoreCoverTypeSetting(doc.covertype);
-    ExtractImages(doc, *sections,
-                  tempFolder.isEmpty() ? DefaultTemporaryImageFolder() : tempFolder);
-    doc.coverChanged = false;
-    return CoverFileReadOutcome::Loaded;
+    result.outcome = CoverFileReadOutcome::Loaded;
+    result.lostImages = sections->damagedImageBlocks();
+    const TemporaryImageWriter writer(imageFolder);
+    for (int block = 0; block < CoverFileFormat::kImageBlockCount; ++block) {
+        const QByteArrayView data = sections->imageBlock(block);
+        result.imageBlockSizes[block] = data.size();
+        ImagePathOf(doc, block) = writer.write(block, sections->imageExtension(block), data);
+        if (!data.isEmpty() && ImagePathOf(doc, block).isEmpty()) {
+            result.lostImages << block;
+        }
+    }
+    std::sort(result.lostImages.begin(), result.lostImages.end());
+    return result;
+}
+
+QString LostImagesMessage(const QVector<int>& blocks) {
+    QStringList names;
+    for (const int block : blocks) {
+        names << QStringLiteral("the ") + CoverFileFormat::ImageBlockName(block);
+    }
+    const QString last = names.isEmpty() ? QString() : names.takeLast();
+    const QString list =
+        names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return QStringLiteral(
+               "The %1 of %2 could not be recovered: the image data in the cover file is "
+               "damaged or could not be extracted. The rest of the cover has been opened.")
+        .arg(blocks.size() > 1 ? QStringLiteral("pictures") : QStringLiteral("picture"), list);
 }
 
 }  // namespace casewright

@@ -18,13 +18,13 @@ bool IsHighSurrogateBeforeLow(const QString& text, qsizetype i) {
 
 }  // namespace
 
-QString Cp1252Codec::decode(const QByteArray& bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        *out++ = QChar(byte >= 0x80 && byte < 0xA0 ? kHighControlRange[byte - 0x80]
-                                                   : static_cast<char16_t>(byte));
+QString Cp1252Codec::decode(QByteArrayView bytes) {
+    // Latin-1 is Windows-1252 outside 0x80-0x9F; Qt converts it in bulk.
+    QString text = QString::fromLatin1(bytes);
+    for (int i = 0; i < 32; ++i) {
+        if (kHighControlRange[i] != 0x80 + i) {
+            text.replace(QChar(char16_t(0x80 + i)), QChar(kHighControlRange[i]));
+        }
     }
     return text;
 }
@@ -59,12 +59,20 @@ QByteArray Cp1252Codec::encode(const QString& text) {
 }
 
 bool Cp1252Codec::canEncode(const QString& text) {
+    return encodeExactly(text).has_value();
+}
+
+std::optional<QByteArray> Cp1252Codec::encodeExactly(const QString& text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
     for (const QChar ch : text) {
-        if (byteFor(ch.unicode()) < 0) {
-            return false;
+        const int byte = byteFor(ch.unicode());
+        if (byte < 0) {
+            return std::nullopt;
         }
+        *out++ = static_cast<char>(byte);
     }
-    return true;
+    return bytes;
 }
 
 }  // namespace casewright

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <optional>
 
 namespace casewright {
 
@@ -12,13 +14,16 @@ namespace casewright {
 // decode and encode unchanged.
 class Cp1252Codec {
 public:
-    static QString decode(const QByteArray& bytes);
+    static QString decode(QByteArrayView bytes);
 
     // Characters without a Windows-1252 byte become '?'.
     static QByteArray encode(const QString& text);
 
     // True when encode() would lose nothing.
     static bool canEncode(const QString& text);
+
+    // The bytes, or nothing when a character has no Windows-1252 byte.
+    static std::optional<QByteArray> encodeExactly(const QString& text);
 
     // The byte for a character, or -1 when the code page has none.
     static int byteFor(char16_t ch);

@@ -30,6 +30,14 @@ int LogFont::PointTenthsForHeight(int32_t height) {
     return ClampToInt((magnitude * kTenthsPerInch + kHeightDpi / 2) / kHeightDpi);
 }
 
+QString LogFont::CutFaceName(const QString& name) {
+    QString cut = name.left(kMaxFaceLength);
+    if (name.size() > kMaxFaceLength && cut.back().isHighSurrogate()) {
+        cut.chop(1);
+    }
+    return cut;
+}
+
 QFont LogFont::toQFont() const {
     QFont font(faceName);
     if (height != 0) {

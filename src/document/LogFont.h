@@ -40,7 +40,11 @@ struct LogFont {
     QString faceName;
 
     // Stores a face name cut to the 31 characters a record can hold.
-    void setFaceName(const QString& name) { faceName = name.left(kMaxFaceLength); }
+    void setFaceName(const QString& name) { faceName = CutFaceName(name); }
+
+    // The name cut to what a record holds, never in the middle of a
+    // character that takes two UTF-16 units.
+    static QString CutFaceName(const QString& name);
 
     // The font to draw with; escapement is left to the painter's rotation.
     QFont toQFont() const;

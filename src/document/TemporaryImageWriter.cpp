@@ -9,13 +9,14 @@ namespace casewright {
 
 namespace {
 
-bool WriteWholeFile(const QString& path, const QByteArray& data) {
+bool WriteWholeFile(const QString& path, QByteArrayView data) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         return false;
     }
-    if (file.write(data) != data.size() || !file.flush()) {
-        file.close();
+    const bool written = file.write(data.data(), data.size()) == data.size() && file.flush();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
         file.remove();  // a half image must not pass for the block's image
         return false;
     }
@@ -26,13 +27,8 @@ bool WriteWholeFile(const QString& path, const QByteArray& data) {
 
 TemporaryImageWriter::TemporaryImageWriter(QString folder) : folder_(std::move(folder)) {}
 
-QString TemporaryImageWriter::extensionOf(const QString& storedPath) {
-    const qsizetype dot = storedPath.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? QStringLiteral(".tmp") : storedPath.mid(dot);
-}
-
 QString TemporaryImageWriter::write(int block, const QString& extension,
-                                    const QByteArray& data) const {
+                                    QByteArrayView data) const {
     const bool hasData = !data.isEmpty();
     const bool namesFileInFolder =
         !extension.contains(QLatin1Char('/')) && !extension.contains(QLatin1Char('\\'));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace casewright {
@@ -12,17 +12,13 @@ class TemporaryImageWriter {
 public:
     explicit TemporaryImageWriter(QString folder);
 
-    // The text from the last "." of a stored image path to its end, "."
-    // included; ".tmp" when there is no ".".
-    static QString extensionOf(const QString& storedPath);
-
     // Writes one block and returns the path the design should name: the
     // temporary file when the block holds data and the file was written in
     // full, otherwise empty. The front, back and stretch files are left empty
     // when their block is; the disc's is written only when its block holds
     // data. An extension holding "/" or "\" would name a file elsewhere, so
     // such a block is skipped, as is every block when no folder is known.
-    QString write(int block, const QString& extension, const QByteArray& data) const;
+    QString write(int block, const QString& extension, QByteArrayView data) const;
 
 private:
     QString folder_;

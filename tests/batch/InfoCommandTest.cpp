@@ -2,6 +2,7 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileWriter.h"
+#include "document/TemporaryImageFolder.h"
 
 namespace casewright {
 
@@ -24,8 +25,12 @@ TEST_F(BatchTest, InfoPrintsEveryFieldInFileOrderThenTheImageSizes) {
     EXPECT_EQ(lines.mid(52), QStringList({"image1=10", "image2=0", "image3=0", "image4=0"}));
     EXPECT_EQ(InfoValue(run.out, "bCoverTitle"), "C:\\\\dir\\r\\nnext\\nline");
     EXPECT_EQ(InfoValue(run.out, "fCoverTextFontHeight"), "-19");
-    EXPECT_TRUE(InfoValue(run.out, "fImagePath").endsWith("/tmpfront.jpg"));
-    EXPECT_EQ(ReadBytes(InfoValue(run.out, "fImagePath")), "0123456789");
+    // The image went to a folder of the command's own, gone when it ended.
+    const QFileInfo extracted(InfoValue(run.out, "fImagePath"));
+    EXPECT_EQ(extracted.fileName(), "tmpfront.jpg");
+    EXPECT_EQ(QFileInfo(extracted.path()).path(), TemporaryImageFolder::DefaultParent());
+    EXPECT_FALSE(extracted.exists());
+    EXPECT_TRUE(QDir(TemporaryImageFolder::DefaultParent()).isEmpty());
 }
 
 TEST_F(BatchTest, InfoReportsFilesItCannotShow) {

@@ -21,7 +21,8 @@ protected:
     CoverDocument readBack(const QString& path) {
         CoverDocument doc;
         doc.ResetToNewDesign(CoverTypeStandardCD, 96);
-        EXPECT_EQ(ReadCoverFile(doc, path, 96, tempPath("images")), CoverFileReadOutcome::Loaded);
+        EXPECT_EQ(ReadCoverFile(doc, path, 96, tempPath("images")).outcome,
+                  CoverFileReadOutcome::Loaded);
         return doc;
     }
 };

@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 
 #include "CoverFileTestSupport.h"
 #include "app/SettingsStore.h"
@@ -19,7 +18,7 @@ protected:
         const QString path = tempPath("read.jkt");
         WriteBytes(path, bytes);
         doc.ResetToNewDesign(CoverTypeStandardCD, dpi);
-        return ReadCoverFile(doc, path, dpi, imageFolder());
+        return ReadCoverFile(doc, path, dpi, imageFolder()).outcome;
     }
 
     CoverDocument loaded(const QByteArray& bytes, int dpi = 96) {
@@ -31,52 +30,6 @@ protected:
     QString imageFile(const QString& name) const { return imageFolder() + "/" + name; }
 };
 
-namespace {
-
-// A design with every stored field away from its reset value.
-CoverDocument EveryFieldChanged() {
-    CoverDocument doc;
-    doc.ResetToNewDesign(CoverTypeSlimlineCD, 96);
-    doc.CoverOption = 1;
-    doc.fBGColor = 0x00010203;
-    doc.bBGColor = 0x00A0B0C0;
-    doc.dBGColor = 0;
-    doc.fShowBorder = doc.bShowBorder = doc.dShowBorder = false;
-    doc.fCoverAlign = CENTER;
-    doc.bCoverAlign = RIGHT;
-    doc.dCoverAlign = LEFT;
-    doc.fCoverText = QStringLiteral("front\r\ntext");
-    doc.bCoverText = QStringLiteral("[DELIM]1[/DELIM][DELIM]A[/DELIM][DELIM]2:00[/DELIM]\n\r");
-    doc.dCoverText = QString::fromUtf8("disc ünïcödé");
-    doc.fCoverTitle = QStringLiteral("F");
-    doc.bCoverTitle = QStringLiteral("B");
-    doc.dCoverTitle = QStringLiteral("D");
-    doc.fCoverTextFontName = QStringLiteral("n1");
-    doc.bCoverTextFontName = QStringLiteral("n2");
-    doc.dCoverTextFontName = QStringLiteral("n3");
-    doc.fCoverTextColor = 1;
-    doc.bCoverTextColor = 2;
-    doc.dCoverTextColor = 0x00FFFFFF;
-    int i = 0;
-    for (LogFont* font : {&doc.fCoverTextFont, &doc.bCoverTextFont, &doc.dCoverTextFont}) {
-        ++i;
-        font->setFaceName(QStringLiteral("Face %1").arg(i));
-        font->height = -10 - i;
-        font->weight = 100 * i;
-        font->italic = i == 1;
-        font->underline = i == 2;
-        font->strikeOut = i == 3;
-    }
-    doc.bFrontPrintOverSpines = false;
-    doc.bBackPrintOverSpines = false;
-    doc.printOverInnerCircleDisc = false;
-    doc.frontCoverSpineText = QStringLiteral("front spine");
-    doc.backCoverSpineText = QStringLiteral("back spine");
-    return doc;
-}
-
-}  // namespace
-
 TEST_F(CoverFileReaderTest, EveryFieldSurvivesASaveAndLoad) {
     const CoverDocument saved = EveryFieldChanged();
     const QString path = tempPath("round.jkt");
@@ -84,7 +37,7 @@ TEST_F(CoverFileReaderTest, EveryFieldSurvivesASaveAndLoad) {
 
     CoverDocument doc = NewDesign();
     doc.coverChanged = true;
-    ASSERT_EQ(ReadCoverFile(doc, path, 96, imageFolder()), CoverFileReadOutcome::Loaded);
+    ASSERT_EQ(ReadCoverFile(doc, path, 96, imageFolder()).outcome, CoverFileReadOutcome::Loaded);
 
     EXPECT_EQ(doc.covertype, saved.covertype);
     EXPECT_EQ(doc.CoverOption, saved.CoverOption);
@@ -123,7 +76,7 @@ TEST_F(CoverFileReaderTest, Utf8TextsAreReadWhenTheCharsetFieldSaysSo) {
     const QString path = tempPath("utf8.jkt");
     ASSERT_TRUE(WriteCoverFile(saved, path));
     CoverDocument doc = NewDesign();
-    ASSERT_EQ(ReadCoverFile(doc, path, 96, imageFolder()), CoverFileReadOutcome::Loaded);
+    ASSERT_EQ(ReadCoverFile(doc, path, 96, imageFolder()).outcome, CoverFileReadOutcome::Loaded);
     EXPECT_EQ(doc.bCoverTitle, saved.bCoverTitle);
 }
 
@@ -199,23 +152,35 @@ TEST_F(CoverFileReaderTest, TheFirstOccurrenceOfATagWins) {
     EXPECT_EQ(doc.bCoverText, "see [dCoverTitle]=inside[ENDdCoverTitle]");
 }
 
-TEST_F(CoverFileReaderTest, AnEndTagTypedIntoATextCutsTheTextSection) {
+// Older versions wrote texts with no protection: such a file still reads by
+// the rule that the first "[END]" ends the text section, while the same
+// design saved now comes back whole.
+TEST_F(CoverFileReaderTest, AnEndTagInsideAnOlderFilesTextCutsTheTextSection) {
     CoverDocument saved = NewDesign();
     saved.fBGColor = 5;  // written before the text
     saved.fCoverText = QStringLiteral("before[END]after");
     saved.bCoverTitle = QStringLiteral("lost");
     saved.dCoverTextColor = 7;
     saved.dCoverTextFont.height = -30;
-    const QString path = tempPath("cut.jkt");
-    ASSERT_TRUE(WriteCoverFile(saved, path));
-    CoverDocument doc = NewDesign();
-    ASSERT_EQ(ReadCoverFile(doc, path, 96, imageFolder()), CoverFileReadOutcome::Loaded);
+    const QByteArray older =
+        CoverBytes(Field("fBGColor", "5") + Field("fCoverText", "before[END]after") +
+                   Field("bCoverTitle", "lost") + Field("dCoverTextColor", "7"));
+    const CoverDocument doc = loaded(older);
     EXPECT_EQ(doc.fBGColor, 5u);
     EXPECT_EQ(doc.fCoverText, "");
     EXPECT_EQ(doc.bCoverTitle, "");
     EXPECT_EQ(doc.dCoverTextColor, kBlack);
     EXPECT_EQ(doc.dCoverTextFont.height, -16);
     EXPECT_TRUE(doc.bFrontPrintOverSpines);
+
+    const QString path = tempPath("whole.jkt");
+    ASSERT_TRUE(WriteCoverFile(saved, path));
+    CoverDocument now = NewDesign();
+    ASSERT_EQ(ReadCoverFile(now, path, 96, imageFolder()).outcome, CoverFileReadOutcome::Loaded);
+    EXPECT_EQ(now.fCoverText, "before[END]after");
+    EXPECT_EQ(now.bCoverTitle, "lost");
+    EXPECT_EQ(now.dCoverTextColor, 7u);
+    EXPECT_EQ(now.dCoverTextFont.height, -30);
 }
 
 TEST_F(CoverFileReaderTest, AStandardCdFrontTrackListingIsFlattened) {
@@ -284,6 +249,71 @@ TEST_F(CoverFileReaderTest, AMarkerInsideImageDataEndsItsBlockEarly) {
     EXPECT_EQ(ReadBytes(doc.bImagePath), "ok");
 }
 
+TEST_F(CoverFileReaderTest, DamagedImageBlocksOpenWhatCanBeReadAndNameTheLostPictures) {
+    using B = CoverFileFormat::ImageBlock;
+    const QByteArray text = "[BEGIN]" + Field("covertype", "2") + Field("fCoverTitle", "kept") +
+                            Field("fImagePath", "a.png") + Field("bImagePath", "b.png") +
+                            Field("dImagePath", "d.png") + "[END]";
+    const struct {
+        const char* what;
+        QByteArray images;
+        QVector<int> lost;
+    } cases[] = {
+        {"intact",
+         "[IMAGE1]A[ENDIMAGE1][IMAGE2]B[ENDIMAGE2][IMAGE3][ENDIMAGE3][IMAGE4]D[ENDIMAGE4]",
+         {}},
+        {"cut short in the back image",
+         "[IMAGE1]A[ENDIMAGE1][IMAGE2]BB",
+         {B::BackBlock, B::DiscBlock}},
+        {"front start marker missing",
+         "A[ENDIMAGE1][IMAGE2]B[ENDIMAGE2][IMAGE3][ENDIMAGE3][IMAGE4]D[ENDIMAGE4]",
+         {B::FrontBlock}},
+        {"disc end marker missing",
+         "[IMAGE1]A[ENDIMAGE1][IMAGE2]B[ENDIMAGE2][IMAGE3][ENDIMAGE3][IMAGE4]D",
+         {B::DiscBlock}},
+        {"front markers swapped",
+         "[ENDIMAGE1]A[IMAGE1][IMAGE2]B[ENDIMAGE2][IMAGE4]D[ENDIMAGE4]",
+         {B::FrontBlock}},
+        {"no image section", "", {B::FrontBlock, B::BackBlock, B::DiscBlock}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = tempPath("damaged.jkt");
+        WriteBytes(path, text + c.images);
+        CoverDocument doc = NewDesign();
+        const CoverFileReadResult result = ReadCoverFile(doc, path, 96, imageFolder());
+        ASSERT_TRUE(result.loaded());
+        EXPECT_EQ(result.lostImages, c.lost);
+        EXPECT_EQ(doc.fCoverTitle, "kept");
+        EXPECT_EQ(doc.covertype, CoverTypeStandardDVD);
+        const QString* paths[] = {&doc.fImagePath, &doc.bImagePath, &doc.sImagePath,
+                                  &doc.dImagePath};
+        for (int block : {B::FrontBlock, B::BackBlock, B::DiscBlock}) {
+            EXPECT_EQ(paths[block]->isEmpty(), c.lost.contains(block)) << "block " << block;
+        }
+    }
+    EXPECT_EQ(LostImagesMessage({B::BackBlock}),
+              "The picture of the back cover could not be recovered: the image data in the cover "
+              "file is damaged or could not be extracted. The rest of the cover has been opened.");
+    EXPECT_TRUE(LostImagesMessage({B::FrontBlock, B::StretchBlock, B::DiscBlock})
+                    .startsWith("The pictures of the front cover, the whole cover and the disc "
+                                "could not be recovered"));
+}
+
+TEST_F(CoverFileReaderTest, AnImageThatCannotBeExtractedIsALostPicture) {
+    WriteBytes(imageFolder(), "a file where the folder should be");
+    const QByteArray bytes = "[BEGIN]" + Field("fImagePath", "a.png") +
+                             "[END][IMAGE1]A[ENDIMAGE1][IMAGE2][ENDIMAGE2][IMAGE3][ENDIMAGE3]"
+                             "[IMAGE4][ENDIMAGE4]";
+    const QString path = tempPath("one.jkt");
+    WriteBytes(path, bytes);
+    CoverDocument doc = NewDesign();
+    const CoverFileReadResult result = ReadCoverFile(doc, path, 96, imageFolder());
+    ASSERT_TRUE(result.loaded());
+    EXPECT_EQ(result.lostImages, QVector<int>{CoverFileFormat::FrontBlock});
+    EXPECT_EQ(doc.fImagePath, "");
+}
+
 TEST_F(CoverFileReaderTest, ImageMarkersInsideTextsDoNotMoveTheBlocks) {
     CoverDocument saved = NewDesign();
     saved.fCoverTitle = QStringLiteral("[IMAGE1] and [ENDIMAGE2]");
@@ -294,24 +324,25 @@ TEST_F(CoverFileReaderTest, ImageMarkersInsideTextsDoNotMoveTheBlocks) {
     const QString path = tempPath("markers.jkt");
     ASSERT_TRUE(WriteCoverFile(saved, path));
     CoverDocument doc = NewDesign();
-    ASSERT_EQ(ReadCoverFile(doc, path, 96, imageFolder()), CoverFileReadOutcome::Loaded);
+    ASSERT_EQ(ReadCoverFile(doc, path, 96, imageFolder()).outcome, CoverFileReadOutcome::Loaded);
     EXPECT_EQ(doc.fCoverTitle, saved.fCoverTitle);
     EXPECT_EQ(ReadBytes(doc.fImagePath), "PNGDATA");
     EXPECT_EQ(ReadBytes(doc.bImagePath), "BACK");
 }
 
-TEST_F(CoverFileReaderTest, ALoadSetsCharsetOneStoresTheTypeAndClearsTheChangedFlag) {
+TEST_F(CoverFileReaderTest, ALoadSetsCharsetOneClearsTheChangedFlagAndLeavesTheSettings) {
     CoverDocument doc;
     doc.ResetToNewDesign(CoverTypeStandardCD, 96);
     doc.coverChanged = true;
     const QString path = tempPath("t.jkt");
     WriteBytes(path, CoverBytes(Field("covertype", "5")));
-    ASSERT_EQ(ReadCoverFile(doc, path, 96, imageFolder()), CoverFileReadOutcome::Loaded);
+    ASSERT_EQ(ReadCoverFile(doc, path, 96, imageFolder()).outcome, CoverFileReadOutcome::Loaded);
     EXPECT_FALSE(doc.coverChanged);
+    EXPECT_EQ(doc.covertype, 5);
     EXPECT_EQ(doc.fCoverTextFont.charSet, 1);
     EXPECT_EQ(doc.bCoverTextFont.charSet, 1);
     EXPECT_EQ(doc.dCoverTextFont.charSet, 1);
-    EXPECT_EQ(SettingsStore().Option, 5u);
+    EXPECT_FALSE(QFileInfo::exists(configFile()));
 }
 
 TEST_F(CoverFileReaderTest, FilesThatAreNotCoversLeaveTheDesignAlone) {
@@ -327,9 +358,9 @@ TEST_F(CoverFileReaderTest, FilesThatAreNotCoversLeaveTheDesignAlone) {
     EXPECT_EQ(doc.fCoverTitle, "");
     EXPECT_EQ(SettingsStore().Option, 1u);
 
-    EXPECT_EQ(ReadCoverFile(doc, tempPath("missing.jkt"), 96, imageFolder()),
+    EXPECT_EQ(ReadCoverFile(doc, tempPath("missing.jkt"), 96, imageFolder()).outcome,
               CoverFileReadOutcome::NoFile);
-    EXPECT_EQ(ReadCoverFile(doc, tempPath(""), 96, imageFolder()),
+    EXPECT_EQ(ReadCoverFile(doc, tempPath(""), 96, imageFolder()).outcome,
               CoverFileReadOutcome::Unreadable);
 
     // Far larger than any design: refused instead of read (a sparse file).
@@ -337,7 +368,7 @@ TEST_F(CoverFileReaderTest, FilesThatAreNotCoversLeaveTheDesignAlone) {
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
     ASSERT_TRUE(huge.resize((qint64(1) << 30) + 1));
     huge.close();
-    EXPECT_EQ(ReadCoverFile(doc, huge.fileName(), 96, imageFolder()),
+    EXPECT_EQ(ReadCoverFile(doc, huge.fileName(), 96, imageFolder()).outcome,
               CoverFileReadOutcome::Unreadable);
 
     EXPECT_EQ(CoverFileFormat::InvalidFileCaption(), "Invalid File");
@@ -346,17 +377,18 @@ TEST_F(CoverFileReaderTest, FilesThatAreNotCoversLeaveTheDesignAlone) {
               "attempting to load was created using Casewright.");
 }
 
-TEST_F(CoverFileReaderTest, ImagesGoToTheCacheFolderByDefault) {
-    const QString path = tempPath("cache.jkt");
+TEST_F(CoverFileReaderTest, WithoutAnImageFolderNothingIsExtractedAndThePicturesAreLost) {
+    const QString path = tempPath("nofolder.jkt");
     WriteBytes(path, "[BEGIN]" + Field("fImagePath", "p.png") +
                          "[END][IMAGE1]img[ENDIMAGE1][IMAGE2][ENDIMAGE2][IMAGE3][ENDIMAGE3]"
                          "[IMAGE4][ENDIMAGE4]");
     CoverDocument doc = NewDesign();
-    ASSERT_EQ(ReadCoverFile(doc, path, 96), CoverFileReadOutcome::Loaded);
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    EXPECT_TRUE(cache.startsWith(dir_.path()));
-    EXPECT_EQ(doc.fImagePath, cache + "/tmpfront.png");
-    EXPECT_EQ(ReadBytes(doc.fImagePath), "img");
+    const CoverFileReadResult result = ReadCoverFile(doc, path, 96, QString());
+    ASSERT_TRUE(result.loaded());
+    EXPECT_EQ(doc.fImagePath, "");
+    EXPECT_EQ(result.lostImages, QVector<int>{CoverFileFormat::FrontBlock});
+    EXPECT_EQ(result.imageBlockSizes[CoverFileFormat::FrontBlock], 3);
+    EXPECT_TRUE(QDir(dir_.path() + "/cache").isEmpty());
 }
 
 TEST_F(CoverFileReaderTest, NoiseAroundTheTagsNeverBreaksTheParser) {
@@ -379,7 +411,8 @@ TEST_F(CoverFileReaderTest, NoiseAroundTheTagsNeverBreaksTheParser) {
             bytes += random.bounded(2) ? pieces[random.bounded(int(std::size(pieces)))]
                                        : QByteArray(1, char(random.bounded(256)));
         }
-        if (const auto sections = CoverFileSections::parse(bytes)) {
+        CoverDocument doc = NewDesign();
+        if (const auto sections = ParseCoverFile(bytes, doc, 96)) {
             for (int block = 0; block < 4; ++block) {
                 EXPECT_LE(sections->imageBlock(block).size(), bytes.size());
             }

@@ -5,6 +5,8 @@
 
 #include "designer/CoverFileCommands.h"
 #include "designer/DocumentCoverFileGateway.h"
+#include "document/CoverFileWriter.h"
+#include "support/TinyFileSystem.h"
 #include "ui/DesignerTestFixture.h"
 
 namespace casewright {
@@ -302,6 +304,70 @@ TEST_F(DesignerTest, DvdSpineSwitchedOffStaysOffAfterSaveAndLoad) {
     designer->startRun();
     EXPECT_TRUE(checked(kSpineCheck));
     EXPECT_TRUE(document.backCoverSpinesOn);
+}
+
+TEST_F(DesignerTest, ADamagedCoverOpensWithAWarningNamingTheLostPictures) {
+    openDesigner(CoverTypeStandardCD);
+    designer->setCoverFileGateway(std::make_unique<DocumentCoverFileGateway>());
+    const QString path = tempPath("damaged.jkt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "[BEGIN][covertype]=2[ENDcovertype][bCoverTitle]=kept[ENDbCoverTitle]"
+        "[fImagePath]=a.png[ENDfImagePath][bImagePath]=b.png[ENDbImagePath]"
+        "[END][IMAGE1]front[ENDIMAGE1][IMAGE2]cut short");
+    file.close();
+
+    designer->setPendingCoverPath(path);
+    prompter.answers.push_back(Prompter::Answer::Ok);
+    designer->startRun();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Damaged Cover");
+    EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Warning);
+    EXPECT_TRUE(prompter.messages[0].text.startsWith(
+        "The picture of the back cover could not be recovered"))
+        << prompter.messages[0].text.toStdString();
+    EXPECT_EQ(document.bCoverTitle, "kept");
+    EXPECT_TRUE(document.bImagePath.isEmpty());
+    EXPECT_TRUE(document.fImagePath.endsWith("/tmpfront.png"));
+    EXPECT_FALSE(document.coverChanged);
+    // The type opened is the one the next new design starts with.
+    EXPECT_EQ(SettingsStore().Option, uint32_t(CoverTypeStandardDVD));
+}
+
+TEST_F(DesignerTest, SaveOnAFullDiskShowsTheFailureAndKeepsTheOldCover) {
+    TinyFileSystem disk(1024);
+    ASSERT_TRUE(disk.mounted()) << "mounting a tmpfs needs root";
+    const QString cover = disk.path("F.jkt");
+    CoverDocument old;
+    old.ResetToNewDesign(CoverTypeStandardCD, 96);
+    ASSERT_TRUE(WriteCoverFile(old, cover));
+    const QByteArray oldBytes = [&] {
+        QFile f(cover);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    disk.fill(100);
+
+    openDesigner(CoverTypeStandardCD);
+    designer->setCoverFileGateway(std::make_unique<DocumentCoverFileGateway>());
+    document.fImagePath = tempPath("big.bmp");
+    QFile image(document.fImagePath);
+    ASSERT_TRUE(image.open(QIODevice::WriteOnly));
+    image.write(QByteArray(300 * 1024, 'b'));
+    image.close();
+    document.coverChanged = true;
+    prompter.fileNames.push_back(cover);
+    prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::Ok};  // overwrite, then the error
+    click(kSave);
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[1].caption, "Error");
+    EXPECT_EQ(prompter.messages[1].icon, Prompter::Icon::Error);
+    EXPECT_TRUE(prompter.messages[1].text.contains("Unable to save the cover to \"" + cover))
+        << prompter.messages[1].text.toStdString();
+    EXPECT_TRUE(document.coverChanged);
+    QFile after(cover);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), oldBytes);
 }
 
 }  // namespace casewright

@@ -94,4 +94,8 @@ int BatchCommandLine::failure(const QString& message, BatchIo io) const {
     return kExitFailure;
 }
 
+void BatchCommandLine::warning(const QString& message, BatchIo io) const {
+    io.err << "casewright-batch " << command_ << ": warning: " << message << "\n";
+}
+
 }  // namespace casewright

@@ -52,6 +52,9 @@ public:
     // Reports a failure of input or output; returns kExitFailure.
     int failure(const QString& message, BatchIo io) const;
 
+    // Reports a problem the command could work around.
+    void warning(const QString& message, BatchIo io) const;
+
     // The exit code that ends the command after parse() when it is not Run.
     static int exitCodeOf(Parsed parsed) {
         return parsed == Parsed::HelpShown ? kExitOk : kExitUsage;

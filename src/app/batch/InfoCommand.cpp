@@ -1,6 +1,3 @@
-#include <QDir>
-#include <QFile>
-
 #include "app/SettingsStore.h"
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
@@ -10,7 +7,7 @@
 #include "document/CoverFileFields.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
-#include "document/CoverFileSections.h"
+#include "document/TemporaryImageFolder.h"
 
 namespace casewright {
 
@@ -24,7 +21,9 @@ BatchCommandLine InfoCommandLine() {
             "order, one key=value line each, every value as the file spells it (backslash,\n"
             "carriage return and line feed written as \\\\, \\r and \\n), then image1= to\n"
             "image4=, the byte count of each image block. Image paths name the temporary\n"
-            "files the images were extracted to."));
+            "files the images were extracted to, which are removed when the command ends.\n"
+            "Pictures that could not be recovered from a damaged file are named in a\n"
+            "warning. The settings file is only read."));
 }
 
 void PrintFields(const CoverDocument& doc, QTextStream& out) {
@@ -35,21 +34,10 @@ void PrintFields(const CoverDocument& doc, QTextStream& out) {
     }
 }
 
-// The block sizes as the file holds them; a block whose image could not be
-// extracted still counts.
-bool PrintImageBlockSizes(const QString& path, QTextStream& out) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const std::optional<CoverFileSections> sections = CoverFileSections::parse(file.readAll());
-    if (!sections) {
-        return false;
-    }
+void PrintImageBlockSizes(const CoverFileReadResult& result, QTextStream& out) {
     for (int block = 0; block < CoverFileFormat::kImageBlockCount; ++block) {
-        out << "image" << block + 1 << '=' << sections->imageBlock(block).size() << '\n';
+        out << "image" << block + 1 << '=' << result.imageBlockSizes.at(block) << '\n';
     }
-    return true;
 }
 
 }  // namespace
@@ -66,18 +54,21 @@ int RunInfoCommand(const QStringList& args, BatchIo io) {
     }
     const QString path = files.first();
 
+    // The settings are only read: looking at a file changes nothing.
     CoverDocument doc;
     doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), LogFont::kHeightDpi);
-    const CoverFileReadOutcome outcome = ReadCoverFile(doc, path, LogFont::kHeightDpi);
-    if (outcome != CoverFileReadOutcome::Loaded) {
-        return commandLine.failure(ReadFailureText(outcome, path), io);
+    TemporaryImageFolder images(TemporaryImageFolder::DefaultParent());
+    const CoverFileReadResult result = ReadCoverFile(doc, path, LogFont::kHeightDpi, images.path());
+    if (!result.loaded()) {
+        return commandLine.failure(ReadFailureText(result.outcome, path), io);
+    }
+    if (const QString lost = LostImagesText(result, path); !lost.isEmpty()) {
+        commandLine.warning(lost, io);
     }
     QString text;
     QTextStream buffer(&text);
     PrintFields(doc, buffer);
-    if (!PrintImageBlockSizes(path, buffer)) {
-        return commandLine.failure(ReadFailureText(CoverFileReadOutcome::Unreadable, path), io);
-    }
+    PrintImageBlockSizes(result, buffer);
     buffer.flush();
     io.out << text;
     return kExitOk;

@@ -13,6 +13,7 @@
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
 #include "document/DvdSpineSwitch.h"
+#include "document/TemporaryImageFolder.h"
 #include "print/AlwaysPrintPrompt.h"
 #include "print/LabelStock.h"
 #include "print/PdfSheetPrinter.h"
@@ -111,9 +112,14 @@ public:
         fontDpi_ = *commandLine_.fontDpi();
         CoverDocument doc;
         doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), fontDpi_);
-        const CoverFileReadOutcome outcome = ReadCoverFile(doc, coverPath_, fontDpi_);
-        if (outcome != CoverFileReadOutcome::Loaded) {
-            return commandLine_.failure(ReadFailureText(outcome, coverPath_), io_);
+        TemporaryImageFolder images(TemporaryImageFolder::DefaultParent());
+        const CoverFileReadResult read =
+            ReadCoverFile(doc, coverPath_, fontDpi_, images.path());
+        if (!read.loaded()) {
+            return commandLine_.failure(ReadFailureText(read.outcome, coverPath_), io_);
+        }
+        if (const QString lost = LostImagesText(read, coverPath_); !lost.isEmpty()) {
+            commandLine_.warning(lost, io_);
         }
         RestoreDvdSpineSwitch(doc);
         const PrintChoices choices = choicesFor(doc.covertype);

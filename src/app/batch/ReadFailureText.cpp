@@ -18,4 +18,12 @@ QString ReadFailureText(CoverFileReadOutcome outcome, const QString& path) {
     }
 }
 
+QString LostImagesText(const CoverFileReadResult& result, const QString& path) {
+    if (result.lostImages.isEmpty()) {
+        return QString();
+    }
+    return QStringLiteral("\"%1\": %2")
+        .arg(QDir::toNativeSeparators(path), LostImagesMessage(result.lostImages));
+}
+
 }  // namespace casewright

@@ -10,4 +10,8 @@ namespace casewright {
 // missing or unreadable path, or the designer's invalid-file text.
 QString ReadFailureText(CoverFileReadOutcome outcome, const QString& path);
 
+// What it says when a cover opened without some of its pictures; empty when
+// none was lost.
+QString LostImagesText(const CoverFileReadResult& result, const QString& path);
+
 }  // namespace casewright

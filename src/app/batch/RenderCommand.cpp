@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QTemporaryDir>
 #include <optional>
 
 #include "app/SettingsStore.h"
@@ -13,6 +12,7 @@
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
 #include "document/DvdSpineSwitch.h"
+#include "document/TemporaryImageFolder.h"
 #include "images/FreeImageSession.h"
 #include "print/PageLayouts.h"
 #include "render/SurfaceRenderer.h"
@@ -120,20 +120,18 @@ QString WritePng(const QImage& image, const QString& path) {
 }
 
 int Render(const BatchCommandLine& commandLine, const RenderRequest& request, BatchIo io) {
-    // The file's images go to a private folder, so the designer's own
-    // temporary images are left alone.
-    QTemporaryDir images;
-    if (!images.isValid()) {
-        return commandLine.failure(QStringLiteral("cannot create a temporary folder"), io);
-    }
     const FreeImageSession decoder;
     CoverDocument doc;
     const SettingsStore settings;
     doc.ResetToNewDesign(static_cast<int>(settings.Option), request.fontDpi);
-    const CoverFileReadOutcome outcome =
+    TemporaryImageFolder images(TemporaryImageFolder::DefaultParent());
+    const CoverFileReadResult read =
         ReadCoverFile(doc, request.input, request.fontDpi, images.path());
-    if (outcome != CoverFileReadOutcome::Loaded) {
-        return commandLine.failure(ReadFailureText(outcome, request.input), io);
+    if (!read.loaded()) {
+        return commandLine.failure(ReadFailureText(read.outcome, request.input), io);
+    }
+    if (const QString lost = LostImagesText(read, request.input); !lost.isEmpty()) {
+        commandLine.warning(lost, io);
     }
 
     RestoreDvdSpineSwitch(doc);
