@@ -169,14 +169,22 @@ TEST_F(TrackListingImport, NothingChangesWhenTheImportFailsOrTheUserKeepsTheTrac
         << prompter_.messages[0].text.toStdString();
     EXPECT_EQ(grid_->listing(), before);
 
+    // A source without tracks has nothing to replace them with.
+    prompter_.answers.push_back(Answer::Ok);
+    importFile(write("empty.txt", "\n\n"));
+    ASSERT_EQ(prompter_.messages.size(), 2u);
+    EXPECT_EQ(prompter_.messages[1].text, "\"empty.txt\" lists no tracks.");
+    EXPECT_EQ(grid_->listing(), before);
+    prompter_.messages.clear();
+
     // Typed tracks are replaced only when the user says so.
     const QString good = write("good.txt", "Alpha\nBeta\nGamma\n");
     prompter_.answers.push_back(Answer::No);
     importFile(good);
-    ASSERT_EQ(prompter_.messages.size(), 2u);
-    EXPECT_TRUE(prompter_.messages[1].text.contains("already holds 1 track"))
-        << prompter_.messages[1].text.toStdString();
-    EXPECT_TRUE(prompter_.messages[1].text.contains("3 tracks of \"good.txt\""));
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_TRUE(prompter_.messages[0].text.contains("already holds 1 track"))
+        << prompter_.messages[0].text.toStdString();
+    EXPECT_TRUE(prompter_.messages[0].text.contains("3 tracks of \"good.txt\""));
     EXPECT_EQ(grid_->listing(), before);
 
     prompter_.answers.push_back(Answer::Yes);

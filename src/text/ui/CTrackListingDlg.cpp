@@ -300,8 +300,10 @@ void CTrackListingDlg::lookUp() {
         start.source = CMusicBrainzLookupDlg::Source::CueSheet;
         start.cueSheet = lastImportPath_;
     }
+    // A search starts from what the dialog knows of the album.
     start.artist = lastAlbum_.artist;
-    start.album = lastAlbum_.title;
+    start.album =
+        lastAlbum_.title.isEmpty() ? albumFrontTitle_.value_or(frontTitle_) : lastAlbum_.title;
     CMusicBrainzLookupDlg dialog(SessionMusicBrainzClient(), start, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
