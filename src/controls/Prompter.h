@@ -35,6 +35,9 @@ public:
                                  const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& startPath,
                                  const QString& filter) = 0;
+    // An existing folder; empty when the user cancelled.
+    virtual QString existingFolder(QWidget* parent, const QString& caption,
+                                   const QString& startPath) = 0;
     virtual std::optional<ColorRef> chooseColor(QWidget* parent, ColorRef initial) = 0;
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const LogFont& initial,
                                                  ColorRef color) = 0;

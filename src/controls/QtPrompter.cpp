@@ -87,6 +87,11 @@ QString QtPrompter::saveFileName(QWidget* parent, const QString& caption, const 
                                         QFileDialog::DontConfirmOverwrite);
 }
 
+QString QtPrompter::existingFolder(QWidget* parent, const QString& caption,
+                                   const QString& startPath) {
+    return QFileDialog::getExistingDirectory(parent, caption, startPath);
+}
+
 std::optional<ColorRef> QtPrompter::chooseColor(QWidget* parent, ColorRef initial) {
     const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent);
     if (!chosen.isValid()) {

@@ -14,6 +14,8 @@ public:
                          const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& startPath,
                          const QString& filter) override;
+    QString existingFolder(QWidget* parent, const QString& caption,
+                           const QString& startPath) override;
     std::optional<ColorRef> chooseColor(QWidget* parent, ColorRef initial) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const LogFont& initial,
                                          ColorRef color) override;

@@ -49,6 +49,11 @@ QString ScriptedPrompter::saveFileName(QWidget*, const QString& caption, const Q
     return nextFileName(caption, startPath, filter);
 }
 
+QString ScriptedPrompter::existingFolder(QWidget*, const QString& caption,
+                                         const QString& startPath) {
+    return nextFileName(caption, startPath, QString());
+}
+
 std::optional<ColorRef> ScriptedPrompter::chooseColor(QWidget*, ColorRef) {
     ++colorDialogs;
     if (colors.empty()) {

@@ -24,7 +24,7 @@ public:
     ~ScriptedPrompter() override;  // restores the real dialogs
 
     std::deque<Answer> answers;
-    std::deque<QString> fileNames;  // for open and save dialogs
+    std::deque<QString> fileNames;  // for open, save and folder dialogs
     std::deque<std::optional<ColorRef>> colors;
     std::deque<std::optional<FontChoice>> fonts;
     std::deque<bool> printerChoices;
@@ -45,6 +45,8 @@ public:
                          const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& startPath,
                          const QString& filter) override;
+    QString existingFolder(QWidget* parent, const QString& caption,
+                           const QString& startPath) override;
     std::optional<ColorRef> chooseColor(QWidget* parent, ColorRef initial) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const LogFont& initial,
                                          ColorRef color) override;

@@ -13,11 +13,13 @@ namespace casewright {
 //   - track listing editor: coverChanged on every OK;
 //   - Cover Text dialog, CD cases and the DVD disc view: on every OK;
 //   - Cover Text dialog, DVD cover view: only when a text changed.
+// The track listing editor also hands back the front title when the user
+// took an imported album's title for it (stored in fCoverTitle).
 // Cancel changes nothing.
 //
 // Returns true when the caller must refresh the preview: a text was written
-// back, or the slimline CD track listing editor ended with OK (its insert is
-// refreshed after every OK).
+// back (the front title included), or the slimline CD track listing editor
+// ended with OK (its insert is refreshed after every OK).
 bool EditCoverTexts(QWidget* parent, CoverDocument& doc, CoverSide view);
 
 }  // namespace casewright

@@ -1,12 +1,18 @@
 #include "text/ui/TrackGrid.h"
 
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 #include "controls/ScreenDpi.h"
 #include "document/MulDiv.h"
+#include "text/ClipboardCells.h"
 
 namespace casewright {
 
@@ -37,6 +43,9 @@ TrackGrid::TrackGrid(QWidget* parent) : QTableWidget(kInitialDataRows, kColumnCo
     editor_ = new CGridCellEdit(parent ? parent : this);
     editor_->setGrid(this);
     editor_->setFont(editorFont());
+    editor_->installEventFilter(this);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     connect(editor_, &CGridCellEdit::commitRequested, this, &TrackGrid::commitAndMove);
     connect(editor_, &CGridCellEdit::cancelRequested, this, &TrackGrid::cancelEdit);
 
@@ -211,7 +220,90 @@ QRect TrackGrid::editorRect() const {
     return cell;
 }
 
+void TrackGrid::pasteCells(const QString& text) {
+    const int row = isEditing() ? editRow_ : currentRow();
+    const int column = isEditing() ? editColumn_ : currentColumn();
+    commitEdit();
+    if (ClipboardCells(text).isEmpty()) {
+        return;
+    }
+    showListing(PasteCells(listing(), std::max(row, 0), std::max(column - NumberColumn, 0), text));
+    setCurrentCell(std::max(row, 0), std::max(column, int{NumberColumn}));
+}
+
+bool TrackGrid::pasteIntoEditor(QKeyEvent* event) {
+    if (!event->matches(QKeySequence::Paste) || !isEditing()) {
+        return false;
+    }
+    // One cell's text goes into the editor as in any line edit; a block of
+    // cells goes into the grid.
+    const QString text = QGuiApplication::clipboard()->text();
+    const QVector<QStringList> cells = ClipboardCells(text);
+    if (cells.size() <= 1 && (cells.isEmpty() || cells.first().size() <= 1)) {
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        pasteCells(text);
+    }
+    event->accept();
+    return true;
+}
+
+bool TrackGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_ &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        pasteIntoEditor(static_cast<QKeyEvent*>(event))) {
+        return event->type() == QEvent::KeyPress;
+    }
+    return QTableWidget::eventFilter(watched, event);
+}
+
+QStringList TrackGrid::droppedFiles(const QMimeData* data) const {
+    QStringList paths;
+    if (!acceptsFileDrops_ || !data || !data->hasUrls()) {
+        return paths;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) {
+            return {};
+        }
+        paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+void TrackGrid::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedFiles(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void TrackGrid::dragMoveEvent(QDragMoveEvent* event) {
+    if (droppedFiles(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void TrackGrid::dropEvent(QDropEvent* event) {
+    const QStringList paths = droppedFiles(event->mimeData());
+    if (paths.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit filesDropped(paths);
+}
+
 void TrackGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        pasteCells(QGuiApplication::clipboard()->text());
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         if (isEditing()) {

@@ -17,6 +17,12 @@ namespace casewright {
 // scrolling, or the editor losing the focus writes the text back and closes it.
 // Tab and Shift+Tab write it back and go on editing the next or previous cell;
 // Escape closes the editor and leaves the cell as it was.
+//
+// Ctrl+V pastes the clipboard's text as a block of cells from the current
+// cell on, split at line breaks and tabs as spreadsheets copy them, adding
+// rows as it needs; in the editor, text of one cell is pasted into the editor
+// as usual. Local files and folders dropped on the grid are reported with
+// filesDropped() while drops are accepted.
 class TrackGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -36,6 +42,11 @@ public:
     TrackListing listing() const;
     void showListing(const TrackListing& listing);
 
+    // Writes clipboard text into the cells from the current cell on.
+    void pasteCells(const QString& text);
+
+    void setAcceptsFileDrops(bool accepts) { acceptsFileDrops_ = accepts; }
+
     bool isEditing() const;
     void startEditing();
     void commitEdit();
@@ -44,8 +55,15 @@ public:
     // Column widths given in twips, converted at the screen's resolution.
     static int TwipsToPixels(int twips, int dpi);
 
+signals:
+    void filesDropped(const QStringList& paths);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void setUpColumns();
@@ -53,10 +71,13 @@ private:
     void cancelEdit();
     void commitAndMove(CGridCellEdit::CommitReason reason);
     QFont editorFont() const;
+    bool pasteIntoEditor(QKeyEvent* event);
+    QStringList droppedFiles(const QMimeData* data) const;
 
     CGridCellEdit* editor_ = nullptr;
     int editRow_ = -1;
     int editColumn_ = -1;
+    bool acceptsFileDrops_ = true;
 };
 
 }  // namespace casewright
