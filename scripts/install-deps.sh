@@ -7,7 +7,7 @@ PACKAGES=(
     g++ cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins qt6-gtk-platformtheme
     libfreeimage-dev
-    poppler-utils
+    poppler-utils glabels-data
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils
