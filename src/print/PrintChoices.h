@@ -2,19 +2,21 @@
 
 #include <QString>
 
+#include "print/LabelSelection.h"
+
 namespace casewright {
 
 // What the user asked the Print dialog for: the stocks of this case type, the
-// two print switches and which label of a two-label sheet to use.
+// two print switches and which labels of the disc's sheet to print on.
 struct PrintChoices {
     QString coverStock;
     QString discStock;
     bool printCover = true;
     bool printDisc = true;
-    bool useTopDiscLabel = true;
+    LabelSelection discLabels;
 
-    // The remembered choices of a case type; the top label, as the Print
-    // dialog starts with it.
+    // The remembered choices of a case type; the first (top) label, as the
+    // Print dialog starts with it.
     static PrintChoices FromSettings(int coverType);
 };
 

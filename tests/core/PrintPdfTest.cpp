@@ -28,7 +28,7 @@ protected:
         PrintChoices choices;
         choices.coverStock = QStringLiteral("Plain Paper");
         choices.discStock = discStock;
-        choices.useTopDiscLabel = useTopLabel;
+        choices.discLabels = discLabels;
         doc.ResetToNewDesign(coverType, 96);
         PrintJob job(doc, PrintPlan::Make(coverType, choices), 96);
         if (fillSurfaces) {
@@ -43,7 +43,7 @@ protected:
 
     CoverDocument doc;
     std::vector<PaintedSurface> painted;
-    bool useTopLabel = true;
+    LabelSelection discLabels;
 };
 
 }  // namespace
@@ -120,7 +120,7 @@ TEST_F(PrintPdfTest, SurfacesLandOnTheirSheetPositions) {
         GTEST_SKIP() << "pdftoppm is not installed";
     }
     const QString path = tempPath("placed.pdf");
-    useTopLabel = false;
+    discLabels = LabelSelection::Of({2});
     ASSERT_TRUE(
         printToPdf(CoverTypeStandardDVD, "Avery 8691 CD/DVD Labels (Letter)", path, true).ok);
     const QString prefix = tempPath("page");
