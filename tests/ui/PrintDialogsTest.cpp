@@ -3,8 +3,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -14,6 +14,7 @@
 #include "print/ui/CInsertPaperDlg.h"
 #include "print/ui/CPrintDlg.h"
 #include "print/ui/CPrinterAdjustmentDlg.h"
+#include "print/ui/CSheetPicker.h"
 #include "print/ui/UpDownEdit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
@@ -33,8 +34,8 @@ W* Child(QWidget* parent, const char* name) {
 
 class PrintDlgTest : public IsolatedSettingsTest {
 protected:
-    std::unique_ptr<CPrintDlg> open(int coverType) {
-        auto dlg = std::make_unique<CPrintDlg>(nullptr, coverType);
+    std::unique_ptr<CPrintDlg> open(int coverType, const StockCatalog& stocks = StockCatalog()) {
+        auto dlg = std::make_unique<CPrintDlg>(nullptr, coverType, stocks);
         dlg->show();
         return dlg;
     }
@@ -88,41 +89,52 @@ TEST_F(PrintDlgTest, CaptionsAndRememberedStocksFollowTheCaseType) {
 
 TEST_F(PrintDlgTest, LabelChoiceIsOnlyOfferedForLabelSheets) {
     auto dlg = open(CoverTypeStandardCD);
-    auto* top = Child<QRadioButton>(dlg.get(), "topLabelRadio");
-    auto* bottom = Child<QRadioButton>(dlg.get(), "bottomLabelRadio");
+    auto* picker = Child<CSheetPicker>(dlg.get(), "sheetPicker");
+    auto* edit = Child<QLineEdit>(dlg.get(), "labelsEdit");
     auto* disc = Child<QCheckBox>(dlg.get(), "discCheck");
     auto* discList = Child<QComboBox>(dlg.get(), "discStockList");
-    EXPECT_FALSE(top->isEnabled());
-    EXPECT_FALSE(bottom->isEnabled());
+    EXPECT_FALSE(picker->isEnabled());
+    EXPECT_FALSE(edit->isEnabled());
+    EXPECT_EQ(picker->labelCount(), 1);  // plain paper's one disc position
 
     chooseDiscStock(*dlg, kNeato);
-    EXPECT_TRUE(top->isEnabled());
-    EXPECT_TRUE(bottom->isEnabled());
+    EXPECT_TRUE(picker->isEnabled());
+    EXPECT_TRUE(edit->isEnabled());
+    EXPECT_EQ(picker->labelCount(), 2);
 
     disc->click();
     EXPECT_FALSE(disc->isChecked());
     EXPECT_FALSE(discList->isEnabled());
-    EXPECT_FALSE(top->isEnabled());
+    EXPECT_FALSE(picker->isEnabled());
 
     auto* covers = Child<QCheckBox>(dlg.get(), "coversCheck");
     covers->click();
     EXPECT_FALSE(Child<QComboBox>(dlg.get(), "coverStockList")->isEnabled());
 }
 
+// The top and bottom labels of a two-label sheet are labels 1 and 2 of its
+// picture; the choice starts on the top label at every opening.
 TEST_F(PrintDlgTest, TopLabelIsChosenAtEveryOpening) {
     SettingsStore settings;
     settings.cdFormatDisc = kNeato;
     ASSERT_TRUE(settings.save());
     {
         auto dlg = open(CoverTypeStandardCD);
-        QTest::mouseClick(Child<QRadioButton>(dlg.get(), "bottomLabelRadio"), Qt::LeftButton);
+        auto* picker = Child<CSheetPicker>(dlg.get(), "sheetPicker");
+        EXPECT_EQ(picker->selection(), LabelSelection::Of({1}));
+        for (int label : {1, 0}) {  // the bottom label on, then the top one off
+            QTest::mouseClick(picker, Qt::LeftButton, Qt::NoModifier,
+                              picker->labelRect(label).center().toPoint());
+        }
+        EXPECT_EQ(Child<QLineEdit>(dlg.get(), "labelsEdit")->text(), "2");
         QTest::mouseClick(Child<QPushButton>(dlg.get(), "printButton"), Qt::LeftButton);
         EXPECT_EQ(dlg->outcome(), CPrintDlg::Outcome::Print);
-        EXPECT_FALSE(dlg->useTopDiscLabel());
+        EXPECT_EQ(dlg->discLabels(), LabelSelection::Of({2}));
     }
     auto again = open(CoverTypeStandardCD);
-    EXPECT_TRUE(Child<QRadioButton>(again.get(), "topLabelRadio")->isChecked());
-    EXPECT_FALSE(Child<QRadioButton>(again.get(), "bottomLabelRadio")->isChecked());
+    EXPECT_EQ(Child<CSheetPicker>(again.get(), "sheetPicker")->selection(),
+              LabelSelection::Of({1}));
+    EXPECT_EQ(Child<QLineEdit>(again.get(), "labelsEdit")->text(), "1");
 }
 
 TEST_F(PrintDlgTest, NothingTickedKeepsTheDialogOpen) {

@@ -10,6 +10,10 @@
 #include "controls/Artwork.h"
 #include "controls/CFlatImageButton.h"
 #include "controls/DialogUnits.h"
+#include "document/CoverTypes.h"
+#include "print/CalibrationPage.h"
+#include "print/DiscSheet.h"
+#include "print/PageLayouts.h"
 #include "print/ui/PrintDialogStyle.h"
 #include "print/ui/UpDownEdit.h"
 
@@ -25,7 +29,8 @@ QLabel* Heading(QWidget* parent, const QString& text) {
 
 }  // namespace
 
-CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(QWidget* parent) : BackgroundDialog(parent) {
+CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(QWidget* parent, std::optional<LabelStock> labelSheet)
+    : BackgroundDialog(parent), labelSheet_(std::move(labelSheet)), calibration_(this) {
     setWindowTitle(QStringLiteral("Printer Adjustment"));
     left_ = addDirectionBox(QStringLiteral("To the left"), QStringLiteral("leftCheck"));
     right_ = addDirectionBox(QStringLiteral("To the right"), QStringLiteral("rightCheck"));
@@ -81,6 +86,18 @@ void CPrinterAdjustmentDlg::buildLayout() {
     grid->addWidget(up_, 4, 3);
     grid->addWidget(down_, 4, 4);
 
+    auto* calibrate = PrintDialogStyle::LinkButton(this, QStringLiteral("Print calibration page"),
+                                                   QStringLiteral("calibrationButton"));
+    calibrate->setEnabled(labelSheet_.has_value());
+    calibrate->setToolTip(
+        labelSheet_ ? QStringLiteral("The outlines and centres of the labels of \"%1\" on plain "
+                                     "paper, to lay on the sheet against the light")
+                          .arg(labelSheet_->name)
+                    : QStringLiteral("Choose a label sheet for the disc in the Print dialog "
+                                     "first"));
+    connect(calibrate, &CFlatImageButton::clicked, this,
+            &CPrinterAdjustmentDlg::printCalibrationPage);
+
     auto* ok = PrintDialogStyle::IconButton(this, QStringLiteral("&OK"), Artwork::kOk,
                                             QStringLiteral("okButton"));
     auto* cancel = PrintDialogStyle::IconButton(this, QStringLiteral("&Cancel"), Artwork::kCancel,
@@ -96,6 +113,7 @@ void CPrinterAdjustmentDlg::buildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(grid);
+    layout->addWidget(calibrate);
     layout->addStretch();
     layout->addLayout(buttons);
 }
@@ -113,16 +131,35 @@ void CPrinterAdjustmentDlg::loadSettings() {
     down_->setChecked(settings.moveDiscUpDown == QLatin1String("1"));
 }
 
+PrinterAdjustment CPrinterAdjustmentDlg::adjustment() const {
+    PrinterAdjustment a;
+    a.expandCoverMM = expandCover_->text();
+    a.expandDiscMM = expandDisc_->text();
+    a.moveDiscMMX = moveX_->text();
+    a.moveDiscMMY = moveY_->text();
+    a.moveDiscLeftRight = left_->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    a.moveDiscUpDown = up_->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    return a;
+}
+
 void CPrinterAdjustmentDlg::accept() {
     SettingsStore settings;
-    settings.expandCoverMM = expandCover_->text();
-    settings.expandDiscMM = expandDisc_->text();
-    settings.moveDiscMMX = moveX_->text();
-    settings.moveDiscMMY = moveY_->text();
-    settings.moveDiscLeftRight = left_->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
-    settings.moveDiscUpDown = up_->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    settings.setPrinterAdjustment(adjustment());
     settings.save();
     QDialog::accept();
+}
+
+// With the corrections as typed, not yet stored, so that they can be tried
+// before OK keeps them.
+void CPrinterAdjustmentDlg::printCalibrationPage() {
+    if (!labelSheet_) {
+        return;
+    }
+    const PrinterAdjustment a = adjustment();
+    const std::optional<int> layout = DiscLayoutIndex(*labelSheet_, CoverTypeStandardCD);
+    const DiscSheet sheet = MakeDiscSheet(*labelSheet_, MakeCoverLayout(*layout, a));
+    calibration_.print(sheet, {labelSheet_->name, CalibrationPage::DescribeAdjustment(
+                                                      MakeCoverLayout(kTemplateSheetLayout, a))});
 }
 
 }  // namespace casewright
