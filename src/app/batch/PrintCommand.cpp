@@ -8,13 +8,16 @@
 #include "app/SettingsStore.h"
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
+#include "app/batch/BatchStocks.h"
 #include "app/batch/ReadFailureText.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
 #include "document/DvdSpineSwitch.h"
 #include "print/AlwaysPrintPrompt.h"
+#include "print/DiscSheet.h"
 #include "print/LabelStock.h"
+#include "print/PageLayouts.h"
 #include "print/PdfSheetPrinter.h"
 #include "print/PrintJob.h"
 #include "print/ui/PrinterSheetPrinter.h"
@@ -33,8 +36,10 @@ QString Description() {
         "label sheet fixes, with the printer adjustments of the settings applied.\n"
         "What to print and the disc's label sheet come from the settings the Print\n"
         "dialog keeps for the file's case type, unless an option says otherwise.\n"
-        "Without -p the sheets are written as the pages of one PDF file, each page\n"
-        "A4 (US Letter for the disc on a Letter label sheet), to print at actual size.");
+        "The disc goes on the first (top) label of a label sheet, or on the labels\n"
+        "--labels names. Without -p the sheets are written as the pages of one PDF\n"
+        "file, each page A4 (the disc's page the label sheet's own paper), to print at\n"
+        "actual size.");
 }
 
 void DeclareOptions(BatchCommandLine& commandLine) {
@@ -50,16 +55,20 @@ void DeclareOptions(BatchCommandLine& commandLine) {
     commandLine.addFlag({QStringLiteral("no-disc")}, QStringLiteral("do not print the disc label"));
     commandLine.addOption({QStringLiteral("disc-stock")}, QStringLiteral("NAME"),
                           QStringLiteral("paper or label sheet for the disc, by its exact name"));
+    commandLine.addOption({QStringLiteral("labels")}, QStringLiteral("LABELS"),
+                          QStringLiteral("labels of the sheet for the disc: all, or numbers "
+                                         "such as 1,3 or 2-4 (default 1)"));
     commandLine.addFlag({QStringLiteral("bottom-label")},
-                        QStringLiteral("use the bottom label of a two-label sheet"));
+                        QStringLiteral("use the bottom label of a two-label sheet (--labels 2)"));
 }
 
-QString UnknownStockMessage(const QString& name) {
-    QString message = QStringLiteral("unknown disc stock \"%1\"; the stocks are:").arg(name);
-    for (const QString& stock : LabelStocks::DiscStockNames()) {
-        message += QStringLiteral("\n  ") + stock;
+int LabelCount(const PrintPlan& plan) {
+    if (!plan.discLayout) {
+        return 0;
     }
-    return message;
+    return static_cast<int>(
+        MakeDiscSheet(plan.discStock, MakeCoverLayout(*plan.discLayout, PrinterAdjustment()))
+            .labels.size());
 }
 
 QString UnknownPrinterMessage(const QString& name) {
@@ -93,7 +102,8 @@ public:
     explicit PrintCommand(BatchIo io)
         : io_(io),
           commandLine_(QStringLiteral("print"), QStringLiteral("print [options] FILE.jkt"),
-                       Description()) {
+                       Description()),
+          stocks_(QStringLiteral("print"), io) {
         DeclareOptions(commandLine_);
     }
 
@@ -128,7 +138,7 @@ public:
     }
 
 private:
-    std::optional<QString> usageProblem() const {
+    std::optional<QString> usageProblem() {
         if (commandLine_.positionals().size() != 1) {
             return QStringLiteral("expected exactly one cover file");
         }
@@ -141,13 +151,39 @@ private:
                 return QStringLiteral("--%1 and --no-%1 cannot be used together").arg(on);
             }
         }
+        if (commandLine_.isSet(QStringLiteral("labels")) &&
+            commandLine_.isSet(QStringLiteral("bottom-label"))) {
+            return QStringLiteral("--labels and --bottom-label cannot be used together");
+        }
+        QString labelsError;
+        if (commandLine_.isSet(QStringLiteral("labels")) &&
+            !LabelSelection::Parse(commandLine_.value(QStringLiteral("labels")), &labelsError)) {
+            return QStringLiteral("--labels: ") + labelsError;
+        }
         if (commandLine_.isSet(QStringLiteral("disc-stock"))) {
             const QString stock = commandLine_.value(QStringLiteral("disc-stock"));
-            if (!LabelStocks::Find(stock)) {
-                return UnknownStockMessage(stock);
+            if (!stocks_.find(stock)) {
+                return stocks_.unknownStockMessage(stock);
             }
         }
         return std::nullopt;
+    }
+
+    // Labels named with --labels that the disc's sheet does not have.
+    std::optional<QString> labelProblem(const PrintPlan& plan) const {
+        if (!commandLine_.isSet(QStringLiteral("labels")) || !plan.printDisc) {
+            return std::nullopt;
+        }
+        const int count = LabelCount(plan);
+        const std::vector<int> missing = plan.discLabels.beyond(count);
+        if (missing.empty()) {
+            return std::nullopt;
+        }
+        return QStringLiteral("\"%1\" has %2 label%3; there is no label %4")
+            .arg(plan.discStockName)
+            .arg(count)
+            .arg(count == 1 ? QString() : QStringLiteral("s"))
+            .arg(missing.front());
     }
 
     bool isPrinting() const { return commandLine_.isSet(QStringLiteral("printer")); }
@@ -172,12 +208,22 @@ private:
         if (commandLine_.isSet(QStringLiteral("disc-stock"))) {
             choices.discStock = commandLine_.value(QStringLiteral("disc-stock"));
         }
-        choices.useTopDiscLabel = !commandLine_.isSet(QStringLiteral("bottom-label"));
+        if (commandLine_.isSet(QStringLiteral("labels"))) {
+            choices.discLabels =
+                *LabelSelection::Parse(commandLine_.value(QStringLiteral("labels")));
+        } else if (commandLine_.isSet(QStringLiteral("bottom-label"))) {
+            choices.discLabels = LabelSelection::Of({2});
+        }
         return choices;
     }
 
     int print(CoverDocument& doc, const PrintChoices& choices) {
-        PrintJob job(doc, PrintPlan::Make(doc.covertype, choices), kBatchScreenDpi);
+        const PrintPlan plan =
+            PrintPlan::Make(doc.covertype, choices, stocks_.catalogFor(choices.discStock));
+        if (const std::optional<QString> error = labelProblem(plan)) {
+            return commandLine_.usageError(*error, io_);
+        }
+        PrintJob job(doc, plan, kBatchScreenDpi);
         AlwaysPrintPrompt prompt;
         if (isPrinting()) {
             return printOnPrinter(job, prompt);
@@ -213,6 +259,7 @@ private:
 
     BatchIo io_;
     BatchCommandLine commandLine_;
+    BatchStocks stocks_;
     QString coverPath_;
 };
 
