@@ -112,10 +112,10 @@ TEST(DiscSheetTest, AdjustmentsMoveAndGrowEverySheetAlike) {
     const DiscSheet sheet = MakeDiscSheet(stock, offsets);
     ASSERT_EQ(sheet.labels.size(), 3u);
     const QRectF third = sheet.labels[2].disc;
-    EXPECT_NEAR(third.left(), (88 + 3) * kMm, 1e-9);
-    EXPECT_NEAR(third.top(), (150 + 4) * kMm, 1e-9);
-    EXPECT_NEAR(third.width(), 119 * kMm, 1e-9);
-    EXPECT_NEAR(sheet.labels[2].hubDiameter, 41 * kMm, 1e-9);
+    EXPECT_NEAR(third.left(), (91.5 + 3) * kMm, 1e-9);
+    EXPECT_NEAR(third.top(), (175 + 4) * kMm, 1e-9);
+    EXPECT_NEAR(third.width(), 112 * kMm, 1e-9);
+    EXPECT_NEAR(sheet.labels[2].hubDiameter, 31 * kMm, 1e-9);
     EXPECT_EQ(sheet.paper.id(), QPageSize::A4);
 }
 
@@ -147,7 +147,7 @@ protected:
     // Label n's disc on the recording device at 100 dpi.
     static QRect ThreeUpTarget(int n, double growMm = 0, QPointF moveMm = QPointF()) {
         const QPointF corner = TestSheets::ThreeUpCorner(n) + moveMm * kMm;
-        return SheetRect(corner.x(), corner.y(), (117 + growMm) * kMm, (117 + growMm) * kMm, 100,
+        return SheetRect(corner.x(), corner.y(), (110 + growMm) * kMm, (110 + growMm) * kMm, 100,
                          QPoint());
     }
 
@@ -174,7 +174,7 @@ TEST_F(PrintLabelsTest, TheDiscGoesOnEveryChosenLabelOfATemplateSheet) {
         for (size_t i = 0; i < painted.size(); ++i) {
             EXPECT_EQ(painted[i].kind, SurfaceKind::Disc);
             EXPECT_EQ(painted[i].target, ThreeUpTarget(c.printed[i]));
-            EXPECT_EQ(painted[i].params.hubDiameterPx, 161);  // 41 mm at 100 dpi
+            EXPECT_EQ(painted[i].params.hubDiameterPx, 122);  // 31 mm at 100 dpi
         }
         EXPECT_EQ(device.sheets[0].request.paper.id(), QPageSize::A4);
     }

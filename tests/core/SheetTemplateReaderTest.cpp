@@ -265,6 +265,33 @@ TEST_F(SheetTemplateReaderTest, ALaterFolderCorrectsAnEarlierOne) {
     EXPECT_NEAR(r.sheets[0].labels[0].hubDiameter, 40 * kMm, 1e-9);
 }
 
+// The example of the manual is a sheet the reader understands, as the
+// manual says it is.
+TEST_F(SheetTemplateReaderTest, TheManualsExampleSheet) {
+    QFile manual(QStringLiteral(CASEWRIGHT_SOURCE_DIR "/resources/help/printing.html"));
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(manual.readAll());
+    const int start = page.indexOf("&lt;?xml");
+    const int end = page.indexOf("</code>", start);
+    ASSERT_GT(start, 0);
+    QString xml = page.mid(start, end - start);
+    xml.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
+    write("manual/example.xml", xml.toUtf8());
+
+    const SheetTemplateReading r = SheetTemplateReader::ReadFolders({dir_.filePath("manual")});
+    EXPECT_TRUE(r.problems.isEmpty()) << Problems(r).toStdString();
+    ASSERT_EQ(r.sheets.size(), 2u);
+    for (const SheetTemplate& sheet : r.sheets) {
+        SCOPED_TRACE(sheet.part.toStdString());
+        ASSERT_EQ(sheet.labels.size(), 3u);
+        EXPECT_NEAR(sheet.labels[0].diameter, 116 * kMm, 1e-9);
+        EXPECT_NEAR(sheet.labels[0].hubDiameter, 41 * kMm, 1e-9);
+        EXPECT_LT(sheet.labels[1].area.left(), sheet.labels[0].area.left()) << "label 2 is left";
+    }
+    EXPECT_TRUE(page.contains("<i>" + r.sheets[0].stockName().replace("&", "&amp;") + "</i>"))
+        << r.sheets[0].stockName().toStdString();
+}
+
 // The gLabels template database as Debian installs it: more than 140 CD and
 // DVD products of 34 brands, every one understood, and a few products where
 // their XML puts them.

@@ -10,8 +10,10 @@
 
 namespace casewright {
 
-// A sheet of three discs on A4 as a template database describes it: one at
-// the top, two side by side below, 117 mm across with a 41 mm hole.
+// A sheet of three discs on A4 as a template database describes it,
+// staggered as such sheets are: two on the right, one on the left between
+// them, 110 mm across with a 31 mm hole. Read in rows, the left one is the
+// second label.
 namespace TestSheets {
 
 constexpr double kMm = 1.0 / 25.4;
@@ -20,9 +22,9 @@ inline QByteArray ThreeUpXml() {
     return R"(<?xml version="1.0"?>
 <Glabels-templates xmlns="http://glabels.org/xmlns/3.0/">
   <Template brand="Test" part="3-up" size="A4" _description="Three discs">
-    <Label-cd id="0" radius="58.5mm" hole="20.5mm" waste="1mm">
-      <Layout nx="1" ny="1" x0="46.5mm" y0="5mm"/>
-      <Layout nx="2" ny="1" x0="5mm" y0="150mm" dx="83mm"/>
+    <Label-cd id="0" radius="55mm" hole="15.5mm" waste="2mm">
+      <Layout nx="1" ny="2" x0="91.5mm" y0="9mm" dx="119.5mm" dy="166mm"/>
+      <Layout nx="1" ny="1" x0="9mm" y0="92mm"/>
     </Label-cd>
   </Template>
   <Template brand="Test" part="Cards" size="A4" _description="Card discs">
@@ -42,10 +44,13 @@ inline const char* CardsName() {
     return "Test Cards - Card discs";
 }
 
+constexpr double kThreeUpDiameter = 110;
+constexpr double kThreeUpHole = 31;
+
 // Label n (from 1) of the three-up sheet: its disc's top-left corner.
 inline QPointF ThreeUpCorner(int n) {
-    const double x[] = {46.5, 5, 88};
-    const double y[] = {5, 150, 150};
+    const double x[] = {91.5, 9, 91.5};
+    const double y[] = {9, 92, 175};
     return QPointF(x[n - 1], y[n - 1]) * kMm;
 }
 
@@ -57,8 +62,8 @@ inline SheetTemplate ThreeUp() {
     sheet.paperName = QStringLiteral("A4");
     sheet.paperSize = QSizeF(210, 297) * kMm;
     for (int n = 1; n <= 3; ++n) {
-        sheet.labels.push_back(
-            {QRectF(ThreeUpCorner(n), QSizeF(117, 117) * kMm), 117 * kMm, 41 * kMm});
+        sheet.labels.push_back({QRectF(ThreeUpCorner(n), QSizeF(110, 110) * kMm),
+                                kThreeUpDiameter * kMm, kThreeUpHole * kMm});
     }
     return sheet;
 }

@@ -8,9 +8,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QPrinter>
+
 #include "app/SettingsStore.h"
+#include "core/PrintRecordingDevice.h"
+#include "core/SheetTestSupport.h"
 #include "document/CoverTypes.h"
 #include "print/LabelStock.h"
+#include "print/StockCatalog.h"
 #include "print/ui/CInsertPaperDlg.h"
 #include "print/ui/CPrintDlg.h"
 #include "print/ui/CPrinterAdjustmentDlg.h"
@@ -135,6 +140,63 @@ TEST_F(PrintDlgTest, TopLabelIsChosenAtEveryOpening) {
     EXPECT_EQ(Child<CSheetPicker>(again.get(), "sheetPicker")->selection(),
               LabelSelection::Of({1}));
     EXPECT_EQ(Child<QLineEdit>(again.get(), "labelsEdit")->text(), "1");
+}
+
+// The sheets of the template database follow the built-in stocks; the
+// picture shows the chosen sheet's labels, chosen with the mouse, the
+// keyboard or typed numbers.
+TEST_F(PrintDlgTest, TemplateSheetsAndTheirLabelsAreChosenInThePicture) {
+    const StockCatalog stocks({TestSheets::ThreeUp()});
+    auto dlg = open(CoverTypeStandardCD, stocks);
+    auto* list = Child<QComboBox>(dlg.get(), "discStockList");
+    ASSERT_EQ(list->count(), 18);
+    EXPECT_EQ(list->itemText(16), "PressIT CD/DVD Labels (A4)");
+    EXPECT_EQ(list->itemText(17), TestSheets::ThreeUpName());
+
+    chooseDiscStock(*dlg, TestSheets::ThreeUpName());
+    auto* picker = Child<CSheetPicker>(dlg.get(), "sheetPicker");
+    auto* edit = Child<QLineEdit>(dlg.get(), "labelsEdit");
+    ASSERT_EQ(picker->labelCount(), 3);
+    EXPECT_EQ(edit->text(), "1");
+
+    // Label 2 lies on the left, between 1 and 3: Left from 1 reaches it,
+    // Down from it reaches 3.
+    picker->setFocus();
+    QTest::keyClick(picker, Qt::Key_Left);
+    EXPECT_EQ(picker->currentIndex(), 1);
+    QTest::keyClick(picker, Qt::Key_Space);
+    QTest::keyClick(picker, Qt::Key_Down);
+    EXPECT_EQ(picker->currentIndex(), 2);
+    QTest::keyClick(picker, Qt::Key_Return);
+    EXPECT_EQ(edit->text(), "1-3");
+    QTest::keyClick(picker, Qt::Key_Home);
+    QTest::keyClick(picker, Qt::Key_Space);
+    EXPECT_EQ(edit->text(), "2,3");
+    QTest::keyClick(picker, Qt::Key_A);
+    EXPECT_EQ(edit->text(), "all");
+
+    struct Typed {
+        const char* text;
+        const char* shown;
+    };
+    for (const Typed& t :
+         {Typed{"1, 3", "1,3"}, Typed{"4", "1,3"}, Typed{"two", "1,3"}, Typed{"2-3", "2,3"}}) {
+        SCOPED_TRACE(t.text);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, t.text);
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(edit->text(), t.shown);
+    }
+    EXPECT_EQ(picker->selection(), LabelSelection::Of({2, 3}));
+
+    // Another sheet keeps the chosen labels it has.
+    chooseDiscStock(*dlg, kNeato);
+    EXPECT_EQ(edit->text(), "2");
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "allLabelsButton"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "printButton"), Qt::LeftButton);
+    EXPECT_EQ(dlg->discLabels(), LabelSelection::All());
+    EXPECT_EQ(SettingsStore().cdFormatDisc, kNeato);
 }
 
 TEST_F(PrintDlgTest, NothingTickedKeepsTheDialogOpen) {
@@ -368,6 +430,60 @@ TEST(InsertPaperDlgTest, PrintAcceptsAndSkipRejects) {
     skip.show();
     QTest::mouseClick(Child<QPushButton>(&skip, "skipButton"), Qt::LeftButton);
     EXPECT_EQ(skip.result(), QDialog::Rejected);
+}
+
+}  // namespace casewright
+
+namespace casewright {
+
+namespace {
+
+// Keeps what was printed on it after the flow has let go of it.
+class KeptRecording : public PrintRecordingDevice {
+public:
+    explicit KeptRecording(std::vector<Sheet>& kept) : kept_(kept) {}
+    ~KeptRecording() override { kept_ = sheets; }
+
+private:
+    std::vector<Sheet>& kept_;
+};
+
+}  // namespace
+
+// The calibration page of the sheet chosen in the Print dialog, with the
+// corrections as they stand in the dialog, before OK stores them.
+TEST_F(PrinterAdjustmentDlgTest, PrintsTheChosenSheetsCalibrationPage) {
+    auto plain = open();
+    EXPECT_FALSE(Child<QPushButton>(plain.get(), "calibrationButton")->isEnabled());
+
+    const StockCatalog stocks({TestSheets::ThreeUp()});
+    CPrinterAdjustmentDlg dlg(nullptr, stocks.find(TestSheets::ThreeUpName()));
+    dlg.show();
+    std::vector<PrintRecordingDevice::Sheet> printed;
+    dlg.calibrationFlow().hasDefaultPrinter = [] { return true; };
+    dlg.calibrationFlow().makePrinterDevice = [&printed](QPrinter&) {
+        return std::make_unique<KeptRecording>(printed);
+    };
+    ScriptedPrompter prompter;
+    prompter.printerChoices = {true};
+    auto* moveX = Child<UpDownEdit>(&dlg, "moveXEdit");
+    moveX->selectAll();
+    QTest::keyClicks(moveX, "3");
+    QTest::mouseClick(Child<QCheckBox>(&dlg, "rightCheck"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(&dlg, "calibrationButton"), Qt::LeftButton);
+
+    EXPECT_EQ(prompter.printDialogs, 1);
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_EQ(printed[0].request.paper.id(), QPageSize::A4);
+    EXPECT_EQ(printed[0].request.orientation, QPageLayout::Portrait);
+    // The vertical arm of label 1's cross, 3 mm right of the label's centre.
+    const QImage& page = printed[0].image;
+    const QPointF centre = (TestSheets::ThreeUpCorner(1) + QPointF(55, 55) * TestSheets::kMm) * 100;
+    const int below = static_cast<int>(centre.y() + 5 / 25.4 * 100);
+    const int moved = static_cast<int>(centre.x() + 3 / 25.4 * 100);
+    EXPECT_LT(qGray(page.pixel(moved, below)), 128);
+    EXPECT_EQ(page.pixel(static_cast<int>(centre.x()), below), QColor(Qt::white).rgb());
+    EXPECT_EQ(SettingsStore().moveDiscMMX, "0") << "nothing is stored before OK";
 }
 
 }  // namespace casewright

@@ -56,8 +56,7 @@ void DeclareOptions(BatchCommandLine& commandLine) {
     commandLine.addOption({QStringLiteral("disc-stock")}, QStringLiteral("NAME"),
                           QStringLiteral("paper or label sheet for the disc, by its exact name"));
     commandLine.addOption({QStringLiteral("labels")}, QStringLiteral("LABELS"),
-                          QStringLiteral("labels of the sheet for the disc: all, or numbers "
-                                         "such as 1,3 or 2-4 (default 1)"));
+                          QStringLiteral("the sheet's labels for the disc: all, 1,3, 2-4 (default 1)"));
     commandLine.addFlag({QStringLiteral("bottom-label")},
                         QStringLiteral("use the bottom label of a two-label sheet (--labels 2)"));
 }
@@ -174,8 +173,11 @@ private:
         if (!commandLine_.isSet(QStringLiteral("labels")) || !plan.printDisc) {
             return std::nullopt;
         }
+        // What was asked for: plain paper takes its one position whatever it is.
+        const LabelSelection asked =
+            *LabelSelection::Parse(commandLine_.value(QStringLiteral("labels")));
         const int count = LabelCount(plan);
-        const std::vector<int> missing = plan.discLabels.beyond(count);
+        const std::vector<int> missing = asked.beyond(count);
         if (missing.empty()) {
             return std::nullopt;
         }

@@ -179,7 +179,7 @@ void CPrintDlg::applyCaseType() {
             return;  // no stocks for a case type the program does not know
     }
     coverStocks_->addItems(LabelStocks::CoverStockNames());
-    discStocks_->addItems(LabelStocks::DiscStockNames());
+    discStocks_->addItems(stocks_.discStockNames());
 }
 
 void CPrintDlg::loadSettings() {
