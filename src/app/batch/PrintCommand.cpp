@@ -55,8 +55,9 @@ void DeclareOptions(BatchCommandLine& commandLine) {
     commandLine.addFlag({QStringLiteral("no-disc")}, QStringLiteral("do not print the disc label"));
     commandLine.addOption({QStringLiteral("disc-stock")}, QStringLiteral("NAME"),
                           QStringLiteral("paper or label sheet for the disc, by its exact name"));
-    commandLine.addOption({QStringLiteral("labels")}, QStringLiteral("LABELS"),
-                          QStringLiteral("the sheet's labels for the disc: all, 1,3, 2-4 (default 1)"));
+    commandLine.addOption(
+        {QStringLiteral("labels")}, QStringLiteral("LABELS"),
+        QStringLiteral("the sheet's labels for the disc: all, 1,3, 2-4 (default 1)"));
     commandLine.addFlag({QStringLiteral("bottom-label")},
                         QStringLiteral("use the bottom label of a two-label sheet (--labels 2)"));
 }
