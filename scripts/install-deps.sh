@@ -8,7 +8,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins qt6-gtk-platformtheme
     libfreeimage-dev
     libtag1-dev libcue-dev libdiscid-dev
-    poppler-utils
+    poppler-utils glabels-data
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils

@@ -2,8 +2,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
+
+#include "print/SheetTemplate.h"
 
 namespace casewright {
 
@@ -16,13 +19,16 @@ struct LabelStock {
     std::optional<int> discLayout;
     // Sheets sold in US Letter size; the others are A4.
     bool letterSize = false;
+    // A sheet of the template database brings its own paper and labels;
+    // built-in stocks have none.
+    std::shared_ptr<const SheetTemplate> sheet;
 };
 
 namespace LabelStocks {
 
 QString PlainPaper();
 
-// The seventeen stocks in the order the disc list shows them.
+// The seventeen built-in stocks in the order the disc list shows them.
 const std::vector<LabelStock>& All();
 QStringList DiscStockNames();
 // Covers are always printed on plain paper.

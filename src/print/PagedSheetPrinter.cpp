@@ -34,7 +34,7 @@ bool PagedSheetPrinter::beginDocument(const SheetRequest& request) {
 void PagedSheetPrinter::applyLayout(const SheetRequest& request) {
     QPagedPaintDevice& d = device();
     if (followSheetPaper_) {
-        d.setPageSize(QPageSize(request.paper));
+        d.setPageSize(request.paper);
     }
     d.setPageOrientation(request.orientation);
 }

@@ -4,6 +4,7 @@
 
 #include "app/ProductInfo.h"
 #include "document/CoverDocument.h"
+#include "print/DiscSheet.h"
 #include "print/PageLayouts.h"
 #include "print/PaperPrompt.h"
 #include "print/PrinterPixels.h"
@@ -82,8 +83,8 @@ SheetRequest PrintJob::requestFor(Sheet sheet, const SheetPrinter& device) const
     } else {
         request.orientation = device.chosenOrientation();
     }
-    if (sheet == Sheet::Disc && plan_.discOnLetterPaper) {
-        request.paper = QPageSize::Letter;
+    if (sheet == Sheet::Disc) {
+        request.paper = plan_.discPaper;
     }
     return request;
 }
@@ -121,24 +122,32 @@ void PrintJob::drawCoversSheet(SheetPrinter& device) {
     if (backKind == SurfaceKind::StandardBack) {
         const QRect front = SheetRect(layout.frontLeft, layout.frontTop, layout.frontWidth,
                                       layout.frontHeight, dpi, offset);
-        drawSurface(device, SurfaceKind::StandardFront, front, layout);
+        drawSurface(device, SurfaceKind::StandardFront, front);
     }
     if (backKind) {
-        drawSurface(device, *backKind, back, layout);
+        drawSurface(device, *backKind, back);
     }
 }
 
+// The design goes on every chosen label of the sheet, each label clipped to
+// its own area (a disc cut to a card's shape), with the sheet's hole.
 void PrintJob::drawDiscSheet(SheetPrinter& device) {
-    const CoverGeometry layout = MakeCoverLayout(*plan_.discLayout, plan_.adjustment);
-    const double left = plan_.useTopDiscLabel ? layout.topLabelLeft : layout.bottomLabelLeft;
-    const double top = plan_.useTopDiscLabel ? layout.topLabelTop : layout.bottomLabelTop;
-    const QRect target = SheetRect(left, top, layout.discWidth, layout.discHeight,
-                                   device.resolution(), device.printableOffset());
-    drawSurface(device, SurfaceKind::Disc, target, layout);
+    const DiscSheet sheet =
+        MakeDiscSheet(plan_.discStock, MakeCoverLayout(*plan_.discLayout, plan_.adjustment));
+    const int dpi = device.resolution();
+    const QPoint offset = device.printableOffset();
+    const auto pixels = [dpi, offset](const QRectF& r) {
+        return SheetRect(r.left(), r.top(), r.width(), r.height(), dpi, offset);
+    };
+    for (const int index : plan_.discLabels.indexesOn(static_cast<int>(sheet.labels.size()))) {
+        const PrintedLabel& label = sheet.labels[static_cast<size_t>(index)];
+        drawSurface(device, SurfaceKind::Disc, pixels(label.disc), label.hubDiameter,
+                    pixels(label.area));
+    }
 }
 
 void PrintJob::drawSurface(SheetPrinter& device, SurfaceKind kind, const QRect& target,
-                           const CoverGeometry& layout) {
+                           double hubDiameter, const QRect& clip) {
     if (kind == SurfaceKind::Disc) {
         doc_.dCoverAlign = CENTER;
     } else if (kind == SurfaceKind::StandardBack) {
@@ -151,10 +160,13 @@ void PrintJob::drawSurface(SheetPrinter& device, SurfaceKind kind, const QRect& 
     painter->params.yScale = 1.0;
     if (kind == SurfaceKind::Disc) {
         // The hole of the sheet in use, which differs between label makers.
-        painter->params.hubDiameterPx = InchesToPixels(layout.hubDiameter, dpi);
+        painter->params.hubDiameterPx = InchesToPixels(hubDiameter, dpi);
     }
     QPainter& p = device.painter();
     p.save();
+    if (!clip.isNull()) {
+        p.setClipRect(clip);
+    }
     painter->PrintInto(p, target, fontDpi_);
     p.restore();
 }

@@ -26,10 +26,9 @@ struct PrintJobResult {
 };
 
 // Prints a design at true size: at most two sheets, covers first, each a
-// document of its own, with a paper prompt before each sheet when label
-// stock is involved and the device puts the sheets on paper. Every surface
-// is drawn by the painter that draws its preview, at the device's
-// resolution with scales of 1.0.
+// document of its own, the disc on every chosen label of its sheet, with a paper prompt before each
+// sheet when label stock is involved and the device puts the sheets on paper. Every surface is
+// drawn by the painter that draws its preview, at the device's resolution with scales of 1.0.
 class PrintJob {
 public:
     using PainterFactory = std::function<std::unique_ptr<CoverPainter>(SurfaceKind)>;
@@ -52,8 +51,9 @@ private:
     bool printSheet(Sheet sheet, SheetPrinter& device, PrintJobResult& result);
     void drawCoversSheet(SheetPrinter& device);
     void drawDiscSheet(SheetPrinter& device);
+    // `hubDiameter` (inches) and `clip` only matter for the disc.
     void drawSurface(SheetPrinter& device, SurfaceKind kind, const QRect& target,
-                     const CoverGeometry& layout);
+                     double hubDiameter = 0, const QRect& clip = QRect());
     void ensureDesignGeometry();
 
     CoverDocument& doc_;

@@ -1,7 +1,9 @@
 #include "print/PrintPlan.h"
 
+#include "print/DiscSheet.h"
 #include "print/LabelStock.h"
 #include "print/PageLayouts.h"
+#include "print/StockCatalog.h"
 
 namespace casewright {
 
@@ -11,11 +13,15 @@ bool PrintPlan::needsPaperPrompts() const {
 }
 
 PrintPlan PrintPlan::Make(int coverType, const PrintChoices& choices) {
+    return Make(coverType, choices, StockCatalog());
+}
+
+PrintPlan PrintPlan::Make(int coverType, const PrintChoices& choices, const StockCatalog& stocks) {
     PrintPlan plan;
     plan.coverType = coverType;
     plan.printCover = choices.printCover;
     plan.printDisc = choices.printDisc;
-    plan.useTopDiscLabel = choices.useTopDiscLabel;
+    plan.discLabels = choices.discLabels;
     plan.adjustment = choices.adjustment;
 
     const std::optional<LayoutIndex> caseLayout = LayoutForCoverType(coverType);
@@ -24,17 +30,19 @@ PrintPlan PrintPlan::Make(int coverType, const PrintChoices& choices) {
     }
     plan.coverStockName = LabelStocks::PlainPaper();
 
-    const std::optional<LabelStock> disc = LabelStocks::Find(choices.discStock);
-    if (disc && disc->discLayout) {
-        plan.discLayout = *disc->discLayout;
+    const std::optional<LabelStock> disc = stocks.find(choices.discStock);
+    if (disc && (disc->discLayout || disc->sheet)) {
+        plan.discStock = *disc;
+        plan.discLayout = DiscLayoutIndex(*disc, coverType);
         plan.discStockName = disc->name;
-        plan.discOnLetterPaper = disc->letterSize;
     } else {
+        plan.discStock = *LabelStocks::Find(LabelStocks::PlainPaper());
         plan.discLayout = plan.coverLayout;
         plan.discStockName = LabelStocks::PlainPaper();
-        // Plain paper has one disc position only.
-        plan.useTopDiscLabel = true;
+        plan.discLabels = LabelSelection();
     }
+    plan.discPaper = DiscPaper(plan.discStock);
+    plan.discOnLetterPaper = plan.discPaper.id() == QPageSize::Letter;
     return plan;
 }
 

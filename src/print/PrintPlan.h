@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QPageSize>
 #include <QString>
 #include <optional>
 
+#include "print/LabelStock.h"
 #include "print/PrintChoices.h"
 
 namespace casewright {
+
+class StockCatalog;
 
 // The choices of one job turned into sheets: which layout each sheet uses and
 // the stock names the paper prompts show.
@@ -16,10 +20,12 @@ struct PrintPlan {
     std::optional<int> discLayout;
     QString coverStockName;
     QString discStockName;
+    LabelStock discStock;
+    QPageSize discPaper{QPageSize::A4};
     bool discOnLetterPaper = false;
     bool printCover = true;
     bool printDisc = true;
-    bool useTopDiscLabel = true;
+    LabelSelection discLabels;
     PrinterAdjustment adjustment;  // applied to the layouts of both sheets
 
     // With plain paper for both sheets nobody needs to be asked to change paper.
@@ -29,8 +35,11 @@ struct PrintPlan {
     // uses the sheet's layout (all Avery sheets share one) and the prompt
     // names the sheet the user chose.
     // A stock name that is not in the list (an edited or emptied settings
-    // file) is taken as plain paper, so that every sheet has a layout. Plain
-    // paper always prints the disc at the top position.
+    // file, a sheet whose template is no longer installed) is taken as plain
+    // paper, so that every sheet has a layout. Plain paper has one disc
+    // position only.
+    static PrintPlan Make(int coverType, const PrintChoices& choices, const StockCatalog& stocks);
+    // With the built-in stocks only.
     static PrintPlan Make(int coverType, const PrintChoices& choices);
 };
 

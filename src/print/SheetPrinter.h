@@ -15,7 +15,7 @@ struct SheetRequest {
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     // The sheet's own paper size; a printer the user set up in the system
     // print dialog keeps the paper chosen there.
-    QPageSize::PageSizeId paper = QPageSize::A4;
+    QPageSize paper{QPageSize::A4};
     QString documentName;
 };
 

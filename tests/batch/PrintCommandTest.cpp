@@ -1,6 +1,7 @@
 #include "BatchTestSupport.h"
 #include "app/SettingsStore.h"
 #include "core/PrintPdfInspection.h"
+#include "core/SheetTestSupport.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileWriter.h"
 #include "print/LabelStock.h"
@@ -69,6 +70,37 @@ TEST_F(PrintCommandTest, SettingsDecideUnlessOverridden) {
     EXPECT_EQ(SettingsStore().printCover, 0u);
 }
 
+// The disc on the labels --labels names, of a sheet of the user's own; a
+// label the sheet does not have, or a list that is none, is a usage error.
+TEST_F(PrintCommandTest, LabelsPutsTheDiscOnTheNamedLabels) {
+    ASSERT_TRUE(TestSheets::InstallForUser());
+    const QString cover = writeCover(CoverTypeStandardCD, "a.jkt");
+    const QString pdf = tempPath("a.pdf");
+    const QString sheet = TestSheets::ThreeUpName();
+    const Run run = RunCommand({"print", cover, "--disc-stock", sheet, "--labels", "1,3"});
+    ASSERT_EQ(run.code, kExitOk) << run.err.toStdString();
+    EXPECT_EQ(MediaBoxes(pdf), Boxes({kA4Portrait, kA4Portrait}));
+
+    struct Case {
+        QStringList options;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--disc-stock", sheet, "--labels", "4"}, "has 3 labels; there is no label 4"},
+        {{"--disc-stock", sheet, "--labels", "1,x"}, "--labels: \"x\" is not a label number"},
+        {{"--labels", "2", "--bottom-label"}, "cannot be used together"},
+        {{"--disc-stock", "Plain Paper", "--labels", "2"}, "has 1 label; there is no label 2"},
+    };
+    QFile::remove(pdf);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        const Run failed = RunCommand(QStringList{"print", cover} + c.options);
+        EXPECT_EQ(failed.code, kExitUsage);
+        EXPECT_TRUE(failed.err.contains(c.message)) << failed.err.toStdString();
+        EXPECT_FALSE(QFile::exists(pdf));
+    }
+}
+
 TEST_F(PrintCommandTest, UnknownStockIsAUsageErrorListingTheStocks) {
     const QString cover = writeCover(CoverTypeStandardCD, "a.jkt");
     const Run run = RunCommand({"print", cover, "--disc-stock", "Avery 9999"});
@@ -111,37 +143,43 @@ TEST_F(PrintCommandTest, InputOutputAndPrinterFailures) {
     EXPECT_TRUE(printer.err.contains("No Such Printer 42"));
 }
 
-// The PDF of print and the PNG of render are saved like a cover: on a full
-// disk the command fails, names the file, and the earlier file stays whole.
+// The PDFs of print and calibrate and the PNG of render are saved like a
+// cover: on a full disk the command fails, names the file, and the earlier
+// file stays whole.
 TEST_F(PrintCommandTest, AFullDiskFailsPrintAndRenderAndKeepsTheEarlierOutput) {
     TinyFileSystem disk(256);
     ASSERT_TRUE(disk.mounted()) << "mounting a tmpfs needs root";
     const QString cover = writeCover(CoverTypeStandardCD, "a.jkt");
     struct Case {
-        const char* command;
+        QStringList command;
         const char* output;
         const char* message;
     };
-    const Case cases[] = {{"print", "a.pdf", "could not be written completely"},
-                          {"render", "a.png", "cannot write"}};
+    const Case cases[] = {{{"print", cover}, "a.pdf", "could not be written completely"},
+                          {{"render", cover}, "a.png", "cannot write"},
+                          {{"calibrate", "--disc-stock", "Neato CD/DVD Labels (A4)"},
+                           "cal.pdf",
+                           "could not be written completely"}};
     for (const Case& c : cases) {
         WriteBytes(disk.path(QLatin1String(c.output)), "earlier");
     }
     for (const int kilobytesLeft : {0, 4}) {
         disk.fill(kilobytesLeft);
         for (const Case& c : cases) {
-            SCOPED_TRACE(
-                QStringLiteral("%1, %2 KB free").arg(c.command).arg(kilobytesLeft).toStdString());
+            SCOPED_TRACE(QStringLiteral("%1, %2 KB free")
+                             .arg(c.command.first())
+                             .arg(kilobytesLeft)
+                             .toStdString());
             const QString output = disk.path(QLatin1String(c.output));
-            const Run run = RunCommand({QLatin1String(c.command), cover, "-o", output});
+            const Run run = RunCommand(c.command + QStringList{"-o", output});
             EXPECT_EQ(run.code, kExitFailure);
             EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
             EXPECT_TRUE(run.err.contains(output)) << run.err.toStdString();
             EXPECT_EQ(ReadBytes(output), "earlier");
         }
     }
-    EXPECT_EQ(QDir(disk.path(QString())).entryList(QDir::Files).size(), 3)
-        << "the two earlier files and the filler";
+    EXPECT_EQ(QDir(disk.path(QString())).entryList(QDir::Files).size(), 4)
+        << "the three earlier files and the filler";
 }
 
 // The settings decide even where the command cannot write them back (it

@@ -20,7 +20,7 @@ protected:
         PrintChoices choices;
         choices.coverStock = kPlain;
         choices.discStock = discStock;
-        choices.useTopDiscLabel = useTop;
+        choices.discLabels = useTop ? LabelSelection() : LabelSelection::Of({2});
         return print(coverType, choices);
     }
 

@@ -62,7 +62,7 @@ TEST_F(PrintStocksTest, ChoicesComeFromTheCaseTypesOwnSettings) {
     EXPECT_EQ(slim.discStock, "PC Line CD/DVD Labels (A4)");
     EXPECT_FALSE(slim.printCover);
     EXPECT_TRUE(slim.printDisc);
-    EXPECT_TRUE(slim.useTopDiscLabel);
+    EXPECT_EQ(slim.discLabels, LabelSelection::Of({1}));
 
     const PrintPlan plan = PrintPlan::Make(CoverTypeSlimlineDVD, slim);
     EXPECT_EQ(plan.coverLayout, LayoutSlimlineDVD);

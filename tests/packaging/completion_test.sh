@@ -76,6 +76,13 @@ run_cases() {
     expect "stock names, escaped" 'Neato\ CD/DVD\ Labels\ \(A4\)' -- \
         casewright-batch print --disc-stock Nea
     expect "stock names inside quotes" 'Plain Paper' -- casewright-batch print --disc-stock '"Pl'
+    expect "options of calibrate" --disc-stock -o --printer -- casewright-batch calibrate -
+    expect "label sheets of calibrate" 'Neato\ CD/DVD\ Labels\ \(A4\)' -- \
+        casewright-batch calibrate --disc-stock Nea
+    if [[ -d /usr/share/libglabels-3.0/templates ]]; then
+        expect "sheets of the template database" 'Desmat\ A4ST-3CD\ -\ CD\ Labels' -- \
+            casewright-batch print --disc-stock Desm
+    fi
 }
 
 echo "== the real program"

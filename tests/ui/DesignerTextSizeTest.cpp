@@ -93,7 +93,7 @@ TEST_F(DesignerTest, TextsKeepTheirSizeOnEveryDesktopFromDialogToPaper) {
         return device;
     };
     flow.paperPrompt = &paper;
-    ASSERT_TRUE(flow.printToPdf(tempPath("cover.pdf"), true));
+    ASSERT_TRUE(flow.printToPdf(tempPath("cover.pdf"), LabelSelection()));
     ASSERT_FALSE(sheets.empty());
 
     const CoverGeometry layout = MakeCoverLayout(LayoutStandardCD, PrinterAdjustment());

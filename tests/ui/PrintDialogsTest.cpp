@@ -3,17 +3,23 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
+#include <QPrinter>
+
 #include "app/SettingsStore.h"
+#include "core/PrintRecordingDevice.h"
+#include "core/SheetTestSupport.h"
 #include "document/CoverTypes.h"
 #include "print/LabelStock.h"
+#include "print/StockCatalog.h"
 #include "print/ui/CInsertPaperDlg.h"
 #include "print/ui/CPrintDlg.h"
 #include "print/ui/CPrinterAdjustmentDlg.h"
+#include "print/ui/CSheetPicker.h"
 #include "print/ui/UpDownEdit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
@@ -33,8 +39,8 @@ W* Child(QWidget* parent, const char* name) {
 
 class PrintDlgTest : public IsolatedSettingsTest {
 protected:
-    std::unique_ptr<CPrintDlg> open(int coverType) {
-        auto dlg = std::make_unique<CPrintDlg>(nullptr, coverType);
+    std::unique_ptr<CPrintDlg> open(int coverType, const StockCatalog& stocks = StockCatalog()) {
+        auto dlg = std::make_unique<CPrintDlg>(nullptr, coverType, stocks);
         dlg->show();
         return dlg;
     }
@@ -88,41 +94,109 @@ TEST_F(PrintDlgTest, CaptionsAndRememberedStocksFollowTheCaseType) {
 
 TEST_F(PrintDlgTest, LabelChoiceIsOnlyOfferedForLabelSheets) {
     auto dlg = open(CoverTypeStandardCD);
-    auto* top = Child<QRadioButton>(dlg.get(), "topLabelRadio");
-    auto* bottom = Child<QRadioButton>(dlg.get(), "bottomLabelRadio");
+    auto* picker = Child<CSheetPicker>(dlg.get(), "sheetPicker");
+    auto* edit = Child<QLineEdit>(dlg.get(), "labelsEdit");
     auto* disc = Child<QCheckBox>(dlg.get(), "discCheck");
     auto* discList = Child<QComboBox>(dlg.get(), "discStockList");
-    EXPECT_FALSE(top->isEnabled());
-    EXPECT_FALSE(bottom->isEnabled());
+    EXPECT_FALSE(picker->isEnabled());
+    EXPECT_FALSE(edit->isEnabled());
+    EXPECT_EQ(picker->labelCount(), 1);  // plain paper's one disc position
 
     chooseDiscStock(*dlg, kNeato);
-    EXPECT_TRUE(top->isEnabled());
-    EXPECT_TRUE(bottom->isEnabled());
+    EXPECT_TRUE(picker->isEnabled());
+    EXPECT_TRUE(edit->isEnabled());
+    EXPECT_EQ(picker->labelCount(), 2);
 
     disc->click();
     EXPECT_FALSE(disc->isChecked());
     EXPECT_FALSE(discList->isEnabled());
-    EXPECT_FALSE(top->isEnabled());
+    EXPECT_FALSE(picker->isEnabled());
 
     auto* covers = Child<QCheckBox>(dlg.get(), "coversCheck");
     covers->click();
     EXPECT_FALSE(Child<QComboBox>(dlg.get(), "coverStockList")->isEnabled());
 }
 
+// The top and bottom labels of a two-label sheet are labels 1 and 2 of its
+// picture; the choice starts on the top label at every opening.
 TEST_F(PrintDlgTest, TopLabelIsChosenAtEveryOpening) {
     SettingsStore settings;
     settings.cdFormatDisc = kNeato;
     ASSERT_TRUE(settings.save());
     {
         auto dlg = open(CoverTypeStandardCD);
-        QTest::mouseClick(Child<QRadioButton>(dlg.get(), "bottomLabelRadio"), Qt::LeftButton);
+        auto* picker = Child<CSheetPicker>(dlg.get(), "sheetPicker");
+        EXPECT_EQ(picker->selection(), LabelSelection::Of({1}));
+        for (int label : {1, 0}) {  // the bottom label on, then the top one off
+            QTest::mouseClick(picker, Qt::LeftButton, Qt::NoModifier,
+                              picker->labelRect(label).center().toPoint());
+        }
+        EXPECT_EQ(Child<QLineEdit>(dlg.get(), "labelsEdit")->text(), "2");
         QTest::mouseClick(Child<QPushButton>(dlg.get(), "printButton"), Qt::LeftButton);
         EXPECT_EQ(dlg->outcome(), CPrintDlg::Outcome::Print);
-        EXPECT_FALSE(dlg->useTopDiscLabel());
+        EXPECT_EQ(dlg->discLabels(), LabelSelection::Of({2}));
     }
     auto again = open(CoverTypeStandardCD);
-    EXPECT_TRUE(Child<QRadioButton>(again.get(), "topLabelRadio")->isChecked());
-    EXPECT_FALSE(Child<QRadioButton>(again.get(), "bottomLabelRadio")->isChecked());
+    EXPECT_EQ(Child<CSheetPicker>(again.get(), "sheetPicker")->selection(),
+              LabelSelection::Of({1}));
+    EXPECT_EQ(Child<QLineEdit>(again.get(), "labelsEdit")->text(), "1");
+}
+
+// The sheets of the template database follow the built-in stocks; the
+// picture shows the chosen sheet's labels, chosen with the mouse, the
+// keyboard or typed numbers.
+TEST_F(PrintDlgTest, TemplateSheetsAndTheirLabelsAreChosenInThePicture) {
+    const StockCatalog stocks({TestSheets::ThreeUp()});
+    auto dlg = open(CoverTypeStandardCD, stocks);
+    auto* list = Child<QComboBox>(dlg.get(), "discStockList");
+    ASSERT_EQ(list->count(), 18);
+    EXPECT_EQ(list->itemText(16), "PressIT CD/DVD Labels (A4)");
+    EXPECT_EQ(list->itemText(17), TestSheets::ThreeUpName());
+
+    chooseDiscStock(*dlg, TestSheets::ThreeUpName());
+    auto* picker = Child<CSheetPicker>(dlg.get(), "sheetPicker");
+    auto* edit = Child<QLineEdit>(dlg.get(), "labelsEdit");
+    ASSERT_EQ(picker->labelCount(), 3);
+    EXPECT_EQ(edit->text(), "1");
+
+    // Label 2 lies on the left, between 1 and 3: Left from 1 reaches it,
+    // Down from it reaches 3.
+    picker->setFocus();
+    QTest::keyClick(picker, Qt::Key_Left);
+    EXPECT_EQ(picker->currentIndex(), 1);
+    QTest::keyClick(picker, Qt::Key_Space);
+    QTest::keyClick(picker, Qt::Key_Down);
+    EXPECT_EQ(picker->currentIndex(), 2);
+    QTest::keyClick(picker, Qt::Key_Return);
+    EXPECT_EQ(edit->text(), "1-3");
+    QTest::keyClick(picker, Qt::Key_Home);
+    QTest::keyClick(picker, Qt::Key_Space);
+    EXPECT_EQ(edit->text(), "2,3");
+    QTest::keyClick(picker, Qt::Key_A);
+    EXPECT_EQ(edit->text(), "all");
+
+    struct Typed {
+        const char* text;
+        const char* shown;
+    };
+    for (const Typed& t :
+         {Typed{"1, 3", "1,3"}, Typed{"4", "1,3"}, Typed{"two", "1,3"}, Typed{"2-3", "2,3"}}) {
+        SCOPED_TRACE(t.text);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, t.text);
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(edit->text(), t.shown);
+    }
+    EXPECT_EQ(picker->selection(), LabelSelection::Of({2, 3}));
+
+    // Another sheet keeps the chosen labels it has.
+    chooseDiscStock(*dlg, kNeato);
+    EXPECT_EQ(edit->text(), "2");
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "allLabelsButton"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dlg.get(), "printButton"), Qt::LeftButton);
+    EXPECT_EQ(dlg->discLabels(), LabelSelection::All());
+    EXPECT_EQ(SettingsStore().cdFormatDisc, kNeato);
 }
 
 TEST_F(PrintDlgTest, NothingTickedKeepsTheDialogOpen) {
@@ -415,6 +489,60 @@ TEST(InsertPaperDlgTest, PrintAcceptsAndSkipRejects) {
     skip.show();
     QTest::mouseClick(Child<QPushButton>(&skip, "skipButton"), Qt::LeftButton);
     EXPECT_EQ(skip.result(), QDialog::Rejected);
+}
+
+}  // namespace casewright
+
+namespace casewright {
+
+namespace {
+
+// Keeps what was printed on it after the flow has let go of it.
+class KeptRecording : public PrintRecordingDevice {
+public:
+    explicit KeptRecording(std::vector<Sheet>& kept) : kept_(kept) {}
+    ~KeptRecording() override { kept_ = sheets; }
+
+private:
+    std::vector<Sheet>& kept_;
+};
+
+}  // namespace
+
+// The calibration page of the sheet chosen in the Print dialog, with the
+// corrections as they stand in the dialog, before OK stores them.
+TEST_F(PrinterAdjustmentDlgTest, PrintsTheChosenSheetsCalibrationPage) {
+    auto plain = open();
+    EXPECT_FALSE(Child<QPushButton>(plain.get(), "calibrationButton")->isEnabled());
+
+    const StockCatalog stocks({TestSheets::ThreeUp()});
+    CPrinterAdjustmentDlg dlg(nullptr, stocks.find(TestSheets::ThreeUpName()));
+    dlg.show();
+    std::vector<PrintRecordingDevice::Sheet> printed;
+    dlg.calibrationFlow().hasDefaultPrinter = [] { return true; };
+    dlg.calibrationFlow().makePrinterDevice = [&printed](QPrinter&) {
+        return std::make_unique<KeptRecording>(printed);
+    };
+    ScriptedPrompter prompter;
+    prompter.printerChoices = {true};
+    auto* moveX = Child<UpDownEdit>(&dlg, "moveXEdit");
+    moveX->selectAll();
+    QTest::keyClicks(moveX, "3");
+    QTest::mouseClick(Child<QCheckBox>(&dlg, "rightCheck"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(&dlg, "calibrationButton"), Qt::LeftButton);
+
+    EXPECT_EQ(prompter.printDialogs, 1);
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_EQ(printed[0].request.paper.id(), QPageSize::A4);
+    EXPECT_EQ(printed[0].request.orientation, QPageLayout::Portrait);
+    // The vertical arm of label 1's cross, 3 mm right of the label's centre.
+    const QImage& page = printed[0].image;
+    const QPointF centre = (TestSheets::ThreeUpCorner(1) + QPointF(55, 55) * TestSheets::kMm) * 100;
+    const int below = static_cast<int>(centre.y() + 5 / 25.4 * 100);
+    const int moved = static_cast<int>(centre.x() + 3 / 25.4 * 100);
+    EXPECT_LT(qGray(page.pixel(moved, below)), 128);
+    EXPECT_EQ(page.pixel(static_cast<int>(centre.x()), below), QColor(Qt::white).rgb());
+    EXPECT_EQ(SettingsStore().moveDiscMMX, "0") << "nothing is stored before OK";
 }
 
 }  // namespace casewright

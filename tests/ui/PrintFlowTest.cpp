@@ -89,7 +89,7 @@ TEST_F(PrintFlowTest, WithoutDefaultPrinterNothingIsPrinted) {
     flow->hasDefaultPrinter = [] { return false; };
     prompter.answers = {Prompter::Answer::Ok};
 
-    EXPECT_FALSE(flow->printOnPrinter(true));
+    EXPECT_FALSE(flow->printOnPrinter(LabelSelection()));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].caption, "Default Printer");
     EXPECT_EQ(prompter.messages[0].text, PrintFlow::NoDefaultPrinterText());
@@ -101,7 +101,7 @@ TEST_F(PrintFlowTest, WithoutDefaultPrinterNothingIsPrinted) {
 TEST_F(PrintFlowTest, CancelledPrintDialogEndsQuietlyWithoutRefresh) {
     auto flow = recordingFlow();
     prompter.printerChoices = {false};
-    EXPECT_FALSE(flow->printOnPrinter(true));
+    EXPECT_FALSE(flow->printOnPrinter(LabelSelection()));
     EXPECT_TRUE(recorder.sheets.empty());
 }
 
@@ -115,7 +115,7 @@ TEST_F(PrintFlowTest, PrintDialogStartsAtPortraitA4AndTheUsersOrientationIsKept)
         printer.setPageOrientation(QPageLayout::Landscape);
     };
     doc.ResetToNewDesign(CoverTypeStandardDVD, 96);
-    EXPECT_TRUE(flow->printOnPrinter(true));
+    EXPECT_TRUE(flow->printOnPrinter(LabelSelection()));
     EXPECT_EQ(presetPaper, QPageSize::A4);
     ASSERT_EQ(recorder.sheets.size(), 2u);
     EXPECT_EQ(recorder.sheets[1].request.orientation, QPageLayout::Landscape);
@@ -126,7 +126,7 @@ TEST_F(PrintFlowTest, PrinterThatCannotBeOpenedIsReported) {
     recorder.cannotOpen = true;
     prompter.printerChoices = {true};
     prompter.answers = {Prompter::Answer::Ok};
-    EXPECT_TRUE(flow->printOnPrinter(true));
+    EXPECT_TRUE(flow->printOnPrinter(LabelSelection()));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].caption, "Print");
     EXPECT_EQ(prompter.messages[0].text, "the test printer is off");
@@ -150,7 +150,7 @@ TEST_F(PrintFlowTest, PrintToFileKeepsBothSheetsInOneFile) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
     };
-    EXPECT_TRUE(flow.printOnPrinter(true));
+    EXPECT_TRUE(flow.printOnPrinter(LabelSelection()));
     EXPECT_TRUE(paperPrompt.texts.isEmpty());
     EXPECT_EQ(PageCount(path), 2);
     EXPECT_EQ(MediaBoxes(path), Boxes({kA4Landscape, kA4Portrait}));
@@ -191,7 +191,7 @@ TEST_F(PrintFlowTest, SaveAsPdfOnAFullDiskSaysSoAndKeepsTheOldFile) {
     disk.fill(4);
     prompter.answers = {Prompter::Answer::Ok};
     PrintFlow flow(nullptr, doc);
-    EXPECT_TRUE(flow.printToPdf(path, true));
+    EXPECT_TRUE(flow.printToPdf(path, LabelSelection()));
 
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].caption, "Print");
@@ -233,7 +233,7 @@ TEST_F(PrintFlowTest, InsertPaperDialogsAskBeforeEachSheet) {
         answer("skipButton");
         QTimer::singleShot(0, [&] { answer("printButton"); });
     });
-    EXPECT_TRUE(flow->printOnPrinter(true));
+    EXPECT_TRUE(flow->printOnPrinter(LabelSelection()));
     ASSERT_EQ(shown.size(), 2);
     EXPECT_TRUE(shown[0].contains("'Plain Paper'"));
     EXPECT_TRUE(shown[1].contains("'Avery 8960 CD/DVD Labels (Letter)'"));

@@ -17,6 +17,8 @@ int RunInfoCommand(const QStringList& args, BatchIo io);
 int RunNewCommand(const QStringList& args, BatchIo io);
 int RunRenderCommand(const QStringList& args, BatchIo io);
 int RunPrintCommand(const QStringList& args, BatchIo io);
+int RunStocksCommand(const QStringList& args, BatchIo io);
+int RunCalibrateCommand(const QStringList& args, BatchIo io);
 
 // Dispatches argv (without the program name) to a command.
 int RunBatch(const QStringList& args, BatchIo io);

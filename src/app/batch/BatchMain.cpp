@@ -22,6 +22,9 @@ const Command kCommands[] = {
      "draw a surface into an image (see render --help)", RunRenderCommand},
     {"print", "print [options] FILE.jkt", "print a cover or save it as PDF (see print --help)",
      RunPrintCommand},
+    {"stocks", "stocks", "list the paper and label sheets for the disc", RunStocksCommand},
+    {"calibrate", "calibrate [options]",
+     "print a label sheet's calibration page (see calibrate --help)", RunCalibrateCommand},
 };
 
 void PrintUsage(QTextStream& s) {

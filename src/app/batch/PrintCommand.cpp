@@ -8,6 +8,7 @@
 #include "app/SettingsStore.h"
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
+#include "app/batch/BatchStocks.h"
 #include "app/batch/ReadFailureText.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
@@ -15,7 +16,9 @@
 #include "document/DvdSpineSwitch.h"
 #include "document/TemporaryImageFolder.h"
 #include "print/AlwaysPrintPrompt.h"
+#include "print/DiscSheet.h"
 #include "print/LabelStock.h"
+#include "print/PageLayouts.h"
 #include "print/PdfSheetPrinter.h"
 #include "print/PrintJob.h"
 #include "print/ui/PrinterSheetPrinter.h"
@@ -31,8 +34,10 @@ QString Description() {
         "label sheet fixes, with the printer adjustments of the settings applied.\n"
         "What to print and the disc's label sheet come from the settings the Print\n"
         "dialog keeps for the file's case type, unless an option says otherwise.\n"
-        "Without -p the sheets are written as the pages of one PDF file, each page\n"
-        "A4 (US Letter for the disc on a Letter label sheet), to print at actual size.");
+        "The disc goes on the first (top) label of a label sheet, or on the labels\n"
+        "--labels names. Without -p the sheets are written as the pages of one PDF\n"
+        "file, each page A4 (the disc's page the label sheet's own paper), to print at\n"
+        "actual size.");
 }
 
 void DeclareOptions(BatchCommandLine& commandLine) {
@@ -48,17 +53,21 @@ void DeclareOptions(BatchCommandLine& commandLine) {
     commandLine.addFlag({QStringLiteral("no-disc")}, QStringLiteral("do not print the disc label"));
     commandLine.addOption({QStringLiteral("disc-stock")}, QStringLiteral("NAME"),
                           QStringLiteral("paper or label sheet for the disc, by its exact name"));
+    commandLine.addOption(
+        {QStringLiteral("labels")}, QStringLiteral("LABELS"),
+        QStringLiteral("the sheet's labels for the disc: all, 1,3, 2-4 (default 1)"));
     commandLine.addFlag({QStringLiteral("bottom-label")},
-                        QStringLiteral("use the bottom label of a two-label sheet"));
+                        QStringLiteral("use the bottom label of a two-label sheet (--labels 2)"));
     commandLine.addFontDpiOption();
 }
 
-QString UnknownStockMessage(const QString& name) {
-    QString message = QStringLiteral("unknown disc stock \"%1\"; the stocks are:").arg(name);
-    for (const QString& stock : LabelStocks::DiscStockNames()) {
-        message += QStringLiteral("\n  ") + stock;
+int LabelCount(const PrintPlan& plan) {
+    if (!plan.discLayout) {
+        return 0;
     }
-    return message;
+    return static_cast<int>(
+        MakeDiscSheet(plan.discStock, MakeCoverLayout(*plan.discLayout, PrinterAdjustment()))
+            .labels.size());
 }
 
 QString UnknownPrinterMessage(const QString& name) {
@@ -92,7 +101,8 @@ public:
     explicit PrintCommand(BatchIo io)
         : io_(io),
           commandLine_(QStringLiteral("print"), QStringLiteral("print [options] FILE.jkt"),
-                       Description()) {
+                       Description()),
+          stocks_(QStringLiteral("print"), io) {
         DeclareOptions(commandLine_);
     }
 
@@ -113,8 +123,7 @@ public:
         CoverDocument doc;
         doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), fontDpi_);
         TemporaryImageFolder images(TemporaryImageFolder::DefaultParent());
-        const CoverFileReadResult read =
-            ReadCoverFile(doc, coverPath_, fontDpi_, images.path());
+        const CoverFileReadResult read = ReadCoverFile(doc, coverPath_, fontDpi_, images.path());
         if (!read.loaded()) {
             return commandLine_.failure(ReadFailureText(read.outcome, coverPath_), io_);
         }
@@ -133,7 +142,7 @@ public:
     }
 
 private:
-    std::optional<QString> usageProblem() const {
+    std::optional<QString> usageProblem() {
         if (commandLine_.positionals().size() != 1) {
             return QStringLiteral("expected exactly one cover file");
         }
@@ -146,10 +155,19 @@ private:
                 return QStringLiteral("--%1 and --no-%1 cannot be used together").arg(on);
             }
         }
+        if (commandLine_.isSet(QStringLiteral("labels")) &&
+            commandLine_.isSet(QStringLiteral("bottom-label"))) {
+            return QStringLiteral("--labels and --bottom-label cannot be used together");
+        }
+        QString labelsError;
+        if (commandLine_.isSet(QStringLiteral("labels")) &&
+            !LabelSelection::Parse(commandLine_.value(QStringLiteral("labels")), &labelsError)) {
+            return QStringLiteral("--labels: ") + labelsError;
+        }
         if (commandLine_.isSet(QStringLiteral("disc-stock"))) {
             const QString stock = commandLine_.value(QStringLiteral("disc-stock"));
-            if (!LabelStocks::Find(stock)) {
-                return UnknownStockMessage(stock);
+            if (!stocks_.find(stock)) {
+                return stocks_.unknownStockMessage(stock);
             }
         }
         if (!commandLine_.fontDpi()) {
@@ -157,6 +175,26 @@ private:
                 .arg(BatchCommandLine::kMaxFontDpi);
         }
         return std::nullopt;
+    }
+
+    // Labels named with --labels that the disc's sheet does not have.
+    std::optional<QString> labelProblem(const PrintPlan& plan) const {
+        if (!commandLine_.isSet(QStringLiteral("labels")) || !plan.printDisc) {
+            return std::nullopt;
+        }
+        // What was asked for: plain paper takes its one position whatever it is.
+        const LabelSelection asked =
+            *LabelSelection::Parse(commandLine_.value(QStringLiteral("labels")));
+        const int count = LabelCount(plan);
+        const std::vector<int> missing = asked.beyond(count);
+        if (missing.empty()) {
+            return std::nullopt;
+        }
+        return QStringLiteral("\"%1\" has %2 label%3; there is no label %4")
+            .arg(plan.discStockName)
+            .arg(count)
+            .arg(count == 1 ? QString() : QStringLiteral("s"))
+            .arg(missing.front());
     }
 
     bool isPrinting() const { return commandLine_.isSet(QStringLiteral("printer")); }
@@ -181,12 +219,22 @@ private:
         if (commandLine_.isSet(QStringLiteral("disc-stock"))) {
             choices.discStock = commandLine_.value(QStringLiteral("disc-stock"));
         }
-        choices.useTopDiscLabel = !commandLine_.isSet(QStringLiteral("bottom-label"));
+        if (commandLine_.isSet(QStringLiteral("labels"))) {
+            choices.discLabels =
+                *LabelSelection::Parse(commandLine_.value(QStringLiteral("labels")));
+        } else if (commandLine_.isSet(QStringLiteral("bottom-label"))) {
+            choices.discLabels = LabelSelection::Of({2});
+        }
         return choices;
     }
 
     int print(CoverDocument& doc, const PrintChoices& choices) {
-        PrintJob job(doc, PrintPlan::Make(doc.covertype, choices), fontDpi_);
+        const PrintPlan plan =
+            PrintPlan::Make(doc.covertype, choices, stocks_.catalogFor(choices.discStock));
+        if (const std::optional<QString> error = labelProblem(plan)) {
+            return commandLine_.usageError(*error, io_);
+        }
+        PrintJob job(doc, plan, fontDpi_);
         AlwaysPrintPrompt prompt;
         if (isPrinting()) {
             return printOnPrinter(job, prompt);
@@ -222,6 +270,7 @@ private:
 
     BatchIo io_;
     BatchCommandLine commandLine_;
+    BatchStocks stocks_;
     QString coverPath_;
     int fontDpi_ = LogFont::kHeightDpi;
 };

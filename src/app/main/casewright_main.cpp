@@ -6,6 +6,7 @@
 #include "app/ui/CoverAppWindows.h"
 #include "controls/Artwork.h"
 #include "document/CoverDocument.h"
+#include "print/ui/InstalledStocks.h"
 
 using namespace casewright;
 
@@ -19,6 +20,9 @@ int main(int argc, char* argv[]) {
     // The program is a sequence of modal windows; the gap between two of
     // them must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Read the label sheet templates while the user designs, not when the
+    // Print dialog opens.
+    InstalledStocks::StartLoading();
 
     // The one design of the run: its font point sizes outlive each window.
     CoverDocument document;

@@ -7,7 +7,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRadioButton>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -17,8 +18,12 @@
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
 #include "document/CoverTypes.h"
+#include "print/DiscSheet.h"
 #include "print/LabelStock.h"
+#include "print/PageLayouts.h"
 #include "print/ui/CPrinterAdjustmentDlg.h"
+#include "print/ui/CSheetPicker.h"
+#include "print/ui/InstalledStocks.h"
 #include "print/ui/PrintDialogStyle.h"
 
 namespace casewright {
@@ -38,7 +43,10 @@ bool HasStockChoices(int coverType) {
 }  // namespace
 
 CPrintDlg::CPrintDlg(QWidget* parent, int coverType)
-    : BackgroundDialog(parent), coverType_(coverType) {
+    : CPrintDlg(parent, coverType, InstalledStocks::Catalog()) {}
+
+CPrintDlg::CPrintDlg(QWidget* parent, int coverType, const StockCatalog& stocks)
+    : BackgroundDialog(parent), coverType_(coverType), stocks_(stocks) {
     setWindowTitle(QStringLiteral("Print"));
     suggestedPdfPath_ = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                             .filePath(QStringLiteral("Cover.pdf"));
@@ -46,9 +54,9 @@ CPrintDlg::CPrintDlg(QWidget* parent, int coverType)
     buildLayout();
     applyCaseType();
     loadSettings();
+    // The labels are chosen afresh every time, starting with the first.
+    showSheet();
     updateEnabling();
-    // The label of a two-label sheet is chosen afresh every time.
-    topLabel_->setChecked(true);
     resize(DialogUnits::ToPixelsX(255), DialogUnits::ToPixelsY(153));
 }
 
@@ -69,10 +77,14 @@ void CPrintDlg::buildControls() {
     coverStocks_ = Named(new QComboBox(this), "coverStockList");
     discStockLabel_ = Named(new QLabel(QStringLiteral("Disc:"), this), "discStockLabel");
     discStocks_ = Named(new QComboBox(this), "discStockList");
-    topLabel_ =
-        Named(new QRadioButton(QStringLiteral("Use top disc label"), this), "topLabelRadio");
-    bottomLabel_ =
-        Named(new QRadioButton(QStringLiteral("Use bottom disc label"), this), "bottomLabelRadio");
+    labelsLabel_ =
+        Named(new QLabel(QStringLiteral("Print the disc on &label:"), this), "discLabelsLabel");
+    sheetPicker_ = Named(new CSheetPicker(this), "sheetPicker");
+    labelsEdit_ = Named(new QLineEdit(this), "labelsEdit");
+    labelsEdit_->setToolTip(QStringLiteral("Label numbers such as 2,3 or 2-4, or \"all\""));
+    labelsEdit_->setAccessibleName(QStringLiteral("Labels to print the disc on"));
+    labelsLabel_->setBuddy(labelsEdit_);
+    allLabels_ = Named(new QPushButton(QStringLiteral("All labels"), this), "allLabelsButton");
     adjust_ = PrintDialogStyle::LinkButton(
         this, QStringLiteral("Click here to adjust label size && position"),
         QStringLiteral("adjustButton"));
@@ -91,7 +103,16 @@ void CPrintDlg::buildControls() {
 
     connect(discCheck_, &QCheckBox::clicked, this, &CPrintDlg::updateEnabling);
     connect(coversCheck_, &QCheckBox::clicked, this, &CPrintDlg::updateEnabling);
-    connect(discStocks_, &QComboBox::activated, this, &CPrintDlg::updateLabelChoice);
+    connect(discStocks_, &QComboBox::activated, this, [this] {
+        showSheet();
+        updateLabelChoice();
+    });
+    connect(sheetPicker_, &CSheetPicker::selectionChanged, this, &CPrintDlg::showSelection);
+    connect(labelsEdit_, &QLineEdit::editingFinished, this, &CPrintDlg::applyTypedLabels);
+    connect(allLabels_, &QPushButton::clicked, this, [this] {
+        sheetPicker_->setSelection(LabelSelection::All());
+        showSelection();
+    });
     connect(adjust_, &CFlatImageButton::clicked, this, &CPrintDlg::openAdjustment);
     connect(print_, &CFlatImageButton::clicked, this, &CPrintDlg::accept);
     connect(savePdf_, &CFlatImageButton::clicked, this, &CPrintDlg::saveAsPdf);
@@ -111,9 +132,14 @@ void CPrintDlg::buildLayout() {
     stocks->addWidget(discStocks_, 1, 1);
     stocks->setColumnStretch(1, 1);
 
+    auto* labelChoice = new QVBoxLayout;
+    labelChoice->addWidget(labelsLabel_);
+    labelChoice->addWidget(labelsEdit_);
+    labelChoice->addWidget(allLabels_);
+    labelChoice->addStretch();
     auto* labels = new QHBoxLayout;
-    labels->addWidget(topLabel_);
-    labels->addWidget(bottomLabel_);
+    labels->addWidget(sheetPicker_);
+    labels->addLayout(labelChoice);
     labels->addStretch();
 
     auto* buttons = new QHBoxLayout;
@@ -153,7 +179,7 @@ void CPrintDlg::applyCaseType() {
             return;  // no stocks for a case type the program does not know
     }
     coverStocks_->addItems(LabelStocks::CoverStockNames());
-    discStocks_->addItems(LabelStocks::DiscStockNames());
+    discStocks_->addItems(stocks_.discStockNames());
 }
 
 void CPrintDlg::loadSettings() {
@@ -175,16 +201,61 @@ void CPrintDlg::updateEnabling() {
     updateLabelChoice();
 }
 
-// Only a label sheet has a second label to choose.
+// Only a label sheet has labels to choose.
 void CPrintDlg::updateLabelChoice() {
-    const bool enable =
-        discCheck_->isChecked() && discStocks_->currentText() != LabelStocks::PlainPaper();
-    topLabel_->setEnabled(enable);
-    bottomLabel_->setEnabled(enable);
+    const bool enable = discCheck_->isChecked() && chosenLabelSheet().has_value();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{labelsLabel_, sheetPicker_, labelsEdit_, allLabels_}) {
+        w->setEnabled(enable);
+    }
+}
+
+std::optional<LabelStock> CPrintDlg::chosenLabelSheet() const {
+    const std::optional<LabelStock> stock = stocks_.find(discStocks_->currentText());
+    if (stock && (stock->discLayout || stock->sheet)) {
+        return stock;
+    }
+    return std::nullopt;
+}
+
+// The sheet of the chosen stock as it is cut, before any printer
+// adjustment; the labels chosen so far that it has stay chosen.
+void CPrintDlg::showSheet() {
+    DiscSheet sheet;
+    const std::optional<LabelStock> stock = stocks_.find(discStocks_->currentText());
+    const std::optional<int> layout = stock ? DiscLayoutIndex(*stock, coverType_) : std::nullopt;
+    if (layout) {
+        sheet = MakeDiscSheet(*stock, MakeCoverLayout(*layout, PrinterAdjustment()));
+    }
+    sheetPicker_->setSheet(sheet);
+    LabelSelection kept = sheetPicker_->selection();
+    if (!kept.isAll()) {
+        std::vector<int> numbers;
+        for (const int index : kept.indexesOn(sheetPicker_->labelCount())) {
+            numbers.push_back(index + 1);
+        }
+        kept = LabelSelection::Of(numbers);
+    }
+    sheetPicker_->setSelection(kept);
+    showSelection();
+}
+
+void CPrintDlg::showSelection() {
+    labelsEdit_->setText(sheetPicker_->selection().text());
+}
+
+// Typed numbers the sheet has are taken; anything else puts the chosen
+// labels back into the box.
+void CPrintDlg::applyTypedLabels() {
+    const std::optional<LabelSelection> typed = LabelSelection::Parse(labelsEdit_->text());
+    if (typed && typed->beyond(sheetPicker_->labelCount()).empty()) {
+        sheetPicker_->setSelection(*typed);
+    }
+    showSelection();
 }
 
 void CPrintDlg::openAdjustment() {
-    CPrinterAdjustmentDlg dialog(this);
+    CPrinterAdjustmentDlg dialog(this, chosenLabelSheet());
     dialog.exec();
 }
 
@@ -209,7 +280,8 @@ bool CPrintDlg::somethingSelected() {
 }
 
 void CPrintDlg::saveChoices() {
-    useTopDiscLabel_ = topLabel_->isChecked();
+    applyTypedLabels();
+    discLabels_ = sheetPicker_->selection();
     SettingsStore settings;
     settings.printDisc = discCheck_->isChecked() ? 1 : 0;
     settings.printCover = coversCheck_->isChecked() ? 1 : 0;

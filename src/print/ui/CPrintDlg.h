@@ -1,27 +1,38 @@
 #pragma once
 
+#include <optional>
+
+#include "print/LabelSelection.h"
+#include "print/StockCatalog.h"
 #include "print/ui/BackgroundDialog.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QRadioButton;
+class QLineEdit;
+class QPushButton;
 
 namespace casewright {
 
 class CFlatImageButton;
+class CSheetPicker;
 
 // Asks what to print (covers, disc) and on which paper or label sheet, with
-// the choices remembered per case type. Ends with Print, with Save as PDF
-// (after the user named the file) or with Cancel, which stores nothing.
+// the choices remembered per case type, and on which labels of the sheet
+// the disc goes: a picture of the sheet shows them, and the first (top)
+// label is chosen every time the dialog opens. Ends with Print, with Save as
+// PDF (after the user named the file) or with Cancel, which stores nothing.
 class CPrintDlg : public BackgroundDialog {
 public:
     enum class Outcome { Cancelled, Print, SaveAsPdf };
 
+    // With the stocks installed on this system.
     CPrintDlg(QWidget* parent, int coverType);
+    CPrintDlg(QWidget* parent, int coverType, const StockCatalog& stocks);
 
     Outcome outcome() const { return outcome_; }
-    bool useTopDiscLabel() const { return useTopDiscLabel_; }
+    // The labels chosen at Print or Save as PDF.
+    LabelSelection discLabels() const { return discLabels_; }
     QString pdfPath() const { return pdfPath_; }
     // Where the PDF file dialog starts.
     void setSuggestedPdfPath(const QString& path) { suggestedPdfPath_ = path; }
@@ -38,6 +49,11 @@ private:
     void loadSettings();
     void updateEnabling();
     void updateLabelChoice();
+    void showSheet();
+    void showSelection();
+    void applyTypedLabels();
+    // The chosen disc stock when it is a label sheet.
+    std::optional<LabelStock> chosenLabelSheet() const;
     void saveAsPdf();
     bool confirmPdfOverwrite();
     bool somethingSelected();
@@ -46,8 +62,9 @@ private:
     void openAdjustment();
 
     int coverType_;
+    StockCatalog stocks_;
     Outcome outcome_ = Outcome::Cancelled;
-    bool useTopDiscLabel_ = true;
+    LabelSelection discLabels_;
     QString pdfPath_;
     QString suggestedPdfPath_;
 
@@ -59,8 +76,10 @@ private:
     QComboBox* coverStocks_ = nullptr;
     QLabel* discStockLabel_ = nullptr;
     QComboBox* discStocks_ = nullptr;
-    QRadioButton* topLabel_ = nullptr;
-    QRadioButton* bottomLabel_ = nullptr;
+    QLabel* labelsLabel_ = nullptr;
+    CSheetPicker* sheetPicker_ = nullptr;
+    QLineEdit* labelsEdit_ = nullptr;
+    QPushButton* allLabels_ = nullptr;
     CFlatImageButton* adjust_ = nullptr;
     CFlatImageButton* print_ = nullptr;
     CFlatImageButton* savePdf_ = nullptr;

@@ -11,6 +11,9 @@
 #include "controls/CFlatImageButton.h"
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
+#include "document/CoverTypes.h"
+#include "print/CalibrationPage.h"
+#include "print/DiscSheet.h"
 #include "print/PageLayouts.h"
 #include "print/ui/PrintDialogStyle.h"
 #include "print/ui/UpDownEdit.h"
@@ -32,7 +35,8 @@ QString ShownDistance(const QString& stored) {
 
 }  // namespace
 
-CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(QWidget* parent) : BackgroundDialog(parent) {
+CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(QWidget* parent, std::optional<LabelStock> labelSheet)
+    : BackgroundDialog(parent), labelSheet_(std::move(labelSheet)), calibration_(this) {
     setWindowTitle(QStringLiteral("Printer Adjustment"));
     left_ = addDirectionBox(QStringLiteral("To the left"), QStringLiteral("leftCheck"));
     right_ = addDirectionBox(QStringLiteral("To the right"), QStringLiteral("rightCheck"));
@@ -88,6 +92,18 @@ void CPrinterAdjustmentDlg::buildLayout() {
     grid->addWidget(up_, 4, 3);
     grid->addWidget(down_, 4, 4);
 
+    auto* calibrate = PrintDialogStyle::LinkButton(this, QStringLiteral("Print calibration page"),
+                                                   QStringLiteral("calibrationButton"));
+    calibrate->setEnabled(labelSheet_.has_value());
+    calibrate->setToolTip(
+        labelSheet_ ? QStringLiteral("The outlines and centres of the labels of \"%1\" on plain "
+                                     "paper, to lay on the sheet against the light")
+                          .arg(labelSheet_->name)
+                    : QStringLiteral("Choose a label sheet for the disc in the Print dialog "
+                                     "first"));
+    connect(calibrate, &CFlatImageButton::clicked, this,
+            &CPrinterAdjustmentDlg::printCalibrationPage);
+
     auto* ok = PrintDialogStyle::IconButton(this, QStringLiteral("&OK"), Artwork::kOk,
                                             QStringLiteral("okButton"));
     auto* cancel = PrintDialogStyle::IconButton(this, QStringLiteral("&Cancel"), Artwork::kCancel,
@@ -103,6 +119,7 @@ void CPrinterAdjustmentDlg::buildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(grid);
+    layout->addWidget(calibrate);
     layout->addStretch();
     layout->addLayout(buttons);
 }
@@ -157,6 +174,20 @@ UpDownEdit* CPrinterAdjustmentDlg::firstInvalidEdit(QString& field) const {
     return nullptr;
 }
 
+PrinterAdjustment CPrinterAdjustmentDlg::adjustment() const {
+    const auto distance = [](const UpDownEdit* edit) {
+        return AcceptedDistance(edit->text()).value_or(edit->text());
+    };
+    PrinterAdjustment a;
+    a.expandCoverMM = distance(expandCover_);
+    a.expandDiscMM = distance(expandDisc_);
+    a.moveDiscMMX = distance(moveX_);
+    a.moveDiscMMY = distance(moveY_);
+    a.moveDiscLeftRight = left_->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    a.moveDiscUpDown = up_->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    return a;
+}
+
 void CPrinterAdjustmentDlg::accept() {
     QString field;
     if (UpDownEdit* invalid = firstInvalidEdit(field)) {
@@ -168,14 +199,22 @@ void CPrinterAdjustmentDlg::accept() {
         return;
     }
     SettingsStore settings;
-    settings.expandCoverMM = *AcceptedDistance(expandCover_->text());
-    settings.expandDiscMM = *AcceptedDistance(expandDisc_->text());
-    settings.moveDiscMMX = *AcceptedDistance(moveX_->text());
-    settings.moveDiscMMY = *AcceptedDistance(moveY_->text());
-    settings.moveDiscLeftRight = left_->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
-    settings.moveDiscUpDown = up_->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    settings.setPrinterAdjustment(adjustment());
     settings.save();
     QDialog::accept();
+}
+
+// With the corrections as typed, not yet stored, so that they can be tried
+// before OK keeps them.
+void CPrinterAdjustmentDlg::printCalibrationPage() {
+    if (!labelSheet_) {
+        return;
+    }
+    const PrinterAdjustment a = adjustment();
+    const std::optional<int> layout = DiscLayoutIndex(*labelSheet_, CoverTypeStandardCD);
+    const DiscSheet sheet = MakeDiscSheet(*labelSheet_, MakeCoverLayout(*layout, a));
+    calibration_.print(sheet, {labelSheet_->name, CalibrationPage::DescribeAdjustment(
+                                                      MakeCoverLayout(kTemplateSheetLayout, a))});
 }
 
 }  // namespace casewright

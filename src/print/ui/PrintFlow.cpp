@@ -10,6 +10,7 @@
 #include "print/PrintPlan.h"
 #include "print/ui/CPrintDlg.h"
 #include "print/ui/InsertPaperPrompt.h"
+#include "print/ui/InstalledStocks.h"
 #include "print/ui/PrinterSheetPrinter.h"
 
 namespace casewright {
@@ -29,23 +30,23 @@ QString PrintFlow::NoDefaultPrinterText() {
 }
 
 bool PrintFlow::run() {
-    CPrintDlg dialog(parent_, doc_.covertype);
+    CPrintDlg dialog(parent_, doc_.covertype, catalog());
     if (!suggestedPdfPath.isEmpty()) {
         dialog.setSuggestedPdfPath(suggestedPdfPath);
     }
     dialog.exec();
     switch (dialog.outcome()) {
         case CPrintDlg::Outcome::Print:
-            return printOnPrinter(dialog.useTopDiscLabel());
+            return printOnPrinter(dialog.discLabels());
         case CPrintDlg::Outcome::SaveAsPdf:
-            return printToPdf(dialog.pdfPath(), dialog.useTopDiscLabel());
+            return printToPdf(dialog.pdfPath(), dialog.discLabels());
         case CPrintDlg::Outcome::Cancelled:
             break;
     }
     return false;
 }
 
-bool PrintFlow::printOnPrinter(bool useTopDiscLabel) {
+bool PrintFlow::printOnPrinter(const LabelSelection& discLabels) {
     Prompter& prompter = Prompter::instance();
     if (!hasDefaultPrinter()) {
         prompter.message(parent_, NoDefaultPrinterText(), QStringLiteral("Default Printer"),
@@ -59,26 +60,30 @@ bool PrintFlow::printOnPrinter(bool useTopDiscLabel) {
         return false;
     }
     const std::unique_ptr<SheetPrinter> device = makePrinterDevice(printer);
-    runJob(*device, useTopDiscLabel);
+    runJob(*device, discLabels);
     return true;
 }
 
-bool PrintFlow::printToPdf(const QString& path, bool useTopDiscLabel) {
+bool PrintFlow::printToPdf(const QString& path, const LabelSelection& discLabels) {
     const std::unique_ptr<SheetPrinter> device = makePdfDevice(path);
-    runJob(*device, useTopDiscLabel);
+    runJob(*device, discLabels);
     return true;
 }
 
-PrintChoices PrintFlow::choices(bool useTopDiscLabel) const {
+PrintChoices PrintFlow::choices(const LabelSelection& discLabels) const {
     PrintChoices c = PrintChoices::FromSettings(doc_.covertype);
-    c.useTopDiscLabel = useTopDiscLabel;
+    c.discLabels = discLabels;
     return c;
 }
 
-void PrintFlow::runJob(SheetPrinter& device, bool useTopDiscLabel) {
+const StockCatalog& PrintFlow::catalog() const {
+    return stocks ? *stocks : InstalledStocks::Catalog();
+}
+
+void PrintFlow::runJob(SheetPrinter& device, const LabelSelection& discLabels) {
     InsertPaperPrompt dialogPrompt(parent_);
     PaperPrompt& prompt = paperPrompt ? *paperPrompt : dialogPrompt;
-    PrintJob job(doc_, PrintPlan::Make(doc_.covertype, choices(useTopDiscLabel)), fontDpi);
+    PrintJob job(doc_, PrintPlan::Make(doc_.covertype, choices(discLabels), catalog()), fontDpi);
     const PrintJobResult result = job.run(device, prompt);
     if (!result.ok) {
         Prompter::instance().message(parent_, result.error, QStringLiteral("Print"),

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "document/LogFont.h"
+#include "print/LabelSelection.h"
 #include "print/PrintChoices.h"
 
 class QPrinter;
@@ -15,6 +16,7 @@ namespace casewright {
 class CoverDocument;
 class PaperPrompt;
 class SheetPrinter;
+class StockCatalog;
 
 // The designer's Print command: the Print dialog, then the print job on a
 // printer the user picks in the system print dialog, or into a PDF file the
@@ -29,23 +31,25 @@ public:
     bool run();
 
     // The job after the Print dialog, with the choices it stored.
-    bool printOnPrinter(bool useTopDiscLabel);
-    bool printToPdf(const QString& path, bool useTopDiscLabel);
+    bool printOnPrinter(const LabelSelection& discLabels);
+    bool printToPdf(const QString& path, const LabelSelection& discLabels);
 
     static QString NoDefaultPrinterText();
 
     std::function<bool()> hasDefaultPrinter;
     std::function<std::unique_ptr<SheetPrinter>(QPrinter&)> makePrinterDevice;
     std::function<std::unique_ptr<SheetPrinter>(const QString&)> makePdfDevice;
-    PaperPrompt* paperPrompt = nullptr;  // nullptr: the Insert Paper dialog
+    PaperPrompt* paperPrompt = nullptr;    // nullptr: the Insert Paper dialog
+    const StockCatalog* stocks = nullptr;  // nullptr: the stocks installed here
     // The resolution the design's font heights are pixels at: the same on
     // every desktop, so a cover prints its texts at one size everywhere.
     int fontDpi = LogFont::kHeightDpi;
     QString suggestedPdfPath;
 
 private:
-    PrintChoices choices(bool useTopDiscLabel) const;
-    void runJob(SheetPrinter& device, bool useTopDiscLabel);
+    PrintChoices choices(const LabelSelection& discLabels) const;
+    const StockCatalog& catalog() const;
+    void runJob(SheetPrinter& device, const LabelSelection& discLabels);
 
     QWidget* parent_;
     CoverDocument& doc_;
