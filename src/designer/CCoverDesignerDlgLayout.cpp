@@ -89,6 +89,7 @@ void CCoverDesignerDlg::buildControls() {
     buildCheckBoxes();
     buildFileCommands();
     buildLinksAndLabels();
+    buildUndoCommands();
     controls_.value(kWhiteBackground)->lower();
 }
 
@@ -323,6 +324,9 @@ void CCoverDesignerDlg::placeControls(int shift, bool checkBoxInAlignmentPlace) 
     place(kUrlLink, 190, 282, 110, 13);
     place(kUpdateLink, 190, 268, 110, 13);
     place(kVersionLabel, x + 104, 284, 40, 10);
+    // Undo and Redo sit in the logo band, above the commands they take back.
+    DialogUnits::Place(controls_.value(kUndo), x, 3, 70, 16);
+    DialogUnits::Place(controls_.value(kRedo), x + 74, 3, 70, 16);
 }
 
 void CCoverDesignerDlg::arrangeForCoverType() {

@@ -45,6 +45,8 @@ enum : int {
     kCommandFrame = 1049,
     kVersionLabel = 1052,
     kWhiteBackground = 1066,
+    kUndo = 1070,
+    kRedo = 1071,
     kPrint = 32771,
 };
 
