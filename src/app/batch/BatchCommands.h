@@ -17,6 +17,7 @@ int RunInfoCommand(const QStringList& args, BatchIo io);
 int RunNewCommand(const QStringList& args, BatchIo io);
 int RunRenderCommand(const QStringList& args, BatchIo io);
 int RunPrintCommand(const QStringList& args, BatchIo io);
+int RunThumbnailCommand(const QStringList& args, BatchIo io);
 
 // Dispatches argv (without the program name) to a command.
 int RunBatch(const QStringList& args, BatchIo io);

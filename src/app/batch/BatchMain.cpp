@@ -22,6 +22,8 @@ const Command kCommands[] = {
      "draw a surface into an image (see render --help)", RunRenderCommand},
     {"print", "print [options] FILE.jkt", "print a cover or save it as PDF (see print --help)",
      RunPrintCommand},
+    {"thumbnail", "thumbnail [options] IN.jkt OUT.png",
+     "draw the cover's front as a file manager's thumbnail", RunThumbnailCommand},
 };
 
 void PrintUsage(QTextStream& s) {
