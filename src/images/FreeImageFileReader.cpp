@@ -12,6 +12,7 @@
 #include "images/IconHeaderReader.h"
 #include "images/ImageFormatRule.h"
 #include "images/JpegMarkerReader.h"
+#include "images/PngChunkReader.h"
 #include "images/RegularImageFile.h"
 
 namespace casewright {
@@ -218,7 +219,7 @@ private:
                 header = jpegHeader(*jpeg);
                 workingBytes_ = jpeg->coefficientBufferBytes();
             }
-        } else if (format_ != FIF_ICO || IconHeaderReader::firstPictureIsSound(file_)) {
+        } else if (headerChecked()) {
             header = readFreeImageHeader(format_, file_);
         }
         if (!header || header->size.isEmpty()) {
@@ -227,6 +228,19 @@ private:
         header_ = *header;
         result_.fullSize = header_.size;
         return std::nullopt;
+    }
+
+    // The checks of formats whose decoder trusts what a header announces
+    // further than its limits do.
+    bool headerChecked() {
+        switch (format_) {
+            case FIF_ICO:
+                return IconHeaderReader::firstPictureIsSound(file_);
+            case FIF_PNG:
+                return PngChunkReader::chunksFitInFile(file_);
+            default:
+                return true;
+        }
     }
 
     std::optional<ImageFileCheck> checkLimits() {

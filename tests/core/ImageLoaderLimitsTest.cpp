@@ -287,9 +287,20 @@ TEST_F(ImageLoaderLimitsTest, PicturesInMemoryReadAsTheirFilesDo) {
     }
 }
 
-// An icon whose picture header gives a bit count no bitmap has made the
-// decoder write past its bitmap; it is refused before decoding.
-TEST_F(ImageLoaderLimitsTest, IconsOfAnImpossibleBitCountAreUndrawable) {
+// Headers the decoder trusts beyond its limits are checked first: an icon
+// whose picture header gives a bit count no bitmap has (the decoder wrote
+// past its bitmap), and a PNG chunk longer than the file (the decoder took
+// and cleared gigabytes for a text chunk of a 300-byte file).
+TEST_F(ImageLoaderLimitsTest, HeadersThatCannotBeTrueAreRefusedBeforeDecoding) {
+    QByteArray png = Files::png(8, 8);
+    EXPECT_TRUE(CheckImageFile(write("whole.png", png)).drawable());
+    png.chop(12);  // IEND
+    png += QByteArray::fromHex("624a3c25") + "tEXtComment";
+    const long peakBefore = peakResidentKilobytes();
+    const ImageFileCheck longChunk = CheckImageFile(write("long-chunk.png", png));
+    EXPECT_EQ(longChunk.problem, Problem::Undecodable);
+    EXPECT_LT(peakResidentKilobytes() - peakBefore, 100 * 1024);
+
     for (const quint16 bitCount : {0, 2, 256, 32}) {
         SCOPED_TRACE(bitCount);
         QByteArray icon = QByteArray::fromHex(
