@@ -74,23 +74,6 @@ void ApplyFields(CoverDocument& doc, const CoverFileSections& sections, int font
     }
 }
 
-// The whole file, or nothing when it is not a regular file, cannot be read
-// or is larger than any cover file the writer makes.
-std::optional<QByteArray> ReadWholeFile(const QString& path) {
-    QFile file(path);
-    QString reason;
-    if (!OpenRegularFileForReading(file, &reason) || file.size() > CoverFileFormat::kMaxFileSize) {
-        return std::nullopt;
-    }
-    // One byte more than its size shows a file that grew meanwhile.
-    const qint64 size = file.size();
-    QByteArray bytes = file.read(size + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > size) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 }  // namespace
 
 std::optional<CoverFileSections> ParseCoverFile(const QByteArray& bytes, CoverDocument& doc,
@@ -103,6 +86,21 @@ std::optional<CoverFileSections> ParseCoverFile(const QByteArray& bytes, CoverDo
     return sections;
 }
 
+std::optional<QByteArray> ReadCoverFileBytes(const QString& path, qint64 maxSize) {
+    QFile file(path);
+    QString reason;
+    if (!OpenRegularFileForReading(file, &reason) || file.size() > maxSize) {
+        return std::nullopt;
+    }
+    // One byte more than its size shows a file that grew meanwhile.
+    const qint64 size = file.size();
+    QByteArray bytes = file.read(size + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > size) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 CoverFileReadResult ReadCoverFile(CoverDocument& doc, const QString& path, int fontDpi,
                                   const QString& imageFolder) {
     CoverFileReadResult result;
@@ -110,7 +108,7 @@ CoverFileReadResult ReadCoverFile(CoverDocument& doc, const QString& path, int f
         result.outcome = CoverFileReadOutcome::NoFile;
         return result;
     }
-    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    const std::optional<QByteArray> bytes = ReadCoverFileBytes(path);
     if (!bytes) {
         result.outcome = CoverFileReadOutcome::Unreadable;
         return result;

@@ -48,6 +48,12 @@ QImage SurfaceImageCache::image(const QString& path, QSize drawnSize) {
     if (path.isEmpty()) {
         return QImage();
     }
+    {
+        QMutexLocker lock(&mutex_);
+        if (const auto held = inMemory_.constFind(path); held != inMemory_.constEnd()) {
+            return *held;
+        }
+    }
     const QFileInfo info(path);
     if (!info.isFile()) {
         return QImage();
@@ -139,6 +145,16 @@ void SurfaceImageCache::trimLocked() {
         held_ -= entries_.back().image.sizeInBytes();
         entries_.pop_back();
     }
+}
+
+void SurfaceImageCache::holdInMemory(const QString& name, const QImage& image) {
+    QMutexLocker lock(&mutex_);
+    inMemory_.insert(name, ForDrawing(image));
+}
+
+void SurfaceImageCache::forgetHeldInMemory() {
+    QMutexLocker lock(&mutex_);
+    inMemory_.clear();
 }
 
 void SurfaceImageCache::setBudget(qint64 bytes) {

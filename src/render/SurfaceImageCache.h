@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QImage>
 #include <QMutex>
 #include <QSize>
@@ -32,6 +33,13 @@ public:
     // when the path is empty or the file is missing or cannot be drawn.
     QImage image(const QString& path, QSize drawnSize = QSize());
 
+    // Pictures that exist only in memory, such as a cover file's image
+    // blocks decoded without being extracted: `image(name)` gives them as
+    // they are, before any file of that name. They are kept, outside the
+    // budget, until forgotten.
+    void holdInMemory(const QString& name, const QImage& image);
+    void forgetHeldInMemory();
+
     void setBudget(qint64 bytes);
     void clear();
     qint64 bytesHeld() const;
@@ -57,6 +65,7 @@ private:
 
     mutable QMutex mutex_;
     std::list<Entry> entries_;  // most recently used first
+    QHash<QString, QImage> inMemory_;
     qint64 budget_ = kDefaultBudgetBytes;
     qint64 held_ = 0;
 };
