@@ -9,6 +9,7 @@
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
 #include "app/batch/ReadFailureText.h"
+#include "app/batch/ResolutionWarnings.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
@@ -16,9 +17,11 @@
 #include "document/TemporaryImageFolder.h"
 #include "print/AlwaysPrintPrompt.h"
 #include "print/LabelStock.h"
+#include "print/PageLayouts.h"
 #include "print/PdfSheetPrinter.h"
 #include "print/PrintJob.h"
 #include "print/ui/PrinterSheetPrinter.h"
+#include "render/ImageResolution.h"
 
 namespace casewright {
 
@@ -113,8 +116,7 @@ public:
         CoverDocument doc;
         doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), fontDpi_);
         TemporaryImageFolder images(TemporaryImageFolder::DefaultParent());
-        const CoverFileReadResult read =
-            ReadCoverFile(doc, coverPath_, fontDpi_, images.path());
+        const CoverFileReadResult read = ReadCoverFile(doc, coverPath_, fontDpi_, images.path());
         if (!read.loaded()) {
             return commandLine_.failure(ReadFailureText(read.outcome, coverPath_), io_);
         }
@@ -186,7 +188,9 @@ private:
     }
 
     int print(CoverDocument& doc, const PrintChoices& choices) {
-        PrintJob job(doc, PrintPlan::Make(doc.covertype, choices), fontDpi_);
+        const PrintPlan plan = PrintPlan::Make(doc.covertype, choices);
+        warnOfBlurredImages(doc, plan, choices);
+        PrintJob job(doc, plan, fontDpi_);
         AlwaysPrintPrompt prompt;
         if (isPrinting()) {
             return printOnPrinter(job, prompt);
@@ -200,6 +204,22 @@ private:
                 << result.sheetsPrinted << (result.sheetsPrinted == 1 ? " page" : " pages")
                 << ")\n";
         return kExitOk;
+    }
+
+    void warnOfBlurredImages(const CoverDocument& doc, const PrintPlan& plan,
+                             const PrintChoices& choices) const {
+        // The surfaces' sizes are those of the case type's layout.
+        const std::optional<LayoutIndex> layout = LayoutForCoverType(doc.covertype);
+        if (!layout) {
+            return;
+        }
+        CoverDocument measured = doc;
+        measured.geometry = MakeCoverLayout(*layout, plan.adjustment);
+        QVector<SurfaceKind> kinds = PrintedSurfaces(doc.covertype);
+        kinds.removeIf([&choices](SurfaceKind kind) {
+            return kind == SurfaceKind::Disc ? !choices.printDisc : !choices.printCover;
+        });
+        WarnOfBlurredImages(commandLine_, measured, kinds, io_);
     }
 
     int printOnPrinter(PrintJob& job, PaperPrompt& prompt) {
