@@ -11,6 +11,7 @@
 #include "print/ui/CPrintDlg.h"
 #include "print/ui/InsertPaperPrompt.h"
 #include "print/ui/PrinterSheetPrinter.h"
+#include "render/ImageResolution.h"
 
 namespace casewright {
 
@@ -30,6 +31,8 @@ QString PrintFlow::NoDefaultPrinterText() {
 
 bool PrintFlow::run() {
     CPrintDlg dialog(parent_, doc_.covertype);
+    dialog.setWarnings(
+        LowResolutionWarnings(doc_, PrintedSurfaces(doc_.covertype), DrawnPictureSize));
     if (!suggestedPdfPath.isEmpty()) {
         dialog.setSuggestedPdfPath(suggestedPdfPath);
     }
