@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -27,6 +28,8 @@
 #include "images/ui/ImageFileDialog.h"
 #include "print/PageLayouts.h"
 #include "print/ui/PrintFlow.h"
+#include "render/CoverPainter.h"
+#include "render/ImageResolution.h"
 #include "render/PreviewParamsBuilder.h"
 #include "render/ui/CoverPreviewWidget.h"
 #include "text/ui/EditCoverTexts.h"
@@ -302,6 +305,46 @@ void CCoverDesignerDlg::updateImageButtons() {
     const bool hasImage = !imagePathInView().isEmpty();
     control(kChooseImage)->setVisible(!hasImage);
     control(kClearImage)->setVisible(hasImage);
+    auto* fit = static_cast<QComboBox*>(control(kImageFit));
+    const QVector<int> blocks = imageBlocksInView();
+    fit->setEnabled(!blocks.isEmpty());
+    if (!blocks.isEmpty()) {
+        fit->setCurrentIndex(
+            fit->findData(static_cast<int>(document_->imagePlacement(blocks.first()).fit)));
+    }
+}
+
+QVector<int> CCoverDesignerDlg::imageBlocksInView() const {
+    const auto kind = SurfaceFor(displayType(), currentView_);
+    QVector<int> blocks;
+    if (!kind) {
+        return blocks;
+    }
+    CoverPreviewWidget* preview = previewFor(*kind);
+    std::unique_ptr<CoverPainter> painter = MakeCoverPainter(*kind);
+    painter->params = BuildPreviewParams(*document_, *kind, ScreenResolution(this).x);
+    for (const SurfaceImageArea& area : painter->ImageAreas(preview->rect())) {
+        blocks.append(area.block);
+    }
+    return blocks;
+}
+
+void CCoverDesignerDlg::chooseImageFit(ImageFit fit) {
+    for (const int block : imageBlocksInView()) {
+        if (document_->imagePlacement(block).fit != fit) {
+            document_->imagePlacement(block).fit = fit;
+            document_->coverChanged = true;
+        }
+    }
+    refreshPreview();
+}
+
+void CCoverDesignerDlg::moveImageCrop(int block, ImagePlacement placement) {
+    if (document_->imagePlacement(block) != placement) {
+        document_->imagePlacement(block) = placement;
+        document_->coverChanged = true;
+        refreshPreview();
+    }
 }
 
 QString& CCoverDesignerDlg::imagePathInView() {
@@ -331,8 +374,10 @@ void CCoverDesignerDlg::refreshPreview() {
     }
     // The widget sets its scales from its own size against the surface's
     // size at the screen's resolution, and repaints.
-    previewFor(*kind)->setPreviewParams(
-        BuildPreviewParams(*document_, *kind, ScreenResolution(this).x));
+    CoverPreviewWidget* preview = previewFor(*kind);
+    preview->setPreviewParams(BuildPreviewParams(*document_, *kind, ScreenResolution(this).x));
+    preview->setNote(
+        LowResolutionWarnings(*document_, {*kind}, DrawnPictureSize).join(QLatin1Char('\n')));
 }
 
 // ---- surface commands --------------------------------------------------------

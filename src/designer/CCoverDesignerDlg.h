@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "document/CoverTypes.h"
+#include "document/ImagePlacement.h"
 #include "render/SurfaceKind.h"
 
 class QAbstractButton;
@@ -123,6 +124,10 @@ private:
     void chooseImage();
     void openImagePosition();
     void clearImage();
+    // The placement of the pictures of the surface in view.
+    void chooseImageFit(ImageFit fit);
+    void moveImageCrop(int block, ImagePlacement placement);
+    QVector<int> imageBlocksInView() const;
     void chooseColor();
     void chooseFont();
     void setAlignment(int align);

@@ -1,6 +1,7 @@
 // Building the designer window's controls and arranging them per case type.
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -109,6 +110,8 @@ void CCoverDesignerDlg::buildPreviews() {
         auto* preview = new CoverPreviewWidget(MakeCoverPainter(p.kind), this);
         preview->hide();
         registerControl(p.id, QString::fromLatin1(p.name), preview);
+        connect(preview, &CoverPreviewWidget::imagePlacementDragged, this,
+                &CCoverDesignerDlg::moveImageCrop);
     }
 }
 
@@ -149,6 +152,19 @@ void CCoverDesignerDlg::buildCommandColumn() {
                    QString::fromLatin1(Artwork::kClearImage),
                    QStringLiteral("Click here to clear the background image."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::clearImage);
+    auto* fit = new QComboBox(this);
+    for (const ImageFit mode : {ImageFit::Stretch, ImageFit::Fit, ImageFit::Fill}) {
+        QString name = ImageFitName(mode);
+        name[0] = name[0].toUpper();
+        fit->addItem(name, static_cast<int>(mode));
+    }
+    fit->setToolTip(QStringLiteral(
+        "Stretch the picture over the surface, fit it whole inside, or fill the surface with it "
+        "(drag the picture in the preview to move the cut)."));
+    registerControl(kImageFit, QStringLiteral("imageFitChoice"), fit);
+    connect(fit, QOverload<int>::of(&QComboBox::activated), this, [this, fit](int index) {
+        chooseImageFit(static_cast<ImageFit>(fit->itemData(index).toInt()));
+    });
     b = addCommand(kChooseColor, QStringLiteral("chooseColorButton"),
                    QStringLiteral("Choose Color"), QString::fromLatin1(Artwork::kChooseColor),
                    QStringLiteral("Click here to change the background color of your cover."));
@@ -292,8 +308,10 @@ void CCoverDesignerDlg::placeControls(int shift, bool checkBoxInAlignmentPlace) 
     const int x = 356 + shift;
     place(kChooseTemplate, x, 20, 144, 18);
     place(kImageFrame, x - 4, 42, 152, 90);
-    place(kChooseImage, x, 46, 144, 18);
-    place(kClearImage, x, 46, 144, 18);
+    // The picture's placement beside the image command.
+    place(kChooseImage, x, 46, 96, 18);
+    place(kClearImage, x, 46, 96, 18);
+    place(kImageFit, x + 98, 46, 46, 18);
     place(kChooseColor, x, 66, 144, 18);
     place(kCoverText, x, 86, 144, 18);
     place(kFont, x, 106, 144, 18);

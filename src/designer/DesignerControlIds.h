@@ -45,6 +45,7 @@ enum : int {
     kCommandFrame = 1049,
     kVersionLabel = 1052,
     kWhiteBackground = 1066,
+    kImageFit = 1070,
     kPrint = 32771,
 };
 

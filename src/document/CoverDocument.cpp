@@ -28,6 +28,7 @@ void CoverDocument::ResetToNewDesign(int newCoverType, int fontDpi) {
     fImagePath.clear();
     bImagePath.clear();
     dImagePath.clear();
+    fImagePlacement = bImagePlacement = dImagePlacement = ImagePlacement();
     fBGColor = bBGColor = dBGColor = kWhite;
     fShowBorder = bShowBorder = dShowBorder = true;
     fCoverTitle.clear();
@@ -54,6 +55,23 @@ void CoverDocument::ResetToNewDesign(int newCoverType, int fontDpi) {
     bBackPrintOverSpines = true;
     printOverInnerCircleDisc = true;
     coverChanged = false;
+}
+
+ImagePlacement& CoverDocument::imagePlacement(int block) {
+    switch (block) {
+        case 0:
+            return fImagePlacement;
+        case 1:
+            return bImagePlacement;
+        case 2:
+            return sImagePlacement;
+        default:
+            return dImagePlacement;
+    }
+}
+
+const ImagePlacement& CoverDocument::imagePlacement(int block) const {
+    return const_cast<CoverDocument*>(this)->imagePlacement(block);
 }
 
 SurfaceFields CoverDocument::surface(CoverSide side) {

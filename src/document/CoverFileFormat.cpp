@@ -2,6 +2,7 @@
 
 #include "app/ProductInfo.h"
 #include "document/CoverFileFields.h"
+#include "document/ImagePlacementFields.h"
 
 namespace casewright {
 
@@ -49,6 +50,8 @@ const QStringList& AllTags() {
         for (const CoverFileField& field : CoverFileFields()) {
             keys << QLatin1String(field.key);
         }
+        // The pictures' placement fields.
+        keys << ImagePlacementFields::Keys();
         for (const QString& key : keys) {
             all << QLatin1Char('[') + key + QLatin1Char(']')
                 << QStringLiteral("[END") + key + QLatin1Char(']');

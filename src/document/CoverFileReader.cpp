@@ -7,6 +7,7 @@
 
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
+#include "document/ImagePlacementFields.h"
 #include "document/RegularFile.h"
 #include "document/TemporaryImageWriter.h"
 #include "document/TrackListingFlattener.h"
@@ -61,6 +62,7 @@ void ApplyFields(CoverDocument& doc, const CoverFileSections& sections, int font
         }
         ApplyCoverField(doc, field, value);
     }
+    ImagePlacementFields::Apply(doc, sections);
     if (doc.covertype == CoverTypeStandardCD) {
         doc.fCoverText = TrackListingFlattener::flatten(doc.fCoverText);
     }

@@ -12,6 +12,7 @@
 #include "document/CoverFileTagEscape.h"
 #include "document/Cp1252Codec.h"
 #include "document/ImageMetadataScrub.h"
+#include "document/ImagePlacementFields.h"
 #include "document/RegularFile.h"
 
 namespace casewright {
@@ -167,6 +168,10 @@ QByteArray CoverFileTextSection(const CoverDocument& doc) {
             value->remove(QChar(u'\0'));
             AppendTagged(text, QLatin1String(field.key), CoverFileTagEscape::protect(*value));
         }
+    }
+    // Pictures' placements: extra fields, none for a stretched picture.
+    for (const auto& [key, value] : ImagePlacementFields::Written(doc)) {
+        AppendTagged(text, QLatin1String(key.toLatin1()), value);
     }
     // The tag breaks have no Windows-1252 byte: a value that needed one
     // sends the whole section to UTF-8.

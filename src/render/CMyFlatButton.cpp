@@ -21,7 +21,7 @@ void CMyFlatButton::DrawSurface(QPainter& painter, const QRect& target) {
     const int dpi = DeviceDpiY(painter);
     const TextFrame frame = TextFrame::For(params, dpi);
     FillEdges(painter, e.L, e.T, e.R, e.B, ToQColor(params.backgroundColor));
-    DrawImage(painter, e);
+    DrawImage(painter, target);
     DrawSpineTexts(painter, e, frame);
 
     const QRect textRect = TextRect(e, dpi, frame);
@@ -37,11 +37,21 @@ void CMyFlatButton::DrawSurface(QPainter& painter, const QRect& target) {
     }
 }
 
-void CMyFlatButton::DrawImage(QPainter& painter, const SurfaceEdges& e) const {
+QVector<SurfaceImageArea> CMyFlatButton::ImageAreas(const QRect& target) const {
+    if (params.imagePath.isEmpty()) {
+        return {};
+    }
+    const SurfaceEdges e(target);
     const int s = spineWidth();
     const QRect dest =
         params.printOverSpines ? QRect(e.L, e.T, e.W, e.H) : QRect(e.L + s, e.T, e.W - 2 * s, e.H);
-    DrawSurfaceImage(painter, params.imagePath, dest);
+    return {SurfaceImageArea{params.imageBlock, params.imagePath, params.imagePlacement, dest}};
+}
+
+void CMyFlatButton::DrawImage(QPainter& painter, const QRect& target) const {
+    for (const SurfaceImageArea& area : ImageAreas(target)) {
+        DrawSurfaceImage(painter, area.path, area.dest, area.placement);
+    }
 }
 
 void CMyFlatButton::DrawSpineTexts(QPainter& painter, const SurfaceEdges& e,

@@ -9,7 +9,7 @@ void CoverPainter::PaintPreview(QPainter& painter, const QRect& target) {
         params.fontRefDpi = LogFont::kHeightDpi;
     }
     // Whatever the caller had set is put back afterwards; surfaces draw with
-    // exact pixel edges and unsmoothed image scaling.
+    // exact pixel edges. Pictures set their own smooth scaling.
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -30,5 +30,9 @@ void CoverPainter::PrintInto(QPainter& painter, const QRect& target, int fontDpi
 }
 
 void CoverPainter::DrawFrame(QPainter&, const QRect&) {}
+
+QVector<SurfaceImageArea> CoverPainter::ImageAreas(const QRect&) const {
+    return {};
+}
 
 }  // namespace casewright

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
+#include <QVector>
 #include <memory>
 
 #include "render/PreviewParams.h"
@@ -9,6 +11,14 @@
 class QPainter;
 
 namespace casewright {
+
+// One picture of a surface and the rectangle it is laid into.
+struct SurfaceImageArea {
+    int block = 0;  // the design's picture: its image block
+    QString path;
+    ImagePlacement placement;
+    QRect dest;  // in the target's coordinates, before any cutting to a shape
+};
 
 // Draws one surface of a design into a rectangle of any paint device: a
 // preview widget, a QImage or a printer page all go through PaintPreview.
@@ -25,6 +35,10 @@ public:
     // Printing: the font heights are pixels at `fontDpi`; the other
     // parameters have been set for the printer already.
     void PrintInto(QPainter& painter, const QRect& target, int fontDpi);
+
+    // The pictures the surface draws into `target` and where, in drawing
+    // order; pictures without a path are left out.
+    virtual QVector<SurfaceImageArea> ImageAreas(const QRect& target) const;
 
 protected:
     virtual void DrawSurface(QPainter& painter, const QRect& target) = 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "document/ColorRef.h"
+#include "document/ImagePlacement.h"
 #include "document/LogFont.h"
 
 namespace casewright {
@@ -39,6 +40,13 @@ struct PreviewParams {
     QString backImagePath;     // DVD wrap, image mode 1
     QString stretchImagePath;  // DVD wrap, image mode 0
     int32_t imageMode = 0;     // DVD wrap: the design's CoverOption
+    // How each picture lies in its rectangle, and which of the design's
+    // pictures (image block) imagePath is.
+    ImagePlacement imagePlacement;
+    ImagePlacement frontImagePlacement;
+    ImagePlacement backImagePlacement;
+    ImagePlacement stretchImagePlacement;
+    int32_t imageBlock = 0;
 
     QString title;
     QString text;

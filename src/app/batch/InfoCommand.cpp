@@ -7,6 +7,7 @@
 #include "document/CoverFileFields.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
+#include "document/ImagePlacementFields.h"
 #include "document/TemporaryImageFolder.h"
 
 namespace casewright {
@@ -20,7 +21,10 @@ BatchCommandLine InfoCommandLine() {
             "Reads a cover file as the designer opens it and prints its 52 fields in file\n"
             "order, one key=value line each, every value as the file spells it (backslash,\n"
             "carriage return and line feed written as \\\\, \\r and \\n), then image1= to\n"
-            "image4=, the byte count of each image block. Image paths name the temporary\n"
+            "image4=, the byte count of each image block. The placement of each image\n"
+            "that is not stretched follows the fields, as the file holds it (such as\n"
+            "bImagePlacement=FILL, bImageCropX=0, bImageCropY=-250). Image paths name the "
+            "temporary\n"
             "files the images were extracted to, which are removed when the command ends.\n"
             "Pictures that could not be recovered from a damaged file are named in a\n"
             "warning. The settings file is only read."));
@@ -31,6 +35,9 @@ void PrintFields(const CoverDocument& doc, QTextStream& out) {
         if (const std::optional<QString> value = FormatCoverField(doc, field)) {
             out << field.key << '=' << EscapeFieldValue(*value) << '\n';
         }
+    }
+    for (const auto& [key, value] : ImagePlacementFields::Written(doc)) {
+        out << key << '=' << value << '\n';
     }
 }
 

@@ -9,6 +9,7 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
 #include "document/CoverFileWriter.h"
+#include "document/ImagePlacement.h"
 #include "images/FreeImageSession.h"
 #include "images/ImageLoader.h"
 #include "text/TrackListingCodec.h"
@@ -53,7 +54,7 @@ const QVector<FieldOption>& FieldOptions() {
     return options;
 }
 
-// --image SURFACE=PATH
+// --image SURFACE=PATH and --image-mode SURFACE=MODE, in image block order
 const QVector<QPair<QString, QString>>& ImageSurfaces() {
     static const QVector<QPair<QString, QString>> surfaces = {
         {"front", "fImagePath"},
@@ -78,7 +79,12 @@ const QString kNewDescription = QStringLiteral(
     "or a folder of audio files (their tags: MP3, FLAC, Ogg Vorbis, Opus, M4A, WAV).\n"
     "With --album-texts the album title and artist found there become the front\n"
     "title and the spine text, unless those are given with --front-title, --spine\n"
-    "or --set.");
+    "or --set.\n"
+    "\n"
+    "--image-mode lays an image into its rectangle: stretch (over the whole\n"
+    "rectangle, as before), fit (whole, its shape kept, the background colour\n"
+    "around it) or fill (the rectangle covered, its shape kept, the overflow cut\n"
+    "evenly; the designer moves the cut by dragging the picture).");
 
 void DeclareNewOptions(BatchCommandLine& cl) {
     cl.addOption({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("FILE"),
@@ -102,6 +108,9 @@ void DeclareNewOptions(BatchCommandLine& cl) {
                  QStringLiteral("set a field by its file key (repeatable)"));
     cl.addOption({QStringLiteral("image")}, QStringLiteral("SURFACE=PATH"),
                  QStringLiteral("front, back, whole or disc image (repeatable)"));
+    cl.addOption({QStringLiteral("image-mode")}, QStringLiteral("SURFACE=MODE"),
+                 QStringLiteral("how the front, back, whole or disc image is laid in: stretch "
+                                "(the default), fit or fill (repeatable)"));
     cl.addFlag({QStringLiteral("force")}, QStringLiteral("replace an existing file"));
 }
 
@@ -153,6 +162,11 @@ public:
         }
         for (const QString& assignment : cl_.values(QStringLiteral("image"))) {
             if (auto error = applyImage(assignment)) {
+                return error;
+            }
+        }
+        for (const QString& assignment : cl_.values(QStringLiteral("image-mode"))) {
+            if (auto error = applyImageMode(assignment)) {
                 return error;
             }
         }
@@ -212,6 +226,22 @@ private:
             .arg(assignment);
     }
 
+    std::optional<QString> applyImageMode(const QString& assignment) {
+        const qsizetype eq = assignment.indexOf(QLatin1Char('='));
+        const std::optional<ImageFit> fit = ImageFitNamed(assignment.mid(eq + 1));
+        const QVector<QPair<QString, QString>>& surfaces = ImageSurfaces();
+        for (int block = 0; block < surfaces.size(); ++block) {
+            if (eq > 0 && fit && assignment.left(eq) == surfaces.at(block).first) {
+                doc_.imagePlacement(block).fit = *fit;
+                return std::nullopt;
+            }
+        }
+        return QStringLiteral(
+                   "bad --image-mode '%1': expected front, back, whole or disc=stretch, fit or "
+                   "fill")
+            .arg(assignment);
+    }
+
     const BatchCommandLine& cl_;
     CoverDocument& doc_;
     QStringList chosenImages_;
@@ -231,7 +261,6 @@ std::optional<int> RefuseUndrawableImages(const BatchCommandLine& cl, const QStr
     }
     return std::nullopt;
 }
-
 
 // Whether the command line sets a field itself, by its option or by --set.
 bool SetsField(const BatchCommandLine& cl, const QString& option, const QString& key) {

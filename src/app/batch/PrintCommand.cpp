@@ -10,6 +10,7 @@
 #include "app/batch/BatchCommands.h"
 #include "app/batch/BatchStocks.h"
 #include "app/batch/ReadFailureText.h"
+#include "app/batch/ResolutionWarnings.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
@@ -22,6 +23,7 @@
 #include "print/PdfSheetPrinter.h"
 #include "print/PrintJob.h"
 #include "print/ui/PrinterSheetPrinter.h"
+#include "render/ImageResolution.h"
 
 namespace casewright {
 
@@ -234,6 +236,7 @@ private:
         if (const std::optional<QString> error = labelProblem(plan)) {
             return commandLine_.usageError(*error, io_);
         }
+        warnOfBlurredImages(doc, plan, choices);
         PrintJob job(doc, plan, fontDpi_);
         AlwaysPrintPrompt prompt;
         if (isPrinting()) {
@@ -248,6 +251,22 @@ private:
                 << result.sheetsPrinted << (result.sheetsPrinted == 1 ? " page" : " pages")
                 << ")\n";
         return kExitOk;
+    }
+
+    void warnOfBlurredImages(const CoverDocument& doc, const PrintPlan& plan,
+                             const PrintChoices& choices) const {
+        // The surfaces' sizes are those of the case type's layout.
+        const std::optional<LayoutIndex> layout = LayoutForCoverType(doc.covertype);
+        if (!layout) {
+            return;
+        }
+        CoverDocument measured = doc;
+        measured.geometry = MakeCoverLayout(*layout, plan.adjustment);
+        QVector<SurfaceKind> kinds = PrintedSurfaces(doc.covertype);
+        kinds.removeIf([&choices](SurfaceKind kind) {
+            return kind == SurfaceKind::Disc ? !choices.printDisc : !choices.printCover;
+        });
+        WarnOfBlurredImages(commandLine_, measured, kinds, io_);
     }
 
     int printOnPrinter(PrintJob& job, PaperPrompt& prompt) {

@@ -7,6 +7,7 @@
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
 #include "app/batch/ReadFailureText.h"
+#include "app/batch/ResolutionWarnings.h"
 #include "document/AtomicFileWriter.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
@@ -144,6 +145,7 @@ int Render(const BatchCommandLine& commandLine, const RenderRequest& request, Ba
                                       io);
     }
     doc.geometry = MakeCoverLayout(*layout, settings.printerAdjustment());
+    WarnOfBlurredImages(commandLine, doc, {*kind}, io);
     const QImage image = RenderSurface(doc, *kind, request.dpi, request.fontDpi);
     if (image.isNull()) {
         return commandLine.failure(

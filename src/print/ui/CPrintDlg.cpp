@@ -60,6 +60,11 @@ CPrintDlg::CPrintDlg(QWidget* parent, int coverType, const StockCatalog& stocks)
     resize(DialogUnits::ToPixelsX(255), DialogUnits::ToPixelsY(153));
 }
 
+void CPrintDlg::setWarnings(const QStringList& warnings) {
+    warnings_->setText(warnings.join(QLatin1Char('\n')));
+    warnings_->setVisible(!warnings.isEmpty());
+}
+
 QString CPrintDlg::NothingSelectedText() {
     return QStringLiteral(
         "You have not selected any items to print.  Please tick the boxes next to the items you "
@@ -88,6 +93,10 @@ void CPrintDlg::buildControls() {
     adjust_ = PrintDialogStyle::LinkButton(
         this, QStringLiteral("Click here to adjust label size && position"),
         QStringLiteral("adjustButton"));
+    warnings_ = Named(new QLabel(this), "blurWarnings");
+    warnings_->setWordWrap(true);
+    warnings_->setStyleSheet(QStringLiteral("color: #a04000;"));
+    warnings_->hide();
     print_ = PrintDialogStyle::IconButton(this, QStringLiteral("&Print"), Artwork::kPrint,
                                           QStringLiteral("printButton"));
     savePdf_ = PrintDialogStyle::IconButton(this, QStringLiteral("Save as PDF..."), Artwork::kSave,
@@ -155,6 +164,7 @@ void CPrintDlg::buildLayout() {
     layout->addLayout(stocks);
     layout->addLayout(labels);
     layout->addWidget(adjust_);
+    layout->addWidget(warnings_);
     layout->addStretch();
     layout->addLayout(buttons);
 }

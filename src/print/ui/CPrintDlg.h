@@ -42,6 +42,10 @@ public:
     static QString NothingSelectedText();
     static QString PdfExistsText();
 
+    // Warnings shown above the buttons, such as pictures that will print
+    // blurred; none hides the line.
+    void setWarnings(const QStringList& warnings);
+
 private:
     void buildControls();
     void buildLayout();
@@ -69,6 +73,7 @@ private:
     QString suggestedPdfPath_;
 
     QLabel* itemsHeading_ = nullptr;
+    QLabel* warnings_ = nullptr;
     QCheckBox* coversCheck_ = nullptr;
     QCheckBox* discCheck_ = nullptr;
     QLabel* paperHeading_ = nullptr;

@@ -12,6 +12,7 @@
 #include "print/ui/InsertPaperPrompt.h"
 #include "print/ui/InstalledStocks.h"
 #include "print/ui/PrinterSheetPrinter.h"
+#include "render/ImageResolution.h"
 
 namespace casewright {
 
@@ -31,6 +32,8 @@ QString PrintFlow::NoDefaultPrinterText() {
 
 bool PrintFlow::run() {
     CPrintDlg dialog(parent_, doc_.covertype, catalog());
+    dialog.setWarnings(
+        LowResolutionWarnings(doc_, PrintedSurfaces(doc_.covertype), DrawnPictureSize));
     if (!suggestedPdfPath.isEmpty()) {
         dialog.setSuggestedPdfPath(suggestedPdfPath);
     }
