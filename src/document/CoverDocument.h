@@ -87,6 +87,8 @@ public:
     bool bFrontPrintOverSpines = true;
     bool bBackPrintOverSpines = true;
     bool printOverInnerCircleDisc = true;
+    // A total time row under the back cover's track listing.
+    bool showTotalTime = false;
 
     // Tenths of a point last chosen in the font dialog; survive new designs.
     int32_t fCoverTextPointSize = 0;

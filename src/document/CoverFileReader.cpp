@@ -9,6 +9,7 @@
 #include "document/CoverFileFields.h"
 #include "document/RegularFile.h"
 #include "document/TemporaryImageWriter.h"
+#include "document/TotalTimeField.h"
 #include "document/TrackListingFlattener.h"
 
 namespace casewright {
@@ -98,6 +99,7 @@ std::optional<CoverFileSections> ParseCoverFile(const QByteArray& bytes, CoverDo
     std::optional<CoverFileSections> sections = CoverFileSections::parse(bytes);
     if (sections) {
         ApplyFields(doc, *sections, fontDpi);
+        doc.showTotalTime = TotalTimeField::Read(*sections);
         doc.coverChanged = false;
     }
     return sections;

@@ -13,6 +13,7 @@
 #include "document/Cp1252Codec.h"
 #include "document/ImageMetadataScrub.h"
 #include "document/RegularFile.h"
+#include "document/TotalTimeField.h"
 
 namespace casewright {
 
@@ -168,6 +169,7 @@ QByteArray CoverFileTextSection(const CoverDocument& doc) {
             AppendTagged(text, QLatin1String(field.key), CoverFileTagEscape::protect(*value));
         }
     }
+    text += TotalTimeField::Tagged(doc);
     // The tag breaks have no Windows-1252 byte: a value that needed one
     // sends the whole section to UTF-8.
     if (const std::optional<QByteArray> bytes = Cp1252Codec::encodeExactly(text)) {

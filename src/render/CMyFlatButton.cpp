@@ -31,10 +31,17 @@ void CMyFlatButton::DrawSurface(QPainter& painter, const QRect& target) {
     QRect rect = frame.toLayout(textRect);
     DrawTitle(painter, rect, params.title, params.textAlign);
     if (params.isTrackListing) {
-        TrackColumnsPainter::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
+        const TrackColumnsPainter listing =
+            TrackColumnsPainter::Parse(params.text, params.showTotalTime);
+        listing.DrawAsFitted(painter, rect, kSecondColumnFactor, ListingFit(dpi),
+                             {params.font, params.fontRefDpi, frame.layoutDpi()});
     } else {
         DrawAlignedText(painter, rect, params.text, params.textAlign);
     }
+}
+
+TrackListingFit CMyFlatButton::ListingFit(int deviceDpi) const {
+    return params.isTrackListing ? PaperListingFit(deviceDpi) : TrackListingFit();
 }
 
 void CMyFlatButton::DrawImage(QPainter& painter, const SurfaceEdges& e) const {

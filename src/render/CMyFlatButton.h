@@ -19,6 +19,8 @@ public:
     static constexpr int kSpineTextInset = 3;
     static constexpr int kBackTextRightInset = 7;
 
+    TrackListingFit ListingFit(int deviceDpi) const override;
+
 protected:
     void DrawSurface(QPainter& painter, const QRect& target) override;
     void DrawFrame(QPainter& painter, const QRect& target) override;

@@ -27,6 +27,8 @@ public:
     // cannot be created.
     QImage ComposeSurface(int dpi) const;
 
+    TrackListingFit ListingFit(int deviceDpi) const override;
+
 protected:
     void DrawSurface(QPainter& painter, const QRect& target) override;
     void DrawFrame(QPainter& painter, const QRect& target) override;

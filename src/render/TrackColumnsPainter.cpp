@@ -2,9 +2,13 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
+#include <algorithm>
+#include <cstdlib>
 
-#include "document/CoverTypes.h"
-#include "render/SurfaceText.h"
+#include "document/MulDiv.h"
+#include "render/SurfaceFonts.h"
+#include "text/TrackLength.h"
 #include "text/TrackListingCodec.h"
 
 namespace casewright {
@@ -18,9 +22,21 @@ QString WithDoubledAmpersands(const QString& cell) {
     return doubled.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+// Whole rows of the current font in `height`.
+int RowsIn(const QPainter& painter, int height) {
+    const int lineHeight = painter.fontMetrics().height();
+    return lineHeight > 0 && height > 0 ? height / lineHeight : 0;
+}
+
+QFont FontAtPoints(const LogFont& font, int points, int dpi) {
+    LogFont sized = font;
+    sized.height = -MulDiv(points, dpi, 72);
+    return sized.toQFont();
+}
+
 }  // namespace
 
-TrackColumnsPainter TrackColumnsPainter::Parse(const QString& text) {
+TrackColumnsPainter TrackColumnsPainter::Parse(const QString& text, bool totalTimeRow) {
     TrackColumnsPainter listing;
     int column = 0;
     int widestLength = -1;
@@ -35,23 +51,121 @@ TrackColumnsPainter TrackColumnsPainter::Parse(const QString& text) {
         }
         column = (column + 1) % 3;
     }
+    listing.rows_ = TrackListingCodec::PrintedRows(text);
+    listing.totalRequested_ = totalTimeRow;
+    if (totalTimeRow) {
+        QStringList lengths;
+        for (const TrackRow& row : listing.rows_) {
+            lengths << row.length;
+        }
+        if (const std::optional<qint64> seconds =
+                TrackLength::TotalSeconds(lengths, &listing.unreadableLength_)) {
+            listing.totalTime_ = TrackLength::FromSeconds(*seconds);
+        }
+    }
     return listing;
 }
 
-int TrackColumnsPainter::SecondColumnOffset(const QPainter& painter,
-                                            double secondColumnFactor) const {
-    const int width =
-        painter.fontMetrics().horizontalAdvance(WithDoubledAmpersands(widestFirstCell_));
-    return static_cast<int>(width * secondColumnFactor);
+TrackListingFit TrackColumnsPainter::Fit(QPainter& painter, const ListingFont& font,
+                                         int height) const {
+    TrackListingFit fit;
+    // The point size the design's height stands for, as every device sees it.
+    fit.chosenPoints = std::abs(ScaledFontHeight(font.font.height, font.fontRefDpi, 72, 1.0));
+    fit.points = fit.chosenPoints;
+    painter.setFont(TextFontFor(font.font, font.fontRefDpi, font.layoutDpi, 1.0));
+    for (int points = fit.chosenPoints - 1;
+         RowsIn(painter, height) < neededRows() && points >= TrackListingFit::kMinimumPoints;
+         --points) {
+        painter.setFont(FontAtPoints(font.font, points, font.layoutDpi));
+        fit.points = points;
+    }
+    const int room = RowsIn(painter, height);
+    fit.tracks = static_cast<int>(rows_.size());
+    fit.tracksNotFitting = std::max(0, fit.tracks - room);
+    fit.totalRequested = totalRequested_;
+    fit.totalKnown = totalTime_.has_value();
+    fit.totalShown = totalTime_ && room >= neededRows();
+    fit.unreadableLength = unreadableLength_;
+    return fit;
+}
+
+void TrackColumnsPainter::DrawAsFitted(QPainter& painter, const QRect& rect,
+                                       double secondColumnFactor, const TrackListingFit& fit,
+                                       const ListingFont& font) const {
+    painter.setFont(fit.reduced() ? FontAtPoints(font.font, fit.points, font.layoutDpi)
+                                  : TextFontFor(font.font, font.fontRefDpi, font.layoutDpi, 1.0));
+    DrawRows(painter, rect, secondColumnFactor, fit.tracks - fit.tracksNotFitting,
+             fit.totalShown);
 }
 
 void TrackColumnsPainter::Draw(QPainter& painter, const QRect& rect,
                                double secondColumnFactor) const {
-    DrawAlignedText(painter, rect, columns_[0], LEFT);
-    QRect second = rect;
-    second.setLeft(rect.left() + SecondColumnOffset(painter, secondColumnFactor));
-    DrawAlignedText(painter, second, columns_[1], LEFT);
-    DrawAlignedText(painter, rect, columns_[2], RIGHT);
+    DrawRows(painter, rect, secondColumnFactor, static_cast<int>(rows_.size()), true);
+}
+
+int TrackColumnsPainter::SecondColumnOffset(const QPainter& painter,
+                                            double secondColumnFactor) const {
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int width = metrics.horizontalAdvance(WithDoubledAmpersands(widestFirstCell_));
+    const int offset = static_cast<int>(width * secondColumnFactor);
+    int widestNumber = 0;
+    for (const TrackRow& row : rows_) {
+        widestNumber = std::max(widestNumber, metrics.horizontalAdvance(row.number));
+    }
+    if (widestNumber == 0) {
+        return offset;
+    }
+    return std::max(offset, widestNumber + metrics.horizontalAdvance(QLatin1Char(' ')));
+}
+
+void TrackColumnsPainter::DrawRows(QPainter& painter, const QRect& rect,
+                                   double secondColumnFactor, int tracks, bool withTotal) const {
+    if (rect.isEmpty() || rows_.empty()) {
+        return;
+    }
+    const auto end = rows_.begin() + std::clamp<qsizetype>(tracks, 0, rows_.size());
+    std::vector<TrackRow> drawn(rows_.begin(), end);
+    if (totalTime_ && withTotal) {
+        drawn.push_back({QString(), TotalTimeLabel(), *totalTime_});
+    }
+
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int right = rect.x() + rect.width();
+    const int titleLeft = rect.x() + SecondColumnOffset(painter, secondColumnFactor);
+    int widestLength = 0;
+    for (const TrackRow& row : drawn) {
+        widestLength = std::max(widestLength, metrics.horizontalAdvance(row.length));
+    }
+    // Titles stop a space short of the widest length.
+    const int titleRight =
+        widestLength > 0 ? right - widestLength - metrics.horizontalAdvance(QLatin1Char(' ')) : right;
+    const int titleWidth = titleRight - titleLeft;
+
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    const int bottom = rect.y() + rect.height();
+    int top = rect.y();
+    for (const TrackRow& row : drawn) {
+        if (top >= bottom) {
+            break;
+        }
+        const int baseline = top + metrics.ascent();
+        if (!row.number.isEmpty()) {
+            painter.drawText(QPoint(rect.x(), baseline), row.number);
+        }
+        if (!row.title.isEmpty() && titleWidth > 0) {
+            const QString title = metrics.horizontalAdvance(row.title) > titleWidth
+                                      ? metrics.elidedText(row.title, Qt::ElideRight, titleWidth)
+                                      : row.title;
+            painter.drawText(QPoint(titleLeft, baseline), title);
+        }
+        if (!row.length.isEmpty()) {
+            painter.drawText(QPoint(right - metrics.horizontalAdvance(row.length), baseline),
+                             row.length);
+        }
+        top += metrics.height();
+    }
+    painter.restore();
 }
 
 }  // namespace casewright
