@@ -76,12 +76,11 @@ void CSlimlineCoverButton::DrawTrackListing(QPainter& painter, int w0, int h0, i
                                             const TextFrame& frame) const {
     // The lengths end close to the trim edge; on a fine printer the inset
     // alone would be a fraction of a millimetre.
-    const int trimMargin = static_cast<int>(
-        std::ceil(TrackColumnsPainter::kTrimMarginMillimetres / 25.4 * dpi));
-    const QRect textRect =
-        EdgeRect(InchesToPixels(params.textMarginLeft, dpi),
-                 InchesToPixels(params.textMarginTop, dpi),
-                 w0 - std::max(frame.deviceX(kTextRightInset), trimMargin), h0);
+    const int trimMargin =
+        static_cast<int>(std::ceil(TrackColumnsPainter::kTrimMarginMillimetres / 25.4 * dpi));
+    const QRect textRect = EdgeRect(InchesToPixels(params.textMarginLeft, dpi),
+                                    InchesToPixels(params.textMarginTop, dpi),
+                                    w0 - std::max(frame.deviceX(kTextRightInset), trimMargin), h0);
     const TextFrame::Scope scope(painter, frame, textRect);
     painter.setFont(TextFontFor(params.font, params.fontRefDpi, frame.layoutDpi(), 1.0));
     painter.setPen(ToQColor(params.textColor));

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "document/MulDiv.h"
@@ -71,15 +72,28 @@ TrackListingFit TrackColumnsPainter::Fit(QPainter& painter, const ListingFont& f
     TrackListingFit fit;
     // The point size the design's height stands for, as every device sees it.
     fit.chosenPoints = std::abs(ScaledFontHeight(font.font.height, font.fontRefDpi, 72, 1.0));
-    fit.points = fit.chosenPoints;
-    painter.setFont(TextFontFor(font.font, font.fontRefDpi, font.layoutDpi, 1.0));
-    for (int points = fit.chosenPoints - 1;
-         RowsIn(painter, height) < neededRows() && points >= TrackListingFit::kMinimumPoints;
-         --points) {
-        painter.setFont(FontAtPoints(font.font, points, font.layoutDpi));
-        fit.points = points;
+    const QFont designed = TextFontFor(font.font, font.fontRefDpi, font.layoutDpi, 1.0);
+    const auto sizeFor = [&](int points) {
+        return points == fit.chosenPoints ? designed
+                                          : FontAtPoints(font.font, points, font.layoutDpi);
+    };
+    // One column at the design's size and smaller; when even the smallest
+    // cannot hold the tracks, two side by side, again from the design's size.
+    const int smallest = std::min(fit.chosenPoints, TrackListingFit::kMinimumPoints);
+    bool fits = false;
+    for (int columns = 1; columns <= TrackListingFit::kMaximumColumns && !fits; ++columns) {
+        for (int points = fit.chosenPoints; points >= smallest; --points) {
+            painter.setFont(sizeFor(points));
+            fit.points = points;
+            fit.columns = columns;
+            if (columns * RowsIn(painter, height) >= neededRows()) {
+                fits = true;
+                break;
+            }
+        }
     }
-    const int room = RowsIn(painter, height);
+    const int room = fit.columns * RowsIn(painter, height);
+    fit.lineHeightInches = static_cast<double>(painter.fontMetrics().height()) / font.layoutDpi;
     fit.tracks = static_cast<int>(rows_.size());
     fit.tracksNotFitting = std::max(0, fit.tracks - room);
     fit.totalRequested = totalRequested_;
@@ -92,15 +106,23 @@ TrackListingFit TrackColumnsPainter::Fit(QPainter& painter, const ListingFont& f
 void TrackColumnsPainter::DrawAsFitted(QPainter& painter, const QRect& rect,
                                        double secondColumnFactor, const TrackListingFit& fit,
                                        const ListingFont& font) const {
-    painter.setFont(fit.reduced() ? FontAtPoints(font.font, fit.points, font.layoutDpi)
-                                  : TextFontFor(font.font, font.fontRefDpi, font.layoutDpi, 1.0));
-    DrawRows(painter, rect, secondColumnFactor, fit.tracks - fit.tracksNotFitting,
-             fit.totalShown);
+    if (!fit.reduced() && fit.columns == 1) {
+        painter.setFont(TextFontFor(font.font, font.fontRefDpi, font.layoutDpi, 1.0));
+        DrawRows(painter, rect, secondColumnFactor,
+                 {fit.tracks - fit.tracksNotFitting, fit.totalShown, 1, 0.0});
+        return;
+    }
+    // Rows as far apart as where the fit was worked out, so that a device
+    // whose font sizes round differently still ends where the fit said.
+    painter.setFont(FontAtPoints(font.font, fit.points, font.layoutDpi));
+    DrawRows(painter, rect, secondColumnFactor,
+             {fit.tracks - fit.tracksNotFitting, fit.totalShown, fit.columns,
+              fit.lineHeightInches * font.layoutDpi});
 }
 
 void TrackColumnsPainter::Draw(QPainter& painter, const QRect& rect,
                                double secondColumnFactor) const {
-    DrawRows(painter, rect, secondColumnFactor, static_cast<int>(rows_.size()), true);
+    DrawRows(painter, rect, secondColumnFactor, {static_cast<int>(rows_.size()), true, 1, 0.0});
 }
 
 int TrackColumnsPainter::SecondColumnOffset(const QPainter& painter,
@@ -118,17 +140,34 @@ int TrackColumnsPainter::SecondColumnOffset(const QPainter& painter,
     return std::max(offset, widestNumber + metrics.horizontalAdvance(QLatin1Char(' ')));
 }
 
-void TrackColumnsPainter::DrawRows(QPainter& painter, const QRect& rect,
-                                   double secondColumnFactor, int tracks, bool withTotal) const {
+void TrackColumnsPainter::DrawRows(QPainter& painter, const QRect& rect, double secondColumnFactor,
+                                   const RowLayout& layout) const {
     if (rect.isEmpty() || rows_.empty()) {
         return;
     }
-    const auto end = rows_.begin() + std::clamp<qsizetype>(tracks, 0, rows_.size());
+    const auto end = rows_.begin() + std::clamp<qsizetype>(layout.tracks, 0, rows_.size());
     std::vector<TrackRow> drawn(rows_.begin(), end);
-    if (totalTime_ && withTotal) {
+    if (totalTime_ && layout.withTotal) {
         drawn.push_back({QString(), TotalTimeLabel(), *totalTime_});
     }
+    if (layout.columns <= 1) {
+        DrawColumn(painter, rect, secondColumnFactor, drawn, layout.pitch);
+        return;
+    }
+    // Two halves with a line's height between them; the first takes the
+    // odd row.
+    const int gutter = painter.fontMetrics().height();
+    const int half = (rect.width() - gutter) / 2;
+    const auto split = drawn.begin() + static_cast<qsizetype>((drawn.size() + 1) / 2);
+    DrawColumn(painter, QRect(rect.x(), rect.y(), half, rect.height()), secondColumnFactor,
+               std::vector<TrackRow>(drawn.begin(), split), layout.pitch);
+    DrawColumn(painter, QRect(rect.x() + rect.width() - half, rect.y(), half, rect.height()),
+               secondColumnFactor, std::vector<TrackRow>(split, drawn.end()), layout.pitch);
+}
 
+void TrackColumnsPainter::DrawColumn(QPainter& painter, const QRect& rect,
+                                     double secondColumnFactor, const std::vector<TrackRow>& drawn,
+                                     double pitch) const {
     const QFontMetrics metrics = painter.fontMetrics();
     const int right = rect.x() + rect.width();
     const int titleLeft = rect.x() + SecondColumnOffset(painter, secondColumnFactor);
@@ -137,15 +176,18 @@ void TrackColumnsPainter::DrawRows(QPainter& painter, const QRect& rect,
         widestLength = std::max(widestLength, metrics.horizontalAdvance(row.length));
     }
     // Titles stop a space short of the widest length.
-    const int titleRight =
-        widestLength > 0 ? right - widestLength - metrics.horizontalAdvance(QLatin1Char(' ')) : right;
+    const int titleRight = widestLength > 0
+                               ? right - widestLength - metrics.horizontalAdvance(QLatin1Char(' '))
+                               : right;
     const int titleWidth = titleRight - titleLeft;
 
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     const int bottom = rect.y() + rect.height();
-    int top = rect.y();
-    for (const TrackRow& row : drawn) {
+    for (size_t i = 0; i < drawn.size(); ++i) {
+        const TrackRow& row = drawn[i];
+        const int top = pitch > 0 ? rect.y() + static_cast<int>(std::lround(i * pitch))
+                                  : rect.y() + static_cast<int>(i) * metrics.height();
         if (top >= bottom) {
             break;
         }
@@ -163,7 +205,6 @@ void TrackColumnsPainter::DrawRows(QPainter& painter, const QRect& rect,
             painter.drawText(QPoint(right - metrics.horizontalAdvance(row.length), baseline),
                              row.length);
         }
-        top += metrics.height();
     }
     painter.restore();
 }

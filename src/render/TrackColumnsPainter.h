@@ -39,8 +39,9 @@ public:
 
     // The size the listing is drawn at for its rows to fit `height` layout
     // pixels: the design's font when they do, otherwise whole points
-    // smaller, down to TrackListingFit::kMinimumPoints. Measures with
-    // `painter`, whose font it sets to that size.
+    // smaller, down to TrackListingFit::kMinimumPoints; when that is not
+    // enough, in two columns side by side, again from the design's size
+    // down. Measures with `painter`, whose font it sets to that size.
     TrackListingFit Fit(QPainter& painter, const ListingFont& font, int height) const;
 
     // Draws every row and the total row in the painter's current font, from
@@ -72,8 +73,16 @@ public:
 
 private:
     int neededRows() const { return static_cast<int>(rows_.size()) + (totalTime_ ? 1 : 0); }
-    void DrawRows(QPainter& painter, const QRect& rect, double secondColumnFactor, int tracks,
-                  bool withTotal) const;
+    struct RowLayout {
+        int tracks;      // how many of the tracks
+        bool withTotal;  // and the total row
+        int columns;     // side by side
+        double pitch;    // layout pixels from row to row; 0: the font's line height
+    };
+    void DrawRows(QPainter& painter, const QRect& rect, double secondColumnFactor,
+                  const RowLayout& layout) const;
+    void DrawColumn(QPainter& painter, const QRect& rect, double secondColumnFactor,
+                    const std::vector<TrackRow>& drawn, double pitch) const;
 
     QString columns_[3];
     QString widestFirstCell_;

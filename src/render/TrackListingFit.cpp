@@ -21,8 +21,7 @@ QString TotalNote(const TrackListingFit& fit) {
     if (!fit.totalKnown) {
         return QStringLiteral("No total time: no track has a length");
     }
-    return QStringLiteral("The total time does not fit on the cover even at %1 pt")
-        .arg(fit.points);
+    return QStringLiteral("The total time does not fit on the cover even at %1 pt").arg(fit.points);
 }
 
 }  // namespace
@@ -31,14 +30,18 @@ QString TrackListingFitNote(const TrackListingFit& fit) {
     QStringList notes;
     if (fit.tracksNotFitting > 0) {
         notes << QStringLiteral("%1 not fit on the cover even at %2 pt")
-                     .arg(fit.tracksNotFitting == 1 ? QStringLiteral("1 track does")
-                                                    : Tracks(fit.tracksNotFitting) +
-                                                          QStringLiteral(" do"))
+                     .arg(fit.tracksNotFitting == 1
+                              ? QStringLiteral("1 track does")
+                              : Tracks(fit.tracksNotFitting) + QStringLiteral(" do"))
                      .arg(fit.points);
-    } else if (fit.reduced()) {
-        notes << QStringLiteral("Track listing reduced to %1 pt to fit %2")
-                     .arg(fit.points)
-                     .arg(Tracks(fit.tracks));
+    } else if (fit.rearranged()) {
+        const QString columns =
+            fit.columns > 1 ? QStringLiteral(" in %1 columns").arg(fit.columns) : QString();
+        notes << (fit.reduced() ? QStringLiteral("Track listing reduced to %1 pt to fit %2%3")
+                                      .arg(fit.points)
+                                      .arg(Tracks(fit.tracks), columns)
+                                : QStringLiteral("Track listing set%1 to fit %2")
+                                      .arg(columns, Tracks(fit.tracks)));
     }
     if (const QString total = TotalNote(fit); !total.isEmpty()) {
         notes << total;
