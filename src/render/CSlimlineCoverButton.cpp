@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 #include "document/CoverTypes.h"
 #include "render/DevicePixels.h"
@@ -76,8 +75,7 @@ void CSlimlineCoverButton::DrawTrackListing(QPainter& painter, int w0, int h0, i
                                             const TextFrame& frame) const {
     // The lengths end close to the trim edge; on a fine printer the inset
     // alone would be a fraction of a millimetre.
-    const int trimMargin =
-        static_cast<int>(std::ceil(TrackColumnsPainter::kTrimMarginMillimetres / 25.4 * dpi));
+    const int trimMargin = TrackColumnsPainter::TrimMarginPixels(dpi);
     const QRect textRect = EdgeRect(InchesToPixels(params.textMarginLeft, dpi),
                                     InchesToPixels(params.textMarginTop, dpi),
                                     w0 - std::max(frame.deviceX(kTextRightInset), trimMargin), h0);

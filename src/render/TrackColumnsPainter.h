@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QString>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -31,6 +32,9 @@ public:
     static constexpr double kBottomMarginInches = 0.1;
     // Lengths keep this far from the surface's trim edge.
     static constexpr double kTrimMarginMillimetres = 1.0;
+    static int TrimMarginPixels(int dpi) {
+        return static_cast<int>(std::ceil(kTrimMarginMillimetres / 25.4 * dpi));
+    }
 
     // Cells are taken in turn as columns 1, 2, 3, 1, ... A cell whose closing
     // marker is missing runs to the end of the text. With `totalTimeRow` the

@@ -46,7 +46,7 @@ QString TrackListingFitNote(const TrackListingFit& fit) {
     if (const QString total = TotalNote(fit); !total.isEmpty()) {
         notes << total;
     }
-    return notes.join(QStringLiteral("; "));
+    return notes.join(QStringLiteral(". "));
 }
 
 }  // namespace casewright
