@@ -326,13 +326,17 @@ void CCoverDesignerDlg::enforceInvariants() {
 void CCoverDesignerDlg::refreshPreview() {
     enforceInvariants();
     const auto kind = SurfaceFor(displayType(), currentView_);
+    auto* fitNote = static_cast<QLabel*>(control(kListingFitNote));
+    fitNote->clear();
     if (!kind) {
         return;
     }
     // The widget sets its scales from its own size against the surface's
     // size at the screen's resolution, and repaints.
-    previewFor(*kind)->setPreviewParams(
-        BuildPreviewParams(*document_, *kind, ScreenResolution(this).x));
+    CoverPreviewWidget* preview = previewFor(*kind);
+    preview->setPreviewParams(BuildPreviewParams(*document_, *kind, ScreenResolution(this).x));
+    fitNote->setText(
+        TrackListingFitNote(preview->coverPainter()->ListingFit(ScreenResolution(this).y)));
 }
 
 // ---- surface commands --------------------------------------------------------

@@ -45,6 +45,7 @@ enum : int {
     kCommandFrame = 1049,
     kVersionLabel = 1052,
     kWhiteBackground = 1066,
+    kListingFitNote = 1070,  // what fitting did to the track listing shown
     kPrint = 32771,
 };
 

@@ -8,6 +8,7 @@
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
 #include "document/TemporaryImageFolder.h"
+#include "document/TotalTimeField.h"
 
 namespace casewright {
 
@@ -20,10 +21,11 @@ BatchCommandLine InfoCommandLine() {
             "Reads a cover file as the designer opens it and prints its 52 fields in file\n"
             "order, one key=value line each, every value as the file spells it (backslash,\n"
             "carriage return and line feed written as \\\\, \\r and \\n), then image1= to\n"
-            "image4=, the byte count of each image block. Image paths name the temporary\n"
-            "files the images were extracted to, which are removed when the command ends.\n"
-            "Pictures that could not be recovered from a damaged file are named in a\n"
-            "warning. The settings file is only read."));
+            "image4=, the byte count of each image block; a design with a total time row\n"
+            "under its track listing shows showTotalTime=TRUE before them. Image paths name\n"
+            "the temporary files the images were extracted to, which are removed when the\n"
+            "command ends. Pictures that could not be recovered from a damaged file are\n"
+            "named in a warning. The settings file is only read."));
 }
 
 void PrintFields(const CoverDocument& doc, QTextStream& out) {
@@ -31,6 +33,13 @@ void PrintFields(const CoverDocument& doc, QTextStream& out) {
         if (const std::optional<QString> value = FormatCoverField(doc, field)) {
             out << field.key << '=' << EscapeFieldValue(*value) << '\n';
         }
+    }
+}
+
+// Only a design that uses the switch shows it, as only such a file holds it.
+void PrintTotalTimeSwitch(const CoverDocument& doc, QTextStream& out) {
+    if (doc.showTotalTime) {
+        out << TotalTimeField::Key() << "=TRUE\n";
     }
 }
 
@@ -68,6 +77,7 @@ int RunInfoCommand(const QStringList& args, BatchIo io) {
     QString text;
     QTextStream buffer(&text);
     PrintFields(doc, buffer);
+    PrintTotalTimeSwitch(doc, buffer);
     PrintImageBlockSizes(result, buffer);
     buffer.flush();
     io.out << text;

@@ -78,7 +78,8 @@ const QString kNewDescription = QStringLiteral(
     "or a folder of audio files (their tags: MP3, FLAC, Ogg Vorbis, Opus, M4A, WAV).\n"
     "With --album-texts the album title and artist found there become the front\n"
     "title and the spine text, unless those are given with --front-title, --spine\n"
-    "or --set.");
+    "or --set. --total-time adds a row with the sum of the lengths under the\n"
+    "listing.");
 
 void DeclareNewOptions(BatchCommandLine& cl) {
     cl.addOption({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("FILE"),
@@ -98,6 +99,8 @@ void DeclareNewOptions(BatchCommandLine& cl) {
     cl.addFlag({QStringLiteral("album-texts")},
                QStringLiteral("with --tracks: the album title as front title, \"artist - "
                               "album\" as spine text"));
+    cl.addFlag({QStringLiteral("total-time")},
+               QStringLiteral("a total time row under the CD back cover's track listing"));
     cl.addOption({QStringLiteral("set")}, QStringLiteral("KEY=VALUE"),
                  QStringLiteral("set a field by its file key (repeatable)"));
     cl.addOption({QStringLiteral("image")}, QStringLiteral("SURFACE=PATH"),
@@ -232,7 +235,6 @@ std::optional<int> RefuseUndrawableImages(const BatchCommandLine& cl, const QStr
     return std::nullopt;
 }
 
-
 // Whether the command line sets a field itself, by its option or by --set.
 bool SetsField(const BatchCommandLine& cl, const QString& option, const QString& key) {
     if (cl.isSet(option)) {
@@ -278,6 +280,18 @@ std::optional<int> ApplyTrackListing(const BatchCommandLine& cl, CoverDocument& 
     if (cl.isSet(QStringLiteral("album-texts"))) {
         ApplyAlbumTexts(cl, *imported.album, doc);
     }
+    return std::nullopt;
+}
+
+// --total-time: the sum of the lengths under the listing.
+std::optional<int> ApplyTotalTime(const BatchCommandLine& cl, CoverDocument& doc, BatchIo io) {
+    if (!cl.isSet(QStringLiteral("total-time"))) {
+        return std::nullopt;
+    }
+    if (IsDvdType(doc.covertype)) {
+        return cl.usageError(QStringLiteral("--total-time needs a CD case type (1, 3 or 4)"), io);
+    }
+    doc.showTotalTime = true;
     return std::nullopt;
 }
 
@@ -337,6 +351,9 @@ int RunNewCommand(const QStringList& args, BatchIo io) {
         return *exitCode;
     }
     if (const std::optional<int> exitCode = ApplyTrackListing(cl, doc, io)) {
+        return *exitCode;
+    }
+    if (const std::optional<int> exitCode = ApplyTotalTime(cl, doc, io)) {
         return *exitCode;
     }
     if (QFileInfo::exists(*path) && !cl.isSet(QStringLiteral("force"))) {

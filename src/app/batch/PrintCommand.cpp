@@ -16,9 +16,12 @@
 #include "document/TemporaryImageFolder.h"
 #include "print/AlwaysPrintPrompt.h"
 #include "print/LabelStock.h"
+#include "print/PageLayouts.h"
 #include "print/PdfSheetPrinter.h"
 #include "print/PrintJob.h"
 #include "print/ui/PrinterSheetPrinter.h"
+#include "render/SurfaceRenderer.h"
+#include "render/TextFrame.h"
 
 namespace casewright {
 
@@ -113,8 +116,7 @@ public:
         CoverDocument doc;
         doc.ResetToNewDesign(static_cast<int>(SettingsStore().Option), fontDpi_);
         TemporaryImageFolder images(TemporaryImageFolder::DefaultParent());
-        const CoverFileReadResult read =
-            ReadCoverFile(doc, coverPath_, fontDpi_, images.path());
+        const CoverFileReadResult read = ReadCoverFile(doc, coverPath_, fontDpi_, images.path());
         if (!read.loaded()) {
             return commandLine_.failure(ReadFailureText(read.outcome, coverPath_), io_);
         }
@@ -185,7 +187,26 @@ private:
         return choices;
     }
 
+    // What fitting does to the back cover's track listing, as a warning.
+    void warnOfListingFit(const CoverDocument& doc) const {
+        const std::optional<SurfaceKind> kind = SurfaceFor(doc.covertype, CoverSide::Back);
+        const std::optional<LayoutIndex> layout = LayoutForCoverType(doc.covertype);
+        if (!kind || !layout) {
+            return;
+        }
+        CoverDocument sized = doc;
+        sized.geometry = MakeCoverLayout(*layout, SettingsStore().printerAdjustment());
+        const QString note = TrackListingFitNote(
+            SurfaceListingFit(sized, *kind, TextFrame::kPreviewLayoutDpi, fontDpi_));
+        if (!note.isEmpty()) {
+            commandLine_.warning(note, io_);
+        }
+    }
+
     int print(CoverDocument& doc, const PrintChoices& choices) {
+        if (choices.printCover) {
+            warnOfListingFit(doc);
+        }
         PrintJob job(doc, PrintPlan::Make(doc.covertype, choices), fontDpi_);
         AlwaysPrintPrompt prompt;
         if (isPrinting()) {
