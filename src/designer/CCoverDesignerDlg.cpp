@@ -369,6 +369,8 @@ void CCoverDesignerDlg::enforceInvariants() {
 void CCoverDesignerDlg::refreshPreview() {
     enforceInvariants();
     const auto kind = SurfaceFor(displayType(), currentView_);
+    auto* fitNote = static_cast<QLabel*>(control(kListingFitNote));
+    fitNote->clear();
     if (!kind) {
         return;
     }
@@ -378,6 +380,8 @@ void CCoverDesignerDlg::refreshPreview() {
     preview->setPreviewParams(BuildPreviewParams(*document_, *kind, ScreenResolution(this).x));
     preview->setNote(
         LowResolutionWarnings(*document_, {*kind}, DrawnPictureSize).join(QLatin1Char('\n')));
+    fitNote->setText(
+        TrackListingFitNote(preview->coverPainter()->ListingFit(ScreenResolution(this).y)));
 }
 
 // ---- surface commands --------------------------------------------------------

@@ -281,6 +281,13 @@ void CCoverDesignerDlg::buildLinksAndLabels() {
     auto* version = new QLabel(QStringLiteral("V4.0"), this);
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     registerControl(kVersionLabel, QStringLiteral("versionLabel"), version);
+
+    // Under the preview, on its grey band; empty while the listing is drawn
+    // as designed.
+    auto* fitNote = new QLabel(this);
+    fitNote->setAlignment(Qt::AlignCenter);
+    fitNote->setStyleSheet(QStringLiteral("color: white;"));
+    registerControl(kListingFitNote, QStringLiteral("listingFitNote"), fitNote);
 }
 
 void CCoverDesignerDlg::place(int id, int x, int y, int width, int height) {
@@ -304,6 +311,8 @@ void CCoverDesignerDlg::placeControls(int shift, bool checkBoxInAlignmentPlace) 
     place(kDiscPreview, 78, 24, 240, 214);
     place(kHiddenDvdPreview, 0, 0, 1, 1);
     place(kViewFrame, 50, 250, 298 + shift, 26);
+    place(kListingFitNote, 52, 238, 294 + shift, 10);
+    controls_.value(kListingFitNote)->raise();
 
     const int x = 356 + shift;
     place(kChooseTemplate, x, 20, 144, 18);

@@ -46,6 +46,7 @@ enum : int {
     kVersionLabel = 1052,
     kWhiteBackground = 1066,
     kImageFit = 1070,
+    kListingFitNote = 1071,  // what fitting did to the track listing shown
     kPrint = 32771,
 };
 

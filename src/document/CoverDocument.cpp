@@ -54,6 +54,7 @@ void CoverDocument::ResetToNewDesign(int newCoverType, int fontDpi) {
     bFrontPrintOverSpines = true;
     bBackPrintOverSpines = true;
     printOverInnerCircleDisc = true;
+    showTotalTime = false;
     coverChanged = false;
 }
 

@@ -89,6 +89,8 @@ public:
     bool bFrontPrintOverSpines = true;
     bool bBackPrintOverSpines = true;
     bool printOverInnerCircleDisc = true;
+    // A total time row under the back cover's track listing.
+    bool showTotalTime = false;
 
     // How each picture lies in its rectangle, by image block (front, back,
     // whole DVD cover, disc); kept beside the pictures' paths.

@@ -3,6 +3,7 @@
 #include "app/ProductInfo.h"
 #include "document/CoverFileFields.h"
 #include "document/ImagePlacementFields.h"
+#include "document/TotalTimeField.h"
 
 namespace casewright {
 
@@ -46,7 +47,7 @@ const QList<QByteArray>& ImageMarkers() {
 const QStringList& AllTags() {
     static const QStringList tags = [] {
         QStringList all{QString::fromLatin1(BeginTag()), QString::fromLatin1(EndTag())};
-        QStringList keys{QString(CharsetKey())};
+        QStringList keys{QString(CharsetKey()), QString(TotalTimeField::Key())};
         for (const CoverFileField& field : CoverFileFields()) {
             keys << QLatin1String(field.key);
         }

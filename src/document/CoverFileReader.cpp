@@ -10,6 +10,7 @@
 #include "document/ImagePlacementFields.h"
 #include "document/RegularFile.h"
 #include "document/TemporaryImageWriter.h"
+#include "document/TotalTimeField.h"
 #include "document/TrackListingFlattener.h"
 
 namespace casewright {
@@ -83,6 +84,7 @@ std::optional<CoverFileSections> ParseCoverFile(const QByteArray& bytes, CoverDo
     std::optional<CoverFileSections> sections = CoverFileSections::parse(bytes);
     if (sections) {
         ApplyFields(doc, *sections, fontDpi);
+        doc.showTotalTime = TotalTimeField::Read(*sections);
         doc.coverChanged = false;
     }
     return sections;

@@ -14,6 +14,7 @@
 #include "document/ImageMetadataScrub.h"
 #include "document/ImagePlacementFields.h"
 #include "document/RegularFile.h"
+#include "document/TotalTimeField.h"
 
 namespace casewright {
 
@@ -173,6 +174,7 @@ QByteArray CoverFileTextSection(const CoverDocument& doc) {
     for (const auto& [key, value] : ImagePlacementFields::Written(doc)) {
         AppendTagged(text, QLatin1String(key.toLatin1()), value);
     }
+    text += TotalTimeField::Tagged(doc);
     // The tag breaks have no Windows-1252 byte: a value that needed one
     // sends the whole section to UTF-8.
     if (const std::optional<QByteArray> bytes = Cp1252Codec::encodeExactly(text)) {

@@ -1,6 +1,7 @@
 #include "render/CMyFlatButton.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "render/DevicePixels.h"
 #include "render/SurfaceDrawing.h"
@@ -31,10 +32,17 @@ void CMyFlatButton::DrawSurface(QPainter& painter, const QRect& target) {
     QRect rect = frame.toLayout(textRect);
     DrawTitle(painter, rect, params.title, params.textAlign);
     if (params.isTrackListing) {
-        TrackColumnsPainter::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
+        const TrackColumnsPainter listing =
+            TrackColumnsPainter::Parse(params.text, params.showTotalTime);
+        listing.DrawAsFitted(painter, rect, kSecondColumnFactor, ListingFit(dpi),
+                             {params.font, params.fontRefDpi, frame.layoutDpi()});
     } else {
         DrawAlignedText(painter, rect, params.text, params.textAlign);
     }
+}
+
+TrackListingFit CMyFlatButton::ListingFit(int deviceDpi) const {
+    return params.isTrackListing ? PaperListingFit(deviceDpi) : TrackListingFit();
 }
 
 QVector<SurfaceImageArea> CMyFlatButton::ImageAreas(const QRect& target) const {
@@ -85,7 +93,11 @@ QRect CMyFlatButton::TextRect(const SurfaceEdges& e, int dpi, const TextFrame& f
         return EdgeRect(e.L + mx, e.T + my, e.R - mx, e.B);
     }
     const int s = spineWidth();
-    return EdgeRect(e.L + mx + s, e.T + my, e.R - s - frame.deviceX(kBackTextRightInset), e.B);
+    // The lengths end close to the spine's fold; on a fine printer the inset
+    // alone would be a fraction of a millimetre.
+    const int inset =
+        std::max(frame.deviceX(kBackTextRightInset), TrackColumnsPainter::TrimMarginPixels(dpi));
+    return EdgeRect(e.L + mx + s, e.T + my, e.R - s - inset, e.B);
 }
 
 void CMyFlatButton::DrawFrame(QPainter& painter, const QRect& target) {

@@ -20,6 +20,7 @@ public:
     static constexpr int kBackTextRightInset = 7;
 
     QVector<SurfaceImageArea> ImageAreas(const QRect& target) const override;
+    TrackListingFit ListingFit(int deviceDpi) const override;
 
 protected:
     void DrawSurface(QPainter& painter, const QRect& target) override;

@@ -1,6 +1,7 @@
 #include "render/CSlimlineCoverButton.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "document/CoverTypes.h"
 #include "render/DevicePixels.h"
@@ -92,15 +93,24 @@ void CSlimlineCoverButton::DrawSpineText(QPainter& painter, int h0, const TextFr
 
 void CSlimlineCoverButton::DrawTrackListing(QPainter& painter, int w0, int h0, int dpi,
                                             const TextFrame& frame) const {
+    // The lengths end close to the trim edge; on a fine printer the inset
+    // alone would be a fraction of a millimetre.
+    const int trimMargin = TrackColumnsPainter::TrimMarginPixels(dpi);
     const QRect textRect = EdgeRect(InchesToPixels(params.textMarginLeft, dpi),
                                     InchesToPixels(params.textMarginTop, dpi),
-                                    w0 - frame.deviceX(kTextRightInset), h0);
+                                    w0 - std::max(frame.deviceX(kTextRightInset), trimMargin), h0);
     const TextFrame::Scope scope(painter, frame, textRect);
     painter.setFont(TextFontFor(params.font, params.fontRefDpi, frame.layoutDpi(), 1.0));
     painter.setPen(ToQColor(params.textColor));
     QRect rect = frame.toLayout(textRect);
     DrawTitle(painter, rect, params.title, LEFT);
-    TrackColumnsPainter::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
+    TrackColumnsPainter::Parse(params.text, params.showTotalTime)
+        .DrawAsFitted(painter, rect, kSecondColumnFactor, ListingFit(dpi),
+                      {params.font, params.fontRefDpi, frame.layoutDpi()});
+}
+
+TrackListingFit CSlimlineCoverButton::ListingFit(int deviceDpi) const {
+    return PaperListingFit(deviceDpi);
 }
 
 void CSlimlineCoverButton::DrawFrame(QPainter& painter, const QRect& target) {

@@ -28,6 +28,7 @@ public:
     QImage ComposeSurface(int dpi) const;
 
     QVector<SurfaceImageArea> ImageAreas(const QRect& target) const override;
+    TrackListingFit ListingFit(int deviceDpi) const override;
 
 protected:
     void DrawSurface(QPainter& painter, const QRect& target) override;

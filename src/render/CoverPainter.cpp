@@ -1,6 +1,13 @@
 #include "render/CoverPainter.h"
 
+#include <QImage>
 #include <QPainter>
+
+#include "render/DevicePixels.h"
+#include "render/SurfaceFonts.h"
+#include "render/SurfaceText.h"
+#include "render/TextFrame.h"
+#include "render/TrackColumnsPainter.h"
 
 namespace casewright {
 
@@ -33,6 +40,32 @@ void CoverPainter::DrawFrame(QPainter&, const QRect&) {}
 
 QVector<SurfaceImageArea> CoverPainter::ImageAreas(const QRect&) const {
     return {};
+}
+
+TrackListingFit CoverPainter::ListingFit(int) const {
+    return {};
+}
+
+TrackListingFit CoverPainter::PaperListingFit(int deviceDpi) const {
+    // Laid out at the resolution previews lay their texts out at, so that
+    // rounding of line heights is the same as on most printers.
+    constexpr int kDpi = TextFrame::kPreviewLayoutDpi;
+    const double heightInches = params.heightInches > 0 ? params.heightInches
+                                : deviceDpi > 0 ? static_cast<double>(params.refHeight) / deviceDpi
+                                                : 0.0;
+    QImage device(1, 1, QImage::Format_RGB32);
+    SetImageDpi(device, kDpi);
+    QPainter painter(&device);
+    const ListingFont font{params.font, params.fontRefDpi, kDpi};
+    painter.setFont(TextFontFor(font.font, font.fontRefDpi, kDpi, 1.0));
+    int top = InchesToPixels(params.textMarginTop, kDpi);
+    if (!params.title.isEmpty()) {
+        top += LineHeight(painter);
+    }
+    const int bottom = InchesToPixels(heightInches, kDpi) -
+                       InchesToPixels(TrackColumnsPainter::kBottomMarginInches, kDpi);
+    return TrackColumnsPainter::Parse(params.text, params.showTotalTime)
+        .Fit(painter, font, bottom - top);
 }
 
 }  // namespace casewright

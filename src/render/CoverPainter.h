@@ -7,6 +7,7 @@
 
 #include "render/PreviewParams.h"
 #include "render/SurfaceKind.h"
+#include "render/TrackListingFit.h"
 
 class QPainter;
 
@@ -39,8 +40,18 @@ public:
     // The pictures the surface draws into `target` and where, in drawing
     // order; pictures without a path are left out.
     virtual QVector<SurfaceImageArea> ImageAreas(const QRect& target) const;
+    // The size the surface's track listing is drawn at and what does not
+    // fit; no tracks when the surface shows no listing. It is worked out
+    // once for paper, so every preview size, image and printer shows the
+    // same size and the same rows. `deviceDpi` only stands in for the
+    // resolution of refHeight when params.heightInches is not set.
+    virtual TrackListingFit ListingFit(int deviceDpi) const;
 
 protected:
+    // The fit of a listing whose rows run from params.textMarginTop (and a
+    // title line, when there is a title) to the bottom margin, on paper.
+    TrackListingFit PaperListingFit(int deviceDpi) const;
+
     virtual void DrawSurface(QPainter& painter, const QRect& target) = 0;
     virtual void DrawFrame(QPainter& painter, const QRect& target);
 };

@@ -15,6 +15,9 @@ namespace casewright {
 struct PreviewParams {
     int32_t refWidth = 0;
     int32_t refHeight = 0;
+    // The surface's physical height; 0 when unknown, and refHeight is then
+    // taken at the drawing device's resolution.
+    double heightInches = 0;
     double xScale = 1.0;
     double yScale = 1.0;
     int32_t spineWidthPx = 0;
@@ -55,6 +58,7 @@ struct PreviewParams {
     QString spineText;
     int32_t textAlign = 0;
     bool isTrackListing = false;
+    bool showTotalTime = false;  // a track listing's total time row
 
     // Text margins in inches, fixed per surface.
     double textMarginLeft = 0;

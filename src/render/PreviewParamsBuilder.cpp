@@ -20,6 +20,7 @@ constexpr double kSlimlineTextTop = 0.25;
 void SetSize(PreviewParams& p, double width, double height, double spine, int dpi) {
     p.refWidth = InchesToPixels(width, dpi);
     p.refHeight = InchesToPixels(height, dpi);
+    p.heightInches = height;
     p.spineWidthPx = InchesToPixels(spine, dpi);
 }
 
@@ -67,6 +68,7 @@ PreviewParams StandardBack(const CoverDocument& doc, int dpi) {
     // The tray card's text is always a track listing, laid out from the left.
     p.textAlign = LEFT;
     p.isTrackListing = true;
+    p.showTotalTime = doc.showTotalTime;
     p.textMarginLeft = p.textMarginTop = kFlatMargin;
     return p;
 }
@@ -111,6 +113,7 @@ PreviewParams SlimlineInsert(const CoverDocument& doc, int dpi) {
     p.text = doc.bCoverText;
     p.textAlign = LEFT;
     p.isTrackListing = false;  // the insert reads its text as a track listing anyway
+    p.showTotalTime = doc.showTotalTime;
     p.textMarginLeft = kSlimlineTextLeft;
     p.textMarginTop = kSlimlineTextTop;
     return p;

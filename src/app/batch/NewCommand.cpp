@@ -79,7 +79,8 @@ const QString kNewDescription = QStringLiteral(
     "or a folder of audio files (their tags: MP3, FLAC, Ogg Vorbis, Opus, M4A, WAV).\n"
     "With --album-texts the album title and artist found there become the front\n"
     "title and the spine text, unless those are given with --front-title, --spine\n"
-    "or --set.\n"
+    "or --set. --total-time adds a row with the sum of the lengths under the\n"
+    "listing.\n"
     "\n"
     "--image-mode lays an image into its rectangle: stretch (over the whole\n"
     "rectangle, as before), fit (whole, its shape kept, the background colour\n"
@@ -104,6 +105,8 @@ void DeclareNewOptions(BatchCommandLine& cl) {
     cl.addFlag({QStringLiteral("album-texts")},
                QStringLiteral("with --tracks: the album title as front title, \"artist - "
                               "album\" as spine text"));
+    cl.addFlag({QStringLiteral("total-time")},
+               QStringLiteral("a total time row under the CD back cover's track listing"));
     cl.addOption({QStringLiteral("set")}, QStringLiteral("KEY=VALUE"),
                  QStringLiteral("set a field by its file key (repeatable)"));
     cl.addOption({QStringLiteral("image")}, QStringLiteral("SURFACE=PATH"),
@@ -310,6 +313,18 @@ std::optional<int> ApplyTrackListing(const BatchCommandLine& cl, CoverDocument& 
     return std::nullopt;
 }
 
+// --total-time: the sum of the lengths under the listing.
+std::optional<int> ApplyTotalTime(const BatchCommandLine& cl, CoverDocument& doc, BatchIo io) {
+    if (!cl.isSet(QStringLiteral("total-time"))) {
+        return std::nullopt;
+    }
+    if (IsDvdType(doc.covertype)) {
+        return cl.usageError(QStringLiteral("--total-time needs a CD case type (1, 3 or 4)"), io);
+    }
+    doc.showTotalTime = true;
+    return std::nullopt;
+}
+
 std::optional<int> CoverTypeOption(const BatchCommandLine& cl) {
     if (!cl.isSet(QStringLiteral("type"))) {
         const uint32_t stored = SettingsStore().Option;
@@ -366,6 +381,9 @@ int RunNewCommand(const QStringList& args, BatchIo io) {
         return *exitCode;
     }
     if (const std::optional<int> exitCode = ApplyTrackListing(cl, doc, io)) {
+        return *exitCode;
+    }
+    if (const std::optional<int> exitCode = ApplyTotalTime(cl, doc, io)) {
         return *exitCode;
     }
     if (QFileInfo::exists(*path) && !cl.isSet(QStringLiteral("force"))) {

@@ -24,6 +24,8 @@
 #include "print/PrintJob.h"
 #include "print/ui/PrinterSheetPrinter.h"
 #include "render/ImageResolution.h"
+#include "render/SurfaceRenderer.h"
+#include "render/TextFrame.h"
 
 namespace casewright {
 
@@ -230,6 +232,22 @@ private:
         return choices;
     }
 
+    // What fitting does to the back cover's track listing, as a warning.
+    void warnOfListingFit(const CoverDocument& doc) const {
+        const std::optional<SurfaceKind> kind = SurfaceFor(doc.covertype, CoverSide::Back);
+        const std::optional<LayoutIndex> layout = LayoutForCoverType(doc.covertype);
+        if (!kind || !layout) {
+            return;
+        }
+        CoverDocument sized = doc;
+        sized.geometry = MakeCoverLayout(*layout, SettingsStore().printerAdjustment());
+        const QString note = TrackListingFitNote(
+            SurfaceListingFit(sized, *kind, TextFrame::kPreviewLayoutDpi, fontDpi_));
+        if (!note.isEmpty()) {
+            commandLine_.warning(note, io_);
+        }
+    }
+
     int print(CoverDocument& doc, const PrintChoices& choices) {
         const PrintPlan plan =
             PrintPlan::Make(doc.covertype, choices, stocks_.catalogFor(choices.discStock));
@@ -237,6 +255,9 @@ private:
             return commandLine_.usageError(*error, io_);
         }
         warnOfBlurredImages(doc, plan, choices);
+        if (choices.printCover) {
+            warnOfListingFit(doc);
+        }
         PrintJob job(doc, plan, fontDpi_);
         AlwaysPrintPrompt prompt;
         if (isPrinting()) {

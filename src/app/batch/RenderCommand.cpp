@@ -159,6 +159,11 @@ int Render(const BatchCommandLine& commandLine, const RenderRequest& request, Ba
     }
     io.out << QDir::toNativeSeparators(request.output) << ": " << image.width() << " x "
            << image.height() << " pixels at " << request.dpi << " dpi\n";
+    if (const QString note =
+            TrackListingFitNote(SurfaceListingFit(doc, *kind, request.dpi, request.fontDpi));
+        !note.isEmpty()) {
+        commandLine.warning(note, io);
+    }
     return kExitOk;
 }
 
