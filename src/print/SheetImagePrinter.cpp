@@ -17,11 +17,15 @@ bool SheetImagePrinter::beginDocument(const SheetRequest& request) {
     const int dotsPerMetre = qRound(dpi_ / 0.0254);
     current_.setDotsPerMeterX(dotsPerMetre);
     current_.setDotsPerMeterY(dotsPerMetre);
-    return painter_.begin(&current_);
+    if (!painter_.begin(&current_)) {
+        return false;
+    }
+    painter_.translate(offset_);
+    return true;
 }
 
 QSize SheetImagePrinter::printableSize() const {
-    return current_.size();
+    return current_.size() - QSize(2 * offset_.x(), 2 * offset_.y());
 }
 
 bool SheetImagePrinter::endPage() {

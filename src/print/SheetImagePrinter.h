@@ -10,15 +10,18 @@ namespace casewright {
 
 // Prints each sheet of a job into a white image of the whole sheet, paper
 // size and orientation as the job asks, at one resolution: the pages of a
-// print preview. Like a file it needs no paper, so the job asks for none.
+// print preview. `printableOffset` (device pixels) is the unprintable border
+// of the printer to show, which moves surfaces placed in it just as that
+// printer does. Like a file it needs no paper, so the job asks for none.
 class SheetImagePrinter : public SheetPrinter {
 public:
-    explicit SheetImagePrinter(int dpi) : dpi_(dpi) {}
+    explicit SheetImagePrinter(int dpi, QPoint printableOffset = QPoint())
+        : dpi_(dpi), offset_(printableOffset) {}
 
     bool beginDocument(const SheetRequest& request) override;
     QPainter& painter() override { return painter_; }
     int resolution() const override { return dpi_; }
-    QPoint printableOffset() const override { return QPoint(); }
+    QPoint printableOffset() const override { return offset_; }
     QSize printableSize() const override;
     bool endPage() override;
     void abortDocument() override;
@@ -33,6 +36,7 @@ public:
 
 private:
     int dpi_;
+    QPoint offset_;
     QPainter painter_;
     QImage current_;
     std::vector<QImage> pages_;

@@ -140,6 +140,7 @@ TEST_F(PrintPreviewPngTest, PreviewShowsTheSheetsThatPrint) {
         paperPrompt.texts.clear();
         prompter.printerChoices = {true};
         auto printFlow = flow();
+        printFlow->printerMargins = [&c] { return QPointF(c.printerOffset) / 40; };
         std::vector<QImage> preview;
         int promptsWhilePreviewing = -1;
         int alignWhilePreviewing = -1;
@@ -175,10 +176,13 @@ TEST_F(PrintPreviewPngTest, PreviewShowsTheSheetsThatPrint) {
             for (int y = 0; y < printed.height(); ++y)
                 for (int x = 0; x < printed.width(); ++x)
                     if (shown.pixel(x, y) != printed.pixel(x, y)) {
-                        if (!differ) first = QPoint(x, y);
+                        if (!differ)
+                            first = QPoint(x, y);
                         ++differ;
                     }
-            EXPECT_EQ(differ, 0) << first.x() << "," << first.y() << " of " << printed.width() << "x" << printed.height() << " " << std::hex << shown.pixel(first) << " " << printed.pixel(first);
+            EXPECT_EQ(differ, 0) << first.x() << "," << first.y() << " of " << printed.width()
+                                 << "x" << printed.height() << " " << std::hex << shown.pixel(first)
+                                 << " " << printed.pixel(first);
             EXPECT_EQ(shown, printed);
         }
     }

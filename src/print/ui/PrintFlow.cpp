@@ -20,11 +20,27 @@
 
 namespace casewright {
 
+namespace {
+
+QPointF DefaultPrinterMargins() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return QPointF();
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const QRect paint = printer.pageLayout().paintRectPixels(printer.resolution());
+    return QPointF(paint.topLeft()) / printer.resolution();
+}
+
+}  // namespace
+
 PrintFlow::PrintFlow(QWidget* parent, CoverDocument& doc)
     : hasDefaultPrinter([] { return !QPrinterInfo::defaultPrinter().isNull(); }),
       makePrinterDevice(
           [](QPrinter& printer) { return std::make_unique<PrinterSheetPrinter>(printer); }),
       makePdfDevice([](const QString& path) { return std::make_unique<PdfSheetPrinter>(path); }),
+      printerMargins(DefaultPrinterMargins),
       parent_(parent),
       doc_(doc) {}
 
@@ -99,7 +115,8 @@ bool PrintFlow::saveAsPng(const std::vector<SurfaceFile>& files, int dpi) {
 std::vector<QImage> PrintFlow::previewPages(const PrintChoices& choices) {
     CoverDocument copy = doc_;
     PrintJob job(copy, PrintPlan::Make(copy.covertype, choices, catalog()), fontDpi);
-    SheetImagePrinter device(previewDpi);
+    const QPointF margins = printerMargins ? printerMargins() : QPointF();
+    SheetImagePrinter device(previewDpi, (margins * previewDpi).toPoint());
     AlwaysPrintPrompt noPaperChange;
     const PrintJobResult result = job.run(device, noPaperChange);
     if (!result.ok) {

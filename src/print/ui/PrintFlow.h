@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointF>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -58,6 +59,10 @@ public:
     int fontDpi = LogFont::kHeightDpi;
     QString suggestedPdfPath;
     int previewDpi = 120;
+    // Where the printable area of the printer the system print dialog
+    // offers first begins, in inches from the sheet's corner: the preview
+    // moves what lies in the unprintable border as that printer will.
+    std::function<QPointF()> printerMargins;
 
 private:
     PrintChoices choices(const LabelSelection& discLabels) const;
