@@ -254,6 +254,21 @@ TEST_F(PrintPreviewPngTest, SaveAsPngWritesWhatRenderWrites) {
     }
 }
 
+// A picture that cannot be written is told, naming the file; the job stops.
+TEST_F(PrintPreviewPngTest, PictureThatCannotBeWrittenIsReported) {
+    design(CoverTypeStandardCD, QStringLiteral("Plain Paper"));
+    prompter.answers = {Prompter::Answer::Ok};
+    const QString missing = tempPath("no such folder/cover-front.png");
+    auto printFlow = flow();
+    EXPECT_FALSE(printFlow->saveAsPng(
+        {{CoverSide::Front, missing}, {CoverSide::Disc, tempPath("cover-disc.png")}}, 72));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Save as PNG");
+    EXPECT_TRUE(prompter.messages[0].text.contains(missing))
+        << prompter.messages[0].text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(tempPath("cover-disc.png")));
+}
+
 // Without a printer Print explains where printers are set up and stays in
 // the dialog, where Save as PDF and Save as PNG still work.
 TEST_F(PrintPreviewPngTest, WithoutPrinterPrintKeepsTheDialogOpen) {
