@@ -638,7 +638,7 @@ QString CCoverDesignerDlg::suggestedPdfPath() const {
 }
 
 void CCoverDesignerDlg::openHelp() {
-    HelpLocator::OpenHelp(QStringLiteral("designer.html"));
+    HelpLocator::OpenHelp(QStringLiteral("designer.html"), this);
 }
 
 void CCoverDesignerDlg::showAboutBox() {

@@ -16,7 +16,7 @@ QString InvalidFileCaption() {
 QString InvalidFileMessage() {
     return QStringLiteral(
                "Unable to load a cover from the file you specified.\n\n"
-               "Please ensure the file are attempting to load was created using ") +
+               "Please make sure that the file you are trying to load was created with ") +
            ProductInfo::Name() + QStringLiteral(".");
 }
 

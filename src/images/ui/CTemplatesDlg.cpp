@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPixmap>
 
+#include "app/ui/HelpLocator.h"
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
 #include "images/ImageLoader.h"
@@ -35,6 +36,7 @@ CTemplatesDlg::CTemplatesDlg(CoverDocument& document, int coverType, bool discVi
                              QWidget* designer, const QStringList& folders)
     : QDialog(designer), designer_(designer) {
     setWindowTitle(QStringLiteral("Templates"));
+    HelpLocator::ConnectHelpKey(this, QStringLiteral("templates.html#window"));
     setModal(false);
     buildControls();
     const TemplateScan scan = TemplateFolderScanner::scan(folders);

@@ -397,7 +397,7 @@ void CTrackListingDlg::done(int result) {
 void CTrackListingDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         event->accept();
-        OpenTextsHelp();
+        OpenTextsHelp(this);
         return;
     }
     QDialog::keyPressEvent(event);
