@@ -46,6 +46,13 @@ enum : int {
     kVersionLabel = 1052,
     kWhiteBackground = 1066,
     kPrint = 32771,
+    // Controls of this version's resizable window.
+    kZoomLabel = 40001,
+    kZoomOut = 40002,
+    kZoomFit = 40003,
+    kZoomTrueSize = 40004,
+    kZoomIn = 40005,
+    kRecentCovers = 40006,
 };
 
 }  // namespace DesignerIds
