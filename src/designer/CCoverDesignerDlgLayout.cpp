@@ -41,8 +41,9 @@ constexpr int kLogoBand = 22;
 constexpr int kPreviewLeft = 50;
 constexpr int kPreviewTop = 20;
 constexpr int kPreviewBottom = 248;
-constexpr int kColumnGap = 8;
-constexpr int kColumnWidth = 152;
+constexpr int kColumnGap = 4;
+// The command column's frames and a margin of 4 at the window's edge.
+constexpr int kColumnWidth = 156;
 // Pixels kept free for the window manager's frame around the window.
 constexpr int kFrameReserveWidth = 16;
 constexpr int kFrameReserveHeight = 40;

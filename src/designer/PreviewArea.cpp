@@ -96,7 +96,6 @@ void PreviewArea::setZoom(double zoom) {
     setHorizontalScrollBarPolicy(policy);
     setVerticalScrollBarPolicy(policy);
     arrange();
-    emit zoomChanged();
 }
 
 void PreviewArea::zoomIn() {
@@ -114,7 +113,7 @@ double PreviewArea::effectiveZoom() const {
     if (!preview_ || inches_.width() <= 0) {
         return 1.0;
     }
-    return preview_->width() / (inches_.width() * physicalDpi_);
+    return shownWidth_ / (inches_.width() * physicalDpi_);
 }
 
 QString PreviewArea::zoomText() const {
@@ -143,6 +142,8 @@ void PreviewArea::arrange() {
             QPoint((canvas_->width() - size.width()) / 2, (canvas_->height() - size.height()) / 2),
             size));
     }
+    shownWidth_ = size.width();
+    emit zoomChanged();  // a fitted preview's scale changes with the area
 }
 
 void PreviewArea::resizeEvent(QResizeEvent* event) {

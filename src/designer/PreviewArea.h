@@ -60,6 +60,7 @@ private:
     QSizeF inches_;
     double physicalDpi_ = 96.0;
     double zoom_ = kFit;
+    int shownWidth_ = 0;
 };
 
 }  // namespace casewright
