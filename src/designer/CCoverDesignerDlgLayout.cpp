@@ -338,6 +338,8 @@ void CCoverDesignerDlg::buildRecentCovers() {
     recentCovers_->setArrowType(Qt::DownArrow);
     recentCovers_->setAutoRaise(true);
     recentCovers_->setPopupMode(QToolButton::InstantPopup);
+    // The arrow itself says there is a menu; no second indicator.
+    recentCovers_->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     recentCovers_->setToolTip(QStringLiteral("Load a recent cover"));
     recentMenu_ = new QMenu(recentCovers_);
     recentMenu_->setObjectName(QStringLiteral("recentCoversMenu"));
