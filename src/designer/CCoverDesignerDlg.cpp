@@ -5,8 +5,10 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 
@@ -22,6 +24,7 @@
 #include "designer/DesignerControlIds.h"
 #include "designer/DocumentCoverFileGateway.h"
 #include "designer/DroppedFileRules.h"
+#include "designer/PreviewArea.h"
 #include "document/CoverDocument.h"
 #include "images/ui/CImagePositionDlg.h"
 #include "images/ui/CTemplatesDlg.h"
@@ -70,7 +73,8 @@ CCoverDesignerDlg::CCoverDesignerDlg(CoverDocument& document, QWidget* parent)
     setAcceptDrops(true);
     setWindowTitle(ProductInfo::Name());
     setWindowIcon(QIcon(QString::fromLatin1(Artwork::kApplicationIcon)));
-    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
+    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    setSizeGripEnabled(true);
     buildControls();
 }
 
@@ -119,8 +123,19 @@ void CCoverDesignerDlg::createTemplateWindow() {
         refreshPreview();
         update();
     });
-    connect(templates_.get(), &CTemplatesDlg::shownChanged, this,
-            [this](bool shown) { templateWindowShown_ = shown; });
+    connect(templates_.get(), &CTemplatesDlg::shownChanged, this, [this](bool shown) {
+        templateWindowShown_ = shown;
+        if (!shown) {
+            rememberTemplatesPosition();
+        }
+    });
+    templates_->setRememberedPosition(SettingsStore().templatesPosition);
+}
+
+void CCoverDesignerDlg::rememberTemplatesPosition() {
+    SettingsStore settings;
+    settings.templatesPosition = templates_->pos();
+    settings.save();
 }
 
 void CCoverDesignerDlg::openPendingCover() {
@@ -132,6 +147,7 @@ void CCoverDesignerDlg::openPendingCover() {
         files_->read(*document_, pendingCoverPath_, LogFont::kHeightDpi);
     if (outcome.ok) {
         openedCoverPath_ = pendingCoverPath_;
+        CoverFileCommands::RememberCover(openedCoverPath_);
     }
     if (!outcome.message.isEmpty()) {
         Prompter::instance().message(this, outcome.message, outcome.caption, Prompter::Buttons::Ok,
@@ -283,6 +299,9 @@ void CCoverDesignerDlg::showPreviewFor(std::optional<SurfaceKind> kind) {
                    kDiscPreview}) {
         control(id)->setVisible(control(id) == shown);
     }
+    if (!shown) {
+        previewArea_->showPreview(nullptr, QSizeF());
+    }
 }
 
 CoverPreviewWidget* CCoverDesignerDlg::previewFor(SurfaceKind kind) const {
@@ -374,14 +393,43 @@ void CCoverDesignerDlg::refreshPreview() {
     if (!kind) {
         return;
     }
-    // The widget sets its scales from its own size against the surface's
-    // size at the screen's resolution, and repaints.
+    // The area sizes the widget in the surface's proportions; the widget
+    // sets its scales from its own size against the surface's size at the
+    // screen's resolution, and repaints.
+    const int dpi = ScreenResolution(this).x;
+    const PreviewParams params = BuildPreviewParams(*document_, *kind, dpi);
+    previewArea_->showPreview(previewFor(*kind), QSizeF(params.refWidth, params.refHeight) / dpi);
     CoverPreviewWidget* preview = previewFor(*kind);
-    preview->setPreviewParams(BuildPreviewParams(*document_, *kind, ScreenResolution(this).x));
+    preview->setPreviewParams(params);
     preview->setNote(
         LowResolutionWarnings(*document_, {*kind}, DrawnPictureSize).join(QLatin1Char('\n')));
     fitNote->setText(
         TrackListingFitNote(preview->coverPainter()->ListingFit(ScreenResolution(this).y)));
+    updateZoomLabel();
+}
+
+// ---- zoom --------------------------------------------------------------------
+
+void CCoverDesignerDlg::zoomIn() {
+    previewArea_->zoomIn();
+}
+
+void CCoverDesignerDlg::zoomOut() {
+    previewArea_->zoomOut();
+}
+
+void CCoverDesignerDlg::zoomToFit() {
+    previewArea_->setZoom(PreviewArea::kFit);
+}
+
+void CCoverDesignerDlg::zoomToTrueSize() {
+    previewArea_->setZoom(1.0);
+}
+
+void CCoverDesignerDlg::updateZoomLabel() {
+    if (auto* label = qobject_cast<QLabel*>(control(kZoomLabel))) {
+        label->setText(previewArea_->zoomText());
+    }
 }
 
 // ---- surface commands --------------------------------------------------------
@@ -519,8 +567,39 @@ void CCoverDesignerDlg::loadCommand() {
     }
 }
 
+QMenu* CCoverDesignerDlg::recentCoversMenu() {
+    fillRecentCoversMenu();
+    return recentMenu_;
+}
+
+void CCoverDesignerDlg::fillRecentCoversMenu() {
+    recentMenu_->clear();
+    SettingsStore settings;
+    if (settings.dropMissingRecentCovers()) {
+        settings.save();
+    }
+    for (const QString& path : settings.recentCovers) {
+        QAction* action = recentMenu_->addAction(QFileInfo(path).fileName());
+        action->setToolTip(path);
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { openRecentCover(path); });
+    }
+    if (settings.recentCovers.isEmpty()) {
+        recentMenu_->addAction(QStringLiteral("No recent covers"))->setEnabled(false);
+    }
+    recentMenu_->setToolTipsVisible(true);
+}
+
+void CCoverDesignerDlg::openRecentCover(const QString& path) {
+    CoverFileCommands commands(this, *document_, pendingCoverPath_, *files_);
+    if (commands.loadRecent(path) == CoverFileCommands::LoadEnd::Restart) {
+        done(kResultStartOver);
+    }
+}
+
 void CCoverDesignerDlg::done(int result) {
     endResult_ = result;
+    rememberWindowSize();
     if (templates_) {
         templates_->hide();
     }
@@ -553,7 +632,7 @@ void CCoverDesignerDlg::keyPressEvent(QKeyEvent* event) {
 
 void CCoverDesignerDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    control(kWhiteBackground)->setGeometry(rect());
+    placeControls();
 }
 
 // ---- dropped files -----------------------------------------------------------

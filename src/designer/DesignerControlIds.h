@@ -48,6 +48,13 @@ enum : int {
     kImageFit = 1070,
     kListingFitNote = 1071,  // what fitting did to the track listing shown
     kPrint = 32771,
+    // Controls of this version's resizable window.
+    kZoomLabel = 40001,
+    kZoomOut = 40002,
+    kZoomFit = 40003,
+    kZoomTrueSize = 40004,
+    kZoomIn = 40005,
+    kRecentCovers = 40006,
 };
 
 }  // namespace DesignerIds

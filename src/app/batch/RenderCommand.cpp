@@ -16,6 +16,7 @@
 #include "print/PageLayouts.h"
 #include "print/SurfaceExport.h"
 #include "render/SurfaceKind.h"
+#include "render/SurfaceRenderer.h"
 
 namespace casewright {
 
