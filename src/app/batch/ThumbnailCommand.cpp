@@ -1,7 +1,6 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QImageWriter>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -10,9 +9,9 @@
 #include "app/CoverThumbnail.h"
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
-#include "document/AtomicFileWriter.h"
 #include "document/CoverFileReader.h"
 #include "images/FreeImageSession.h"
+#include "print/SurfaceExport.h"
 
 namespace casewright {
 
@@ -78,18 +77,6 @@ void DeclareThumbnailOptions(BatchCommandLine& commandLine) {
                               .arg(CoverThumbnail::kMinSide)
                               .arg(CoverThumbnail::kMaxSide)
                               .arg(kDefaultSide));
-}
-
-QString WritePngFile(const QImage& image, const QString& path) {
-    AtomicFileWriter file(path);
-    if (!file.open()) {
-        return file.errorString();
-    }
-    QImageWriter writer(file.device(), "png");
-    if (!writer.write(image)) {
-        return file.errorString().isEmpty() ? writer.errorString() : file.errorString();
-    }
-    return file.commit() ? QString() : file.errorString();
 }
 
 }  // namespace
