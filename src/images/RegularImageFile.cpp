@@ -67,6 +67,10 @@ RegularImageFile::~RegularImageFile() {
 qint64 RegularImageFile::read(char* buffer, qint64 size) {
     if (memory_) {
         const qint64 count = std::clamp<qint64>(bytes_.size() - at_, 0, std::max<qint64>(size, 0));
+        if (count == 0) {
+            // Empty pictures have no data pointer, and a seek may sit past the end.
+            return 0;
+        }
         std::memcpy(buffer, bytes_.data() + at_, static_cast<size_t>(count));
         at_ += count;
         return count;
