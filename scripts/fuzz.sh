@@ -3,14 +3,17 @@
 # sanitizers) and runs it for a bounded time on a copy of its seed corpus,
 # with its dictionary.
 #   bash scripts/fuzz.sh TARGET [SECONDS]     (default 600 seconds)
-# Targets: cover-file. TARGET names the executable TARGET_fuzzer (dashes as
-# underscores) in build-fuzz/tests/fuzz/, the seeds in tests/fuzz/corpus/TARGET/
-# and the dictionary tests/fuzz/TARGET.dict. New inputs that reach new code
-# are kept in build-fuzz/corpus/TARGET/; crashes land in build-fuzz/findings/.
+# Targets: cover-file (the cover file reader), image-file (the image reader:
+# a name, a NUL byte and the file's bytes) and track-text (the track listing
+# importers of text and cue sheets). TARGET names the executable
+# TARGET_fuzzer (dashes as underscores) in build-fuzz/tests/fuzz/, the seeds
+# in tests/fuzz/corpus/TARGET/ and the dictionary tests/fuzz/TARGET.dict.
+# New inputs that reach new code are kept in build-fuzz/corpus/TARGET/;
+# crashes land in build-fuzz/findings/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ $# -lt 1 ]; then
-    sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
 fi
 target="$1"
@@ -43,5 +46,5 @@ if [ -f "tests/fuzz/$target.dict" ]; then
     dictionary=(-dict="tests/fuzz/$target.dict")
 fi
 export QT_QPA_PLATFORM=offscreen
-"./build-fuzz/tests/fuzz/$executable" -max_total_time="$seconds" -max_len=65536 \
+"./build-fuzz/tests/fuzz/$executable" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
     -print_final_stats=1 -artifact_prefix="$findings/" "${dictionary[@]}" "$corpus"

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <memory>
 
 #include "app/SettingsIniFile.h"
@@ -50,6 +51,11 @@ const StringValue kStrings[] = {
     {"moveDiscUpDown", &SettingsStore::moveDiscUpDown},
     {"moveDiscLeftRight", &SettingsStore::moveDiscLeftRight},
 };
+
+const QString kDesignerSizeKey = QStringLiteral("Designer/windowSize");
+const QString kDesignerMaximizedKey = QStringLiteral("Designer/maximized");
+const QString kTemplatesPositionKey = QStringLiteral("Designer/templatesPosition");
+const QString kRecentCoversKey = QStringLiteral("Designer/recentCovers");
 
 bool IsCSpace(QChar c) {
     return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
@@ -168,6 +174,67 @@ void SettingsStore::apply(const SettingsIniFile& ini) {
     for (const StringValue& v : kStrings) {
         ReadString(ini, v.name, this->*v.member);
     }
+    applyDesignerValues(ini);
+}
+
+// Values of the wrong type, or out of reason, keep their defaults.
+void SettingsStore::applyDesignerValues(const SettingsIniFile& ini) {
+    if (const auto size = ini.value(kDesignerSizeKey);
+        size && size->metaType().id() == QMetaType::QSize && size->toSize().isValid()) {
+        designerSize = size->toSize();
+    }
+    if (const auto maximized = ini.value(kDesignerMaximizedKey); maximized) {
+        designerMaximized = maximized->toString() == QLatin1String("true");
+    }
+    if (const auto position = ini.value(kTemplatesPositionKey);
+        position && position->metaType().id() == QMetaType::QPoint) {
+        templatesPosition = position->toPoint();
+    }
+    if (const auto recent = ini.value(kRecentCoversKey); recent && recent->isValid()) {
+        QStringList paths;
+        for (const QString& path : recent->toStringList()) {
+            if (!path.isEmpty() && !paths.contains(path) && paths.size() < kMaxRecentCovers) {
+                paths << path;
+            }
+        }
+        recentCovers = paths;
+    }
+}
+
+void SettingsStore::writeDesignerValues(SettingsIniFile& ini) const {
+    const QStringList held = ini.keys();
+    if (designerSize.isValid()) {
+        ini.setValue(kDesignerSizeKey, designerSize);
+    }
+    if (designerMaximized || held.contains(kDesignerMaximizedKey)) {
+        ini.setValue(kDesignerMaximizedKey, designerMaximized);
+    }
+    if (templatesPosition) {
+        ini.setValue(kTemplatesPositionKey, *templatesPosition);
+    }
+    if (!recentCovers.isEmpty() || held.contains(kRecentCoversKey)) {
+        ini.setValue(kRecentCoversKey, recentCovers);
+    }
+}
+
+void SettingsStore::addRecentCover(const QString& path) {
+    if (path.isEmpty()) {
+        return;
+    }
+    recentCovers.removeAll(path);
+    recentCovers.prepend(path);
+    while (recentCovers.size() > kMaxRecentCovers) {
+        recentCovers.removeLast();
+    }
+}
+
+bool SettingsStore::dropMissingRecentCovers() {
+    const qsizetype before = recentCovers.size();
+    recentCovers.erase(
+        std::remove_if(recentCovers.begin(), recentCovers.end(),
+                       [](const QString& path) { return !QFileInfo(path).isFile(); }),
+        recentCovers.end());
+    return recentCovers.size() != before;
 }
 
 bool SettingsStore::save() const {
@@ -198,6 +265,7 @@ bool SettingsStore::save() const {
     for (const StringValue& v : kStrings) {
         ini.setValue(QLatin1String(v.name), this->*v.member);
     }
+    writeDesignerValues(ini);
     return WriteWholeFile(path, ini.toBytes());
 }
 

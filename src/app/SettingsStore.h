@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QPoint>
+#include <QSize>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 
@@ -82,8 +85,25 @@ public:
     QString moveDiscUpDown = QStringLiteral("0");
     QString moveDiscLeftRight = QStringLiteral("0");
 
+    // Values of the resizable designer, in the file's [Designer] group. A
+    // file without them reads as before; each is written only once it has a
+    // value (or the file already holds it), so a store that never set them
+    // writes the very file earlier versions wrote.
+    QSize designerSize;  // invalid: the window opens at its own size
+    bool designerMaximized = false;
+    std::optional<QPoint> templatesPosition;
+    QStringList recentCovers;  // most recent first, at most kMaxRecentCovers
+
+    static constexpr int kMaxRecentCovers = 10;
+    // Puts `path` first in the recent covers, without repeating it.
+    void addRecentCover(const QString& path);
+    // Drops the covers that are no longer files; true when any was dropped.
+    bool dropMissingRecentCovers();
+
 private:
     void apply(const SettingsIniFile& file);
+    void applyDesignerValues(const SettingsIniFile& file);
+    void writeDesignerValues(SettingsIniFile& file) const;
     QString* coverStockField(int coverType);
     QString* discStockField(int coverType);
 };

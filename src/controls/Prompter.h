@@ -43,8 +43,10 @@ public:
                                                  ColorRef color) = 0;
     // The system print dialog on `printer`; false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
-    // Opens a web page or a local file in the desktop's handler; failures are silent.
-    virtual void openUrl(const QUrl& url) = 0;
+    // Opens a web page or a local file in the desktop's handler; false when
+    // the desktop has nothing that could open it. Callers that have another
+    // way to show it (the manual) use that; the others stay silent.
+    virtual bool openUrl(const QUrl& url) = 0;
 
     // The prompter in use: the real dialogs unless a test installed another.
     static Prompter& instance();

@@ -132,8 +132,8 @@ bool QtPrompter::choosePrinter(QWidget* parent, QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtPrompter::openUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool QtPrompter::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 }  // namespace casewright

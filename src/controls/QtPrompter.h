@@ -20,7 +20,7 @@ public:
     std::optional<FontChoice> chooseFont(QWidget* parent, const LogFont& initial,
                                          ColorRef color) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 };
 
 }  // namespace casewright

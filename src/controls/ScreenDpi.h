@@ -17,4 +17,9 @@ struct ScreenDpi {
 // Nothing else asks Qt for the screen's resolution.
 ScreenDpi ScreenResolution(const QWidget* widget = nullptr);
 
+// Logical pixels per real inch on the screen `widget` is shown on (the
+// primary screen without one), for showing things at their true size; the
+// logical resolution when the screen does not know its physical size.
+double PhysicalScreenDpi(const QWidget* widget = nullptr);
+
 }  // namespace casewright

@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>
@@ -23,6 +26,7 @@
 #include "designer/DocumentCoverFileGateway.h"
 #include "designer/DroppedFileRules.h"
 #include "designer/FlatButtonFactory.h"
+#include "designer/PreviewArea.h"
 #include "document/CoverDesign.h"
 #include "document/CoverDocument.h"
 #include "document/DvdSpineSwitch.h"
@@ -31,6 +35,8 @@
 #include "images/ui/ImageFileDialog.h"
 #include "print/PageLayouts.h"
 #include "print/ui/PrintFlow.h"
+#include "render/CoverPainter.h"
+#include "render/ImageResolution.h"
 #include "render/PreviewParamsBuilder.h"
 #include "render/ui/CoverPreviewWidget.h"
 #include "text/ui/EditCoverTexts.h"
@@ -74,7 +80,8 @@ CCoverDesignerDlg::CCoverDesignerDlg(CoverDocument& document, QWidget* parent)
     setAcceptDrops(true);
     setWindowTitle(ProductInfo::Name());
     setWindowIcon(QIcon(QString::fromLatin1(Artwork::kApplicationIcon)));
-    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
+    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    setSizeGripEnabled(true);
     buildControls();
     connect(design_.get(), &CoverDesign::changed, this, &CCoverDesignerDlg::onDesignChanged);
 }
@@ -125,8 +132,19 @@ void CCoverDesignerDlg::createTemplateWindow() {
     templateWindowShown_ = false;
     templates_ = std::make_unique<CTemplatesDlg>(*design_, displayType(),
                                                  currentView_ == CoverSide::Disc, this);
-    connect(templates_.get(), &CTemplatesDlg::shownChanged, this,
-            [this](bool shown) { templateWindowShown_ = shown; });
+    connect(templates_.get(), &CTemplatesDlg::shownChanged, this, [this](bool shown) {
+        templateWindowShown_ = shown;
+        if (!shown) {
+            rememberTemplatesPosition();
+        }
+    });
+    templates_->setRememberedPosition(SettingsStore().templatesPosition);
+}
+
+void CCoverDesignerDlg::rememberTemplatesPosition() {
+    SettingsStore settings;
+    settings.templatesPosition = templates_->pos();
+    settings.save();
 }
 
 void CCoverDesignerDlg::openPendingCover(CoverDocument& start) {
@@ -137,6 +155,7 @@ void CCoverDesignerDlg::openPendingCover(CoverDocument& start) {
     const CoverFileOutcome outcome = files_->read(start, pendingCoverPath_, LogFont::kHeightDpi);
     if (outcome.ok) {
         openedCoverPath_ = pendingCoverPath_;
+        CoverFileCommands::RememberCover(openedCoverPath_);
     }
     if (!outcome.message.isEmpty()) {
         Prompter::instance().message(this, outcome.message, outcome.caption, Prompter::Buttons::Ok,
@@ -281,6 +300,9 @@ void CCoverDesignerDlg::showPreviewFor(std::optional<SurfaceKind> kind) {
                    kDiscPreview}) {
         control(id)->setVisible(control(id) == shown);
     }
+    if (!shown) {
+        previewArea_->showPreview(nullptr, QSizeF());
+    }
 }
 
 CoverPreviewWidget* CCoverDesignerDlg::previewFor(SurfaceKind kind) const {
@@ -303,6 +325,51 @@ void CCoverDesignerDlg::updateImageButtons() {
     const bool hasImage = !imagePathInView().isEmpty();
     control(kChooseImage)->setVisible(!hasImage);
     control(kClearImage)->setVisible(hasImage);
+    auto* fit = static_cast<QComboBox*>(control(kImageFit));
+    const QVector<int> blocks = imageBlocksInView();
+    fit->setEnabled(!blocks.isEmpty());
+    if (!blocks.isEmpty()) {
+        fit->setCurrentIndex(
+            fit->findData(static_cast<int>(document_->imagePlacement(blocks.first()).fit)));
+    }
+}
+
+QVector<int> CCoverDesignerDlg::imageBlocksInView() const {
+    const auto kind = SurfaceFor(displayType(), currentView_);
+    QVector<int> blocks;
+    if (!kind) {
+        return blocks;
+    }
+    CoverPreviewWidget* preview = previewFor(*kind);
+    std::unique_ptr<CoverPainter> painter = MakeCoverPainter(*kind);
+    painter->params = BuildPreviewParams(*document_, *kind, ScreenResolution(this).x);
+    for (const SurfaceImageArea& area : painter->ImageAreas(preview->rect())) {
+        blocks.append(area.block);
+    }
+    return blocks;
+}
+
+void CCoverDesignerDlg::chooseImageFit(ImageFit fit) {
+    const QList<int> blocks = imageBlocksInView();
+    design_->applyIfChanged(QStringLiteral("Image Fit"), [&](CoverDocument& doc) {
+        for (const int block : blocks) {
+            doc.imagePlacement(block).fit = fit;
+        }
+    });
+}
+
+// Shown as a draft while the drag lasts; the drag's end makes it a step.
+void CCoverDesignerDlg::moveImageCrop(int block, ImagePlacement placement) {
+    if (design_->document().imagePlacement(block) == placement) {
+        return;
+    }
+    CoverDocument draft = design_->document();
+    draft.imagePlacement(block) = placement;
+    if (design_->inSession()) {
+        design_->showDraft(draft);
+    } else {
+        design_->replace(QStringLiteral("Move Image"), draft);
+    }
 }
 
 QString CCoverDesignerDlg::imagePathInView() const {
@@ -324,13 +391,48 @@ void CCoverDesignerDlg::onDesignChanged() {
 
 void CCoverDesignerDlg::refreshPreview() {
     const auto kind = SurfaceFor(displayType(), currentView_);
+    auto* fitNote = static_cast<QLabel*>(control(kListingFitNote));
+    fitNote->clear();
     if (!kind) {
         return;
     }
-    // The widget sets its scales from its own size against the surface's
-    // size at the screen's resolution, and repaints.
-    previewFor(*kind)->setPreviewParams(
-        BuildPreviewParams(*document_, *kind, ScreenResolution(this).x));
+    // The area sizes the widget in the surface's proportions; the widget
+    // sets its scales from its own size against the surface's size at the
+    // screen's resolution, and repaints.
+    const int dpi = ScreenResolution(this).x;
+    const PreviewParams params = BuildPreviewParams(*document_, *kind, dpi);
+    previewArea_->showPreview(previewFor(*kind), QSizeF(params.refWidth, params.refHeight) / dpi);
+    CoverPreviewWidget* preview = previewFor(*kind);
+    preview->setPreviewParams(params);
+    preview->setNote(
+        LowResolutionWarnings(*document_, {*kind}, DrawnPictureSize).join(QLatin1Char('\n')));
+    fitNote->setText(
+        TrackListingFitNote(preview->coverPainter()->ListingFit(ScreenResolution(this).y)));
+    updateZoomLabel();
+}
+
+// ---- zoom --------------------------------------------------------------------
+
+void CCoverDesignerDlg::zoomIn() {
+    previewArea_->zoomIn();
+}
+
+void CCoverDesignerDlg::zoomOut() {
+    previewArea_->zoomOut();
+}
+
+void CCoverDesignerDlg::zoomToFit() {
+    previewArea_->setZoom(PreviewArea::kFit);
+}
+
+void CCoverDesignerDlg::zoomToTrueSize() {
+    previewArea_->setZoom(1.0);
+}
+
+void CCoverDesignerDlg::updateZoomLabel() {
+    if (auto* label = qobject_cast<QLabel*>(control(kZoomLabel))) {
+        label->setText(previewArea_->zoomText());
+    }
 }
 
 // ---- surface commands --------------------------------------------------------
@@ -480,8 +582,39 @@ void CCoverDesignerDlg::loadCommand() {
     }
 }
 
+QMenu* CCoverDesignerDlg::recentCoversMenu() {
+    fillRecentCoversMenu();
+    return recentMenu_;
+}
+
+void CCoverDesignerDlg::fillRecentCoversMenu() {
+    recentMenu_->clear();
+    SettingsStore settings;
+    if (settings.dropMissingRecentCovers()) {
+        settings.save();
+    }
+    for (const QString& path : settings.recentCovers) {
+        QAction* action = recentMenu_->addAction(QFileInfo(path).fileName());
+        action->setToolTip(path);
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { openRecentCover(path); });
+    }
+    if (settings.recentCovers.isEmpty()) {
+        recentMenu_->addAction(QStringLiteral("No recent covers"))->setEnabled(false);
+    }
+    recentMenu_->setToolTipsVisible(true);
+}
+
+void CCoverDesignerDlg::openRecentCover(const QString& path) {
+    CoverFileCommands commands(this, *design_, pendingCoverPath_, *files_);
+    if (commands.loadRecent(path) == CoverFileCommands::LoadEnd::Restart) {
+        done(kResultStartOver);
+    }
+}
+
 void CCoverDesignerDlg::done(int result) {
     endResult_ = result;
+    rememberWindowSize();
     if (templates_) {
         templates_->hide();
     }
@@ -514,7 +647,7 @@ void CCoverDesignerDlg::keyPressEvent(QKeyEvent* event) {
 
 void CCoverDesignerDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    control(kWhiteBackground)->setGeometry(rect());
+    placeControls();
 }
 
 // ---- dropped files -----------------------------------------------------------
@@ -589,7 +722,7 @@ QString CCoverDesignerDlg::suggestedPdfPath() const {
 }
 
 void CCoverDesignerDlg::openHelp() {
-    HelpLocator::OpenHelp(QStringLiteral("designer.html"));
+    HelpLocator::OpenHelp(QStringLiteral("designer.html"), this);
 }
 
 void CCoverDesignerDlg::showAboutBox() {

@@ -8,9 +8,12 @@
 #include <optional>
 
 #include "document/CoverTypes.h"
+#include "document/ImagePlacement.h"
 #include "render/SurfaceKind.h"
 
 class QAbstractButton;
+class QMenu;
+class QToolButton;
 
 namespace casewright {
 
@@ -19,6 +22,7 @@ class CoverDocument;
 class CoverFileGateway;
 class CTemplatesDlg;
 class CoverPreviewWidget;
+class PreviewArea;
 
 // The main window: shows one surface of the design at a time and carries the
 // commands that change it. Each run (exec) starts a fresh design, or opens
@@ -61,6 +65,19 @@ public:
     // Clicks a control as the user would; false when it is hidden or disabled.
     bool clickControl(int id);
     CoverPreviewWidget* visiblePreview() const;
+    PreviewArea* previewArea() const { return previewArea_; }
+
+    // Sizes the window for a screen's available area: dialog units shrink
+    // where the smallest layout would not fit, the window opens at the size
+    // it had last (or one that shows the surface at true size) within the
+    // area. Each run does this for the window's screen.
+    void fitToScreen(const QRect& available);
+    // The smallest size at which every control is inside the window.
+    QSize minimumLayoutSize() const;
+
+    // The Load button's menu of recent covers, filled anew from the settings
+    // (covers that are no longer files drop out).
+    QMenu* recentCoversMenu();
 
     // Handles files dropped on the window (only the first one counts).
     void dropFiles(const QStringList& paths);
@@ -84,6 +101,10 @@ public:
     QString suggestedPdfPath() const;
     void openHelp();
     void showAboutBox();
+    void zoomIn();
+    void zoomOut();
+    void zoomToFit();
+    void zoomToTrueSize();
     void runUpdateReminder();
 
 protected:
@@ -113,8 +134,19 @@ private:
     void openPendingCover(CoverDocument& start);
     void createTemplateWindow();
     void arrangeForCoverType();
-    void placeControls(int commandShift, bool checkBoxInAlignmentPlace);
-    void place(int id, int x, int y, int width, int height);
+    void placeControls();
+    void placeViewButtons(const QRect& frame);
+    void placeZoomControls(int right);
+    int ux(double units) const;
+    int uy(double units) const;
+    QSize openingSize(const QRect& available) const;
+    void rememberWindowSize();
+    void buildZoomControls();
+    void buildRecentCovers();
+    void fillRecentCoversMenu();
+    void openRecentCover(const QString& path);
+    void updateZoomLabel();
+    void rememberTemplatesPosition();
     void enterView(CoverSide side);
     void onViewClicked(CoverSide side);
     void showViewControls();
@@ -127,6 +159,10 @@ private:
     void chooseImage();
     void openImagePosition();
     void clearImage();
+    // The placement of the pictures of the surface in view.
+    void chooseImageFit(ImageFit fit);
+    void moveImageCrop(int block, ImagePlacement placement);
+    QVector<int> imageBlocksInView() const;
     void chooseColor();
     void chooseFont();
     void setAlignment(int align);
@@ -145,6 +181,11 @@ private:
     std::unique_ptr<CTemplatesDlg> templates_;
     QHash<int, QWidget*> controls_;
     QAbstractButton* logo_ = nullptr;
+    PreviewArea* previewArea_ = nullptr;
+    QToolButton* recentCovers_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    // Dialog units are this much smaller on screens too small for the layout.
+    double unitScale_ = 1.0;
     QString pendingCoverPath_;
     // The cover file this design was opened from, for Save as PDF's name.
     QString openedCoverPath_;

@@ -1,19 +1,32 @@
 // Building the designer window's controls and arranging them per case type.
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFile>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QShortcut>
+#include <QToolButton>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 
 #include "app/ProductInfo.h"
+#include "app/SettingsStore.h"
 #include "controls/Artwork.h"
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
+#include "controls/ScreenDpi.h"
 #include "designer/CCoverDesignerDlg.h"
 #include "designer/DesignerControlIds.h"
 #include "designer/FlatButtonFactory.h"
+#include "designer/PreviewArea.h"
+#include "document/CoverDesign.h"
 #include "document/CoverDocument.h"
+#include "render/PreviewParamsBuilder.h"
 #include "render/ui/CoverPreviewWidget.h"
 
 namespace casewright {
@@ -22,14 +35,22 @@ using namespace DesignerIds;
 
 namespace {
 
-// Dialog units. The command column moves right by this much for the DVD
-// types so that the wide wrap-around preview fits.
+// Dialog units of the smallest layout. The logo (and the zoom row) take a
+// band at the top; everything else sits below it.
 constexpr int kDialogWidth = 508;
 constexpr int kDialogHeight = 300;
-// The logo takes a band at the top; everything else sits below it.
 constexpr int kLogoBand = 22;
-constexpr int kDvdWidening = 56;
-constexpr double kDvdHeightToWidth = 0.685;
+constexpr int kPreviewLeft = 50;
+constexpr int kPreviewTop = 20;
+constexpr int kPreviewBottom = 248;
+constexpr int kColumnGap = 4;
+// The command column's frames and a margin of 4 at the window's edge.
+constexpr int kColumnWidth = 156;
+// Pixels kept free for the window manager's frame around the window.
+constexpr int kFrameReserveWidth = 16;
+constexpr int kFrameReserveHeight = 40;
+// Below this the captions no longer fit their buttons.
+constexpr double kLeastUnitScale = 0.75;
 
 QFrame* MakeFrame(QWidget* parent, QFrame::Shape shape) {
     auto* frame = new QFrame(parent);
@@ -73,8 +94,8 @@ void CCoverDesignerDlg::buildControls() {
 
     registerControl(kWhiteBackground, QStringLiteral("whiteBackground"),
                     MakeFilledRect(this, Qt::white));
-    registerControl(kPreviewBackground, QStringLiteral("previewBackground"),
-                    MakeFilledRect(this, QColor(128, 128, 128)));
+    previewArea_ = new PreviewArea(this);
+    registerControl(kPreviewBackground, QStringLiteral("previewBackground"), previewArea_);
     registerControl(kViewFrame, QStringLiteral("viewFrame"), MakeFrame(this, QFrame::Box));
     registerControl(kImageFrame, QStringLiteral("imageFrame"), MakeFrame(this, QFrame::Box));
     registerControl(kAlignmentFrame, QStringLiteral("alignmentFrame"),
@@ -90,6 +111,8 @@ void CCoverDesignerDlg::buildControls() {
     buildFileCommands();
     buildLinksAndLabels();
     buildUndoCommands();
+    buildZoomControls();
+    buildRecentCovers();
     controls_.value(kWhiteBackground)->lower();
 }
 
@@ -107,9 +130,18 @@ void CCoverDesignerDlg::buildPreviews() {
         {kHiddenDvdPreview, "hiddenDvdPreview", SurfaceKind::DvdWrap},
     };
     for (const auto& p : previews) {
-        auto* preview = new CoverPreviewWidget(MakeCoverPainter(p.kind), this);
+        QWidget* parent =
+            p.id == kHiddenDvdPreview ? static_cast<QWidget*>(this) : previewArea_->canvas();
+        auto* preview = new CoverPreviewWidget(MakeCoverPainter(p.kind), parent);
         preview->hide();
         registerControl(p.id, QString::fromLatin1(p.name), preview);
+        // A whole drag of the crop is one step.
+        connect(preview, &CoverPreviewWidget::imagePlacementDragStarted, design_.get(),
+                &CoverDesign::beginSession);
+        connect(preview, &CoverPreviewWidget::imagePlacementDragged, this,
+                &CCoverDesignerDlg::moveImageCrop);
+        connect(preview, &CoverPreviewWidget::imagePlacementDragFinished, this,
+                [this] { design_->endSession(QStringLiteral("Move Image")); });
     }
 }
 
@@ -150,6 +182,19 @@ void CCoverDesignerDlg::buildCommandColumn() {
                    QString::fromLatin1(Artwork::kClearImage),
                    QStringLiteral("Click here to clear the background image."));
     connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::clearImage);
+    auto* fit = new QComboBox(this);
+    for (const ImageFit mode : {ImageFit::Stretch, ImageFit::Fit, ImageFit::Fill}) {
+        QString name = ImageFitName(mode);
+        name[0] = name[0].toUpper();
+        fit->addItem(name, static_cast<int>(mode));
+    }
+    fit->setToolTip(QStringLiteral(
+        "Stretch the picture over the surface, fit it whole inside, or fill the surface with it "
+        "(drag the picture in the preview to move the cut)."));
+    registerControl(kImageFit, QStringLiteral("imageFitChoice"), fit);
+    connect(fit, QOverload<int>::of(&QComboBox::activated), this, [this, fit](int index) {
+        chooseImageFit(static_cast<ImageFit>(fit->itemData(index).toInt()));
+    });
     b = addCommand(kChooseColor, QStringLiteral("chooseColorButton"),
                    QStringLiteral("Choose Color"), QString::fromLatin1(Artwork::kChooseColor),
                    QStringLiteral("Click here to change the background color of your cover."));
@@ -266,87 +311,259 @@ void CCoverDesignerDlg::buildLinksAndLabels() {
     auto* version = new QLabel(QStringLiteral("V4.0"), this);
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     registerControl(kVersionLabel, QStringLiteral("versionLabel"), version);
+
+    // On the preview's grey band, at its foot; empty while the listing is
+    // drawn as designed.
+    auto* fitNote = new QLabel(this);
+    fitNote->setAlignment(Qt::AlignCenter);
+    fitNote->setStyleSheet(QStringLiteral("color: white;"));
+    registerControl(kListingFitNote, QStringLiteral("listingFitNote"), fitNote);
 }
 
-void CCoverDesignerDlg::place(int id, int x, int y, int width, int height) {
-    DialogUnits::Place(controls_.value(id), x, y + kLogoBand, width, height);
-}
-
-// Every position is set anew on each run: a restarted window may open a
-// cover of another case type than the previous run showed.
-void CCoverDesignerDlg::placeControls(int shift, bool checkBoxInAlignmentPlace) {
-    setFixedSize(
-        DialogUnits::ToPixels(0, 0, kDialogWidth + shift, kDialogHeight + kLogoBand).size());
-    controls_.value(kWhiteBackground)->setGeometry(rect());
-    logo_->move(DialogUnits::ToPixelsX(4), DialogUnits::ToPixelsY(2));
-    logo_->resize(logo_->sizeHint());
-    place(kAboutLink, 4, 20, 44, 12);
-    place(kPreviewBackground, 50, 20, 298 + shift, 228);
-    place(kStandardFrontPreview, 78, 24, 240, 214);
-    place(kStandardBackPreview, 57, 24, 287, 214);
-    place(kDvdPreview, 56, 24, 338, 194);
-    place(kSlimlinePreview, 58, 30, 292, 201);
-    place(kDiscPreview, 78, 24, 240, 214);
-    place(kHiddenDvdPreview, 0, 0, 1, 1);
-    place(kViewFrame, 50, 250, 298 + shift, 26);
-
-    const int x = 356 + shift;
-    place(kChooseTemplate, x, 20, 144, 18);
-    place(kImageFrame, x - 4, 42, 152, 90);
-    place(kChooseImage, x, 46, 144, 18);
-    place(kClearImage, x, 46, 144, 18);
-    place(kChooseColor, x, 66, 144, 18);
-    place(kCoverText, x, 86, 144, 18);
-    place(kFont, x, 106, 144, 18);
-    place(kAlignmentFrame, x - 4, 136, 152, 42);
-    place(kAlignmentLabel, x, 139, 144, 10);
-    place(kAlignLeft, x, 152, 46, 22);
-    place(kAlignCenter, x + 49, 152, 46, 22);
-    place(kAlignRight, x + 98, 152, 46, 22);
-    if (checkBoxInAlignmentPlace) {
-        place(kSpineCheck, x, 150, 144, 14);
-        place(kCheckFrame, x - 4, 186, 152, 26);
-        place(kPrintBorders, x, 192, 144, 14);
-    } else {
-        place(kSpineCheck, x, 185, 144, 14);
-        place(kCheckFrame, x - 4, 182, 152, 34);
-        place(kPrintBorders, x, 199, 144, 14);
+void CCoverDesignerDlg::buildZoomControls() {
+    auto* label = new QLabel(this);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    registerControl(kZoomLabel, QStringLiteral("zoomLabel"), label);
+    const struct {
+        int id;
+        const char* name;
+        const char* caption;
+        const char* tooltip;
+        void (CCoverDesignerDlg::*command)();
+    } zooms[] = {
+        {kZoomOut, "zoomOutButton", "\u2212", "Zoom out (Ctrl+minus, Ctrl+wheel)",
+         &CCoverDesignerDlg::zoomOut},
+        {kZoomFit, "zoomFitButton", "Fit window", "Fit the cover to the window (Ctrl+0)",
+         &CCoverDesignerDlg::zoomToFit},
+        {kZoomTrueSize, "zoomTrueSizeButton", "100 %", "Show the cover at its true size (Ctrl+1)",
+         &CCoverDesignerDlg::zoomToTrueSize},
+        {kZoomIn, "zoomInButton", "+", "Zoom in (Ctrl+plus, Ctrl+wheel)",
+         &CCoverDesignerDlg::zoomIn},
+    };
+    for (const auto& z : zooms) {
+        QAbstractButton* b = FlatButtonFactory::Link(this, QString::fromUtf8(z.caption));
+        FlatButtonFactory::SetTooltip(b, QString::fromLatin1(z.tooltip));
+        registerControl(z.id, QString::fromLatin1(z.name), b);
+        connect(b, &QAbstractButton::clicked, this, z.command);
     }
-    place(kCommandFrame, x - 4, 220, 152, 62);
-    place(kPrint, x, 224, 70, 17);
-    place(kStartOver, x + 74, 224, 70, 17);
-    place(kSave, x, 243, 70, 17);
-    place(kLoad, x + 74, 243, 70, 17);
-    place(kHelp, x, 262, 70, 17);
-    place(kExit, x + 74, 262, 70, 17);
+    const struct {
+        QKeySequence keys;
+        void (CCoverDesignerDlg::*command)();
+    } shortcuts[] = {
+        {QKeySequence::ZoomIn, &CCoverDesignerDlg::zoomIn},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), &CCoverDesignerDlg::zoomIn},
+        {QKeySequence::ZoomOut, &CCoverDesignerDlg::zoomOut},
+        {QKeySequence(Qt::CTRL | Qt::Key_0), &CCoverDesignerDlg::zoomToFit},
+        {QKeySequence(Qt::CTRL | Qt::Key_1), &CCoverDesignerDlg::zoomToTrueSize},
+    };
+    for (const auto& s : shortcuts) {
+        connect(new QShortcut(s.keys, this), &QShortcut::activated, this, s.command);
+    }
+    connect(previewArea_, &PreviewArea::zoomChanged, this, &CCoverDesignerDlg::updateZoomLabel);
+}
 
-    place(kMakerLine, 4, 284, 180, 10);
-    place(kUrlLink, 190, 282, 110, 13);
-    place(kUpdateLink, 190, 268, 110, 13);
-    place(kVersionLabel, x + 104, 284, 40, 10);
+// A drop-down beside Load with the covers opened or saved last.
+void CCoverDesignerDlg::buildRecentCovers() {
+    recentCovers_ = new QToolButton(this);
+    recentCovers_->setArrowType(Qt::DownArrow);
+    recentCovers_->setAutoRaise(true);
+    recentCovers_->setPopupMode(QToolButton::InstantPopup);
+    // The arrow itself says there is a menu; no second indicator.
+    recentCovers_->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    recentCovers_->setToolTip(QStringLiteral("Load a recent cover"));
+    recentMenu_ = new QMenu(recentCovers_);
+    recentMenu_->setObjectName(QStringLiteral("recentCoversMenu"));
+    recentCovers_->setMenu(recentMenu_);
+    connect(recentMenu_, &QMenu::aboutToShow, this, &CCoverDesignerDlg::fillRecentCoversMenu);
+    registerControl(kRecentCovers, QStringLiteral("recentCoversButton"), recentCovers_);
+}
+
+int CCoverDesignerDlg::ux(double units) const {
+    return static_cast<int>(
+        std::lround(units * DialogUnits::ToPixelsX(1000) / 1000.0 * unitScale_));
+}
+
+int CCoverDesignerDlg::uy(double units) const {
+    return static_cast<int>(
+        std::lround(units * DialogUnits::ToPixelsY(1000) / 1000.0 * unitScale_));
+}
+
+QSize CCoverDesignerDlg::minimumLayoutSize() const {
+    return QSize(ux(kDialogWidth), uy(kDialogHeight + kLogoBand));
+}
+
+// The remembered size, or one that shows the surface at true size; within
+// the available area less room for the window's frame.
+QSize CCoverDesignerDlg::openingSize(const QRect& available) const {
+    QSize size = SettingsStore().designerSize;
+    if (!size.isValid()) {
+        // The cover's largest surface, the one a run opens on.
+        const auto kind = SurfaceFor(displayType(), CoverSide::Back);
+        const int refDpi = ScreenResolution(this).x;
+        const PreviewParams params =
+            kind ? BuildPreviewParams(*document_, *kind, refDpi) : PreviewParams();
+        const QSizeF inches = QSizeF(params.refWidth, params.refHeight) / refDpi;
+        const double dpi = PhysicalScreenDpi(this);
+        const int chromeWidth = ux(kPreviewLeft + kColumnGap + kColumnWidth);
+        const int chromeHeight = uy(kLogoBand + kPreviewTop) + uy(kDialogHeight - kPreviewBottom);
+        size = QSize(chromeWidth + static_cast<int>(inches.width() * dpi) + 2 * uy(4),
+                     chromeHeight + static_cast<int>(inches.height() * dpi) + 2 * uy(4));
+    }
+    const QSize room = available.size() - QSize(kFrameReserveWidth, kFrameReserveHeight);
+    return size.boundedTo(room).expandedTo(minimumLayoutSize());
+}
+
+void CCoverDesignerDlg::fitToScreen(const QRect& available) {
+    unitScale_ = 1.0;
+    const QSize least = minimumLayoutSize();
+    const QSize room = available.size() - QSize(kFrameReserveWidth, kFrameReserveHeight);
+    const double scale = std::min({1.0, static_cast<double>(room.width()) / least.width(),
+                                   static_cast<double>(room.height()) / least.height()});
+    unitScale_ = std::max(scale, kLeastUnitScale);
+    setMinimumSize(minimumLayoutSize());
+    if (!isVisible()) {
+        resize(openingSize(available));
+        if (SettingsStore().designerMaximized) {
+            setWindowState(windowState() | Qt::WindowMaximized);
+        }
+    }
+    placeControls();
+}
+
+// Kept at the end of each run in which the window was shown.
+void CCoverDesignerDlg::rememberWindowSize() {
+    if (!isVisible()) {
+        return;
+    }
+    SettingsStore settings;
+    settings.designerMaximized = isMaximized();
+    settings.designerSize = isMaximized() ? normalGeometry().size() : size();
+    if (!settings.designerSize.isValid()) {
+        settings.designerSize = size();
+    }
+    settings.save();
+}
+
+// The command column keeps its place at the window's right edge and the
+// view buttons and links theirs at the bottom; the preview area takes the
+// rest. Every position is set anew on each run and resize: a restarted
+// window may open a cover of another case type than the previous run showed.
+void CCoverDesignerDlg::placeControls() {
+    if (!previewArea_) {
+        return;
+    }
+    const int type = displayType();
+    const bool checkBoxInAlignmentPlace = !IsDvdType(type);
+    const int top = uy(kLogoBand);
+    const int column = width() - ux(kColumnWidth);
+    const auto at = [this](int id, int x, int y, int w, int h) {
+        controls_.value(id)->setGeometry(x, y, w, h);
+    };
+    // Rows of the command column, in dialog units below the logo band.
+    const auto row = [&](int id, int dx, int y, int w, int h) {
+        at(id, column + ux(dx), top + uy(y), ux(w), uy(h));
+    };
+    // Rows kept at the bottom, in dialog units of the smallest layout.
+    const auto fromBottom = [&](int y) { return height() - uy(kDialogHeight - y); };
+
+    controls_.value(kWhiteBackground)->setGeometry(rect());
+    logo_->move(ux(4), uy(2));
+    logo_->resize(logo_->sizeHint());
+    at(kAboutLink, ux(4), top + uy(20), ux(44), uy(12));
+
+    const QRect preview(QPoint(ux(kPreviewLeft), top + uy(kPreviewTop)),
+                        QPoint(column - ux(kColumnGap) - 1, fromBottom(kPreviewBottom) - 1));
+    controls_.value(kPreviewBackground)->setGeometry(preview);
+    placeZoomControls(preview.right() + 1);
+    const QRect viewFrame(preview.left(), fromBottom(250), preview.width(), uy(26));
+    controls_.value(kViewFrame)->setGeometry(viewFrame);
+    placeViewButtons(viewFrame);
+    at(kListingFitNote, preview.left() + ux(2), preview.bottom() - uy(10), preview.width() - ux(4),
+       uy(10));
+    controls_.value(kListingFitNote)->raise();
+    at(kHiddenDvdPreview, 0, 0, 1, 1);
+
+    row(kChooseTemplate, 4, 20, 144, 18);
+    row(kImageFrame, 0, 42, 152, 90);
+    // The picture's placement beside the image command.
+    row(kChooseImage, 4, 46, 96, 18);
+    row(kClearImage, 4, 46, 96, 18);
+    row(kImageFit, 102, 46, 46, 18);
+    row(kChooseColor, 4, 66, 144, 18);
+    row(kCoverText, 4, 86, 144, 18);
+    row(kFont, 4, 106, 144, 18);
+    row(kAlignmentFrame, 0, 136, 152, 42);
+    row(kAlignmentLabel, 4, 139, 144, 10);
+    row(kAlignLeft, 4, 152, 46, 22);
+    row(kAlignCenter, 53, 152, 46, 22);
+    row(kAlignRight, 102, 152, 46, 22);
+    if (checkBoxInAlignmentPlace) {
+        row(kSpineCheck, 4, 150, 144, 14);
+        row(kCheckFrame, 0, 186, 152, 26);
+        row(kPrintBorders, 4, 192, 144, 14);
+    } else {
+        row(kSpineCheck, 4, 185, 144, 14);
+        row(kCheckFrame, 0, 182, 152, 34);
+        row(kPrintBorders, 4, 199, 144, 14);
+    }
+    row(kCommandFrame, 0, 220, 152, 62);
+    row(kPrint, 4, 224, 70, 17);
+    row(kStartOver, 78, 224, 70, 17);
+    row(kSave, 4, 243, 70, 17);
+    row(kLoad, 78, 243, 57, 17);
+    row(kRecentCovers, 135, 243, 13, 17);
+    row(kHelp, 4, 262, 70, 17);
+    row(kExit, 78, 262, 70, 17);
+
+    at(kMakerLine, ux(4), fromBottom(284), ux(180), uy(10));
+    at(kUrlLink, ux(190), fromBottom(282), ux(110), uy(13));
+    at(kUpdateLink, ux(190), fromBottom(268), ux(110), uy(13));
+    at(kVersionLabel, column + ux(108), fromBottom(284), ux(40), uy(10));
     // Undo and Redo sit in the logo band, above the commands they take back.
-    DialogUnits::Place(controls_.value(kUndo), x, 3, 70, 16);
-    DialogUnits::Place(controls_.value(kRedo), x + 74, 3, 70, 16);
+    at(kUndo, column + ux(4), uy(3), ux(70), uy(16));
+    at(kRedo, column + ux(78), uy(3), ux(70), uy(16));
+    updateZoomLabel();
+}
+
+// Standard CD: back, front and disc views in that order; the other types
+// have no separate front cover. The buttons share a narrow frame evenly.
+void CCoverDesignerDlg::placeViewButtons(const QRect& frame) {
+    const bool standard = displayType() == CoverTypeStandardCD;
+    const QList<int> ids =
+        standard ? QList<int>{kViewBack, kViewFront, kViewDisc} : QList<int>{kViewBack, kViewDisc};
+    const int gap = ux(4);
+    const int count = static_cast<int>(ids.size());
+    const int width = std::min(ux(94), (frame.width() - gap * (count + 1)) / count);
+    int x = frame.left() + gap;
+    for (int id : ids) {
+        controls_.value(id)->setGeometry(x, frame.top() + uy(4), width, uy(18));
+        x += width + gap;
+    }
+}
+
+// The zoom row sits in the logo band, right-aligned with the preview area.
+void CCoverDesignerDlg::placeZoomControls(int right) {
+    const struct {
+        int id;
+        int width;
+    } items[] = {
+        {kZoomIn, 14}, {kZoomTrueSize, 30}, {kZoomFit, 48}, {kZoomOut, 14}, {kZoomLabel, 56}};
+    int x = right;
+    for (const auto& item : items) {
+        x -= ux(item.width);
+        controls_.value(item.id)->setGeometry(x, uy(6), ux(item.width), uy(13));
+        x -= ux(2);
+    }
 }
 
 void CCoverDesignerDlg::arrangeForCoverType() {
     const int type = displayType();
-    const bool dvd = IsDvdType(type);
-    placeControls(dvd ? kDvdWidening : 0, !dvd);
-
-    // Standard CD: back, front and disc views in that order; the other types
-    // have no separate front cover.
     button(kViewFront)->setVisible(type == CoverTypeStandardCD);
     button(kViewBack)->setText(type == CoverTypeStandardCD ? QStringLiteral("VIEW BACK COVER")
                                                            : QStringLiteral("VIEW COVER"));
-    place(kViewBack, 54, 254, 94, 18);
-    place(kViewFront, 152, 254, 94, 18);
-    place(kViewDisc, type == CoverTypeStandardCD ? 250 : 152, 254, 94, 18);
-
-    if (dvd) {
-        QWidget* preview = controls_.value(kDvdPreview);
-        preview->resize(preview->width(), static_cast<int>(preview->width() * kDvdHeightToWidth));
-    }
+    const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    fitToScreen(shownOn ? shownOn->availableGeometry() : QRect(0, 0, 1024, 768));
+    previewArea_->setPhysicalDpi(PhysicalScreenDpi(this));
 }
 
 }  // namespace casewright

@@ -322,7 +322,7 @@ void CNewCoverDlg::onContinue() {
 void CNewCoverDlg::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_F1:
-            HelpLocator::OpenHelp(QStringLiteral("newcover.html"));
+            HelpLocator::OpenHelp(QStringLiteral("newcover.html"), this);
             return;
         default:
             QDialog::keyPressEvent(event);

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "app/ProductInfo.h"
+#include "app/SettingsStore.h"
 #include "controls/Prompter.h"
 #include "designer/CoverFileGateway.h"
 #include "document/CoverDesign.h"
@@ -61,7 +62,9 @@ bool CoverFileCommands::saveQuestionPasses() {
 }
 
 void CoverFileCommands::save() {
-    const QString start = pendingCoverPath_.isEmpty() ? DesktopFolder() : pendingCoverPath_;
+    const QString start = !pendingCoverPath_.isEmpty() ? pendingCoverPath_
+                          : !RecentFolder().isEmpty()  ? RecentFolder()
+                                                       : DesktopFolder();
     const QString chosen =
         Prompter::instance().saveFileName(parent_, QObject::tr("Save Cover"), start, FileFilter());
     if (chosen.isEmpty()) {
@@ -80,6 +83,7 @@ void CoverFileCommands::save() {
     }
     pendingCoverPath_ = path;
     design_.markSaved();
+    RememberCover(path);
 }
 
 bool CoverFileCommands::confirmOverwrite(const QString&) {
@@ -107,7 +111,9 @@ CoverFileCommands::LoadEnd CoverFileCommands::load() {
     if (!saveQuestionPasses()) {
         return LoadEnd::Stay;
     }
-    const QString start = pendingCoverPath_.isEmpty() ? DocumentsFolder() : pendingCoverPath_;
+    const QString start = !pendingCoverPath_.isEmpty() ? pendingCoverPath_
+                          : !RecentFolder().isEmpty()  ? RecentFolder()
+                                                       : DocumentsFolder();
     const QString chosen =
         Prompter::instance().openFileName(parent_, QObject::tr("Load Cover"), start, FileFilter());
     if (chosen.isEmpty()) {
@@ -122,6 +128,33 @@ CoverFileCommands::LoadEnd CoverFileCommands::load() {
     }
     pendingCoverPath_ = path;
     return LoadEnd::Restart;
+}
+
+CoverFileCommands::LoadEnd CoverFileCommands::loadRecent(const QString& path) {
+    if (!saveQuestionPasses()) {
+        return LoadEnd::Stay;
+    }
+    if (!QFileInfo(path).isFile()) {
+        return LoadEnd::Stay;
+    }
+    pendingCoverPath_ = path;
+    return LoadEnd::Restart;
+}
+
+void CoverFileCommands::RememberCover(const QString& path) {
+    SettingsStore settings;
+    settings.addRecentCover(QFileInfo(path).absoluteFilePath());
+    settings.save();
+}
+
+QString CoverFileCommands::RecentFolder() {
+    for (const QString& cover : SettingsStore().recentCovers) {
+        const QString folder = QFileInfo(cover).absolutePath();
+        if (QFileInfo(folder).isDir()) {
+            return folder;
+        }
+    }
+    return QString();
 }
 
 }  // namespace casewright

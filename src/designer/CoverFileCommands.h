@@ -28,6 +28,14 @@ public:
     void save();
     // Restart: pendingCoverPath names the cover to open in a new run.
     LoadEnd load();
+    // Load of a cover from the recent covers: the save question, then
+    // Restart when `path` is still a file.
+    LoadEnd loadRecent(const QString& path);
+
+    // Puts a cover opened or saved first in the settings' recent covers.
+    static void RememberCover(const QString& path);
+    // The folder of the cover last opened or saved; empty when there is none.
+    static QString RecentFolder();
 
     // The path with ".jkt" appended unless it already holds ".jkt" somewhere
     // (in exactly that case).

@@ -45,9 +45,18 @@ enum : int {
     kCommandFrame = 1049,
     kVersionLabel = 1052,
     kWhiteBackground = 1066,
-    kUndo = 1070,
-    kRedo = 1071,
+    kImageFit = 1070,
+    kListingFitNote = 1071,  // what fitting did to the track listing shown
     kPrint = 32771,
+    // Controls of this version's resizable window.
+    kZoomLabel = 40001,
+    kZoomOut = 40002,
+    kZoomFit = 40003,
+    kZoomTrueSize = 40004,
+    kZoomIn = 40005,
+    kRecentCovers = 40006,
+    kUndo = 40007,
+    kRedo = 40008,
 };
 
 }  // namespace DesignerIds

@@ -30,6 +30,7 @@ void CoverDocument::ResetToNewDesign(int newCoverType, int fontDpi) {
     fImagePath.clear();
     bImagePath.clear();
     dImagePath.clear();
+    fImagePlacement = bImagePlacement = dImagePlacement = ImagePlacement();
     fBGColor = bBGColor = dBGColor = kWhite;
     fShowBorder = bShowBorder = dShowBorder = true;
     fCoverTitle.clear();
@@ -55,28 +56,47 @@ void CoverDocument::ResetToNewDesign(int newCoverType, int fontDpi) {
     bFrontPrintOverSpines = true;
     bBackPrintOverSpines = true;
     printOverInnerCircleDisc = true;
+    showTotalTime = false;
     coverChanged = false;
 }
 
 namespace {
 
 auto Fields(const CoverDocument& d) {
-    return std::tie(d.covertype, d.CoverOption, d.sImagePath, d.fImagePath, d.bImagePath,
-                    d.dImagePath, d.fBGColor, d.bBGColor, d.dBGColor, d.fShowBorder, d.bShowBorder,
-                    d.dShowBorder, d.fCoverTitle, d.bCoverTitle, d.dCoverTitle, d.fCoverText,
-                    d.bCoverText, d.dCoverText, d.fCoverAlign, d.bCoverAlign, d.dCoverAlign,
-                    d.fCoverTextColor, d.bCoverTextColor, d.dCoverTextColor, d.fCoverTextFont,
-                    d.bCoverTextFont, d.dCoverTextFont, d.fCoverTextFontName, d.bCoverTextFontName,
-                    d.dCoverTextFontName, d.frontCoverSpineText, d.backCoverSpineText,
-                    d.frontCoverSpinesOn, d.backCoverSpinesOn, d.bFrontPrintOverSpines,
-                    d.bBackPrintOverSpines, d.printOverInnerCircleDisc, d.fCoverTextPointSize,
-                    d.bCoverTextPointSize, d.dCoverTextPointSize, d.geometry);
+    return std::tie(
+        d.covertype, d.CoverOption, d.sImagePath, d.fImagePath, d.bImagePath, d.dImagePath,
+        d.fBGColor, d.bBGColor, d.dBGColor, d.fShowBorder, d.bShowBorder, d.dShowBorder,
+        d.fCoverTitle, d.bCoverTitle, d.dCoverTitle, d.fCoverText, d.bCoverText, d.dCoverText,
+        d.fCoverAlign, d.bCoverAlign, d.dCoverAlign, d.fCoverTextColor, d.bCoverTextColor,
+        d.dCoverTextColor, d.fCoverTextFont, d.bCoverTextFont, d.dCoverTextFont,
+        d.fCoverTextFontName, d.bCoverTextFontName, d.dCoverTextFontName, d.frontCoverSpineText,
+        d.backCoverSpineText, d.frontCoverSpinesOn, d.backCoverSpinesOn, d.bFrontPrintOverSpines,
+        d.bBackPrintOverSpines, d.printOverInnerCircleDisc, d.showTotalTime, d.fImagePlacement,
+        d.bImagePlacement, d.sImagePlacement, d.dImagePlacement, d.fCoverTextPointSize,
+        d.bCoverTextPointSize, d.dCoverTextPointSize, d.geometry);
 }
 
 }  // namespace
 
 bool CoverDocument::operator==(const CoverDocument& other) const {
     return Fields(*this) == Fields(other);
+}
+
+ImagePlacement& CoverDocument::imagePlacement(int block) {
+    switch (block) {
+        case 0:
+            return fImagePlacement;
+        case 1:
+            return bImagePlacement;
+        case 2:
+            return sImagePlacement;
+        default:
+            return dImagePlacement;
+    }
+}
+
+const ImagePlacement& CoverDocument::imagePlacement(int block) const {
+    return const_cast<CoverDocument*>(this)->imagePlacement(block);
 }
 
 SurfaceFields CoverDocument::surface(CoverSide side) {

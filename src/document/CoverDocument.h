@@ -4,6 +4,7 @@
 
 #include "document/ColorRef.h"
 #include "document/CoverTypes.h"
+#include "document/ImagePlacement.h"
 #include "document/LogFont.h"
 #include "print/CoverGeometry.h"
 
@@ -40,7 +41,8 @@ public:
     // A new design of the given case type: every stored field to its initial
     // value, fonts "Arial" at their default heights, as pixels at `fontDpi`
     // (-24, -19 and -16 at LogFont::kHeightDpi, whatever the screen).
-    // sImagePath, the point sizes and the geometry are left as they are.
+    // sImagePath and its placement, the point sizes and the geometry are left
+    // as they are.
     void ResetToNewDesign(int newCoverType, int fontDpi = LogFont::kHeightDpi);
 
     // The default character height in pixels at `fontDpi` (negative) for a
@@ -92,6 +94,17 @@ public:
     bool bFrontPrintOverSpines = true;
     bool bBackPrintOverSpines = true;
     bool printOverInnerCircleDisc = true;
+    // A total time row under the back cover's track listing.
+    bool showTotalTime = false;
+
+    // How each picture lies in its rectangle, by image block (front, back,
+    // whole DVD cover, disc); kept beside the pictures' paths.
+    ImagePlacement fImagePlacement;
+    ImagePlacement bImagePlacement;
+    ImagePlacement sImagePlacement;
+    ImagePlacement dImagePlacement;
+    ImagePlacement& imagePlacement(int block);
+    const ImagePlacement& imagePlacement(int block) const;
 
     // Tenths of a point last chosen in the font dialog; survive new designs.
     int32_t fCoverTextPointSize = 0;

@@ -2,6 +2,8 @@
 
 #include "app/ProductInfo.h"
 #include "document/CoverFileFields.h"
+#include "document/ImagePlacementFields.h"
+#include "document/TotalTimeField.h"
 
 namespace casewright {
 
@@ -14,7 +16,7 @@ QString InvalidFileCaption() {
 QString InvalidFileMessage() {
     return QStringLiteral(
                "Unable to load a cover from the file you specified.\n\n"
-               "Please ensure the file are attempting to load was created using ") +
+               "Please make sure that the file you are trying to load was created with ") +
            ProductInfo::Name() + QStringLiteral(".");
 }
 
@@ -45,10 +47,12 @@ const QList<QByteArray>& ImageMarkers() {
 const QStringList& AllTags() {
     static const QStringList tags = [] {
         QStringList all{QString::fromLatin1(BeginTag()), QString::fromLatin1(EndTag())};
-        QStringList keys{QString(CharsetKey())};
+        QStringList keys{QString(CharsetKey()), QString(TotalTimeField::Key())};
         for (const CoverFileField& field : CoverFileFields()) {
             keys << QLatin1String(field.key);
         }
+        // The pictures' placement fields.
+        keys << ImagePlacementFields::Keys();
         for (const QString& key : keys) {
             all << QLatin1Char('[') + key + QLatin1Char(']')
                 << QStringLiteral("[END") + key + QLatin1Char(']');

@@ -47,7 +47,8 @@ inline QString Utf8CharsetName() {
 }
 
 // Every tag the format knows: "[BEGIN]", "[END]", the opening and closing
-// tag of each field and of the charset field, and the eight image markers.
+// tag of each field and of the extra fields before "[END]", and the eight
+// image markers.
 const QStringList& AllTags();
 
 // Base names of the files the image blocks are extracted to on loading.

@@ -7,8 +7,10 @@
 
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
+#include "document/ImagePlacementFields.h"
 #include "document/RegularFile.h"
 #include "document/TemporaryImageWriter.h"
+#include "document/TotalTimeField.h"
 #include "document/TrackListingFlattener.h"
 
 namespace casewright {
@@ -61,6 +63,7 @@ void ApplyFields(CoverDocument& doc, const CoverFileSections& sections, int font
         }
         ApplyCoverField(doc, field, value);
     }
+    ImagePlacementFields::Apply(doc, sections);
     if (doc.covertype == CoverTypeStandardCD) {
         doc.fCoverText = TrackListingFlattener::flatten(doc.fCoverText);
     }
@@ -74,12 +77,23 @@ void ApplyFields(CoverDocument& doc, const CoverFileSections& sections, int font
     }
 }
 
-// The whole file, or nothing when it is not a regular file, cannot be read
-// or is larger than any cover file the writer makes.
-std::optional<QByteArray> ReadWholeFile(const QString& path) {
+}  // namespace
+
+std::optional<CoverFileSections> ParseCoverFile(const QByteArray& bytes, CoverDocument& doc,
+                                                int fontDpi) {
+    std::optional<CoverFileSections> sections = CoverFileSections::parse(bytes);
+    if (sections) {
+        ApplyFields(doc, *sections, fontDpi);
+        doc.showTotalTime = TotalTimeField::Read(*sections);
+        doc.coverChanged = false;
+    }
+    return sections;
+}
+
+std::optional<QByteArray> ReadCoverFileBytes(const QString& path, qint64 maxSize) {
     QFile file(path);
     QString reason;
-    if (!OpenRegularFileForReading(file, &reason) || file.size() > CoverFileFormat::kMaxFileSize) {
+    if (!OpenRegularFileForReading(file, &reason) || file.size() > maxSize) {
         return std::nullopt;
     }
     // One byte more than its size shows a file that grew meanwhile.
@@ -91,18 +105,6 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
     return bytes;
 }
 
-}  // namespace
-
-std::optional<CoverFileSections> ParseCoverFile(const QByteArray& bytes, CoverDocument& doc,
-                                                int fontDpi) {
-    std::optional<CoverFileSections> sections = CoverFileSections::parse(bytes);
-    if (sections) {
-        ApplyFields(doc, *sections, fontDpi);
-        doc.coverChanged = false;
-    }
-    return sections;
-}
-
 CoverFileReadResult ReadCoverFile(CoverDocument& doc, const QString& path, int fontDpi,
                                   const QString& imageFolder) {
     CoverFileReadResult result;
@@ -110,7 +112,7 @@ CoverFileReadResult ReadCoverFile(CoverDocument& doc, const QString& path, int f
         result.outcome = CoverFileReadOutcome::NoFile;
         return result;
     }
-    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    const std::optional<QByteArray> bytes = ReadCoverFileBytes(path);
     if (!bytes) {
         result.outcome = CoverFileReadOutcome::Unreadable;
         return result;

@@ -46,6 +46,12 @@ struct CoverFileReadResult {
 std::optional<CoverFileSections> ParseCoverFile(const QByteArray& bytes, CoverDocument& doc,
                                                 int fontDpi);
 
+// The whole file at `path`, or nothing when it is not a regular file, cannot
+// be read or is larger than `maxSize` (by default than any cover file the
+// writer makes).
+std::optional<QByteArray> ReadCoverFileBytes(const QString& path,
+                                             qint64 maxSize = CoverFileFormat::kMaxFileSize);
+
 // Loads a cover file as ParseCoverFile does and extracts its image blocks to
 // "tmpfront", "tmpback", "tmpstretch" and "tmpdisc" plus the stored path's
 // extension in imageFolder (nothing is extracted when it is empty); the

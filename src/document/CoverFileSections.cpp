@@ -5,6 +5,7 @@
 #include "document/CoverFileFields.h"
 #include "document/CoverFileTagEscape.h"
 #include "document/Cp1252Codec.h"
+#include "document/TotalTimeField.h"
 
 namespace casewright {
 
@@ -31,6 +32,7 @@ const QHash<QLatin1String, KeyTags>& KnownKeyTags() {
             all.insert(QLatin1String(field.key), KeyTags(QLatin1String(field.key)));
         }
         all.insert(CoverFileFormat::CharsetKey(), KeyTags(CoverFileFormat::CharsetKey()));
+        all.insert(TotalTimeField::Key(), KeyTags(TotalTimeField::Key()));
         return all;
     }();
     return tags;

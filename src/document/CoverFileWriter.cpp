@@ -12,7 +12,9 @@
 #include "document/CoverFileTagEscape.h"
 #include "document/Cp1252Codec.h"
 #include "document/ImageMetadataScrub.h"
+#include "document/ImagePlacementFields.h"
 #include "document/RegularFile.h"
+#include "document/TotalTimeField.h"
 
 namespace casewright {
 
@@ -168,6 +170,11 @@ QByteArray CoverFileTextSection(const CoverDocument& doc) {
             AppendTagged(text, QLatin1String(field.key), CoverFileTagEscape::protect(*value));
         }
     }
+    // Pictures' placements: extra fields, none for a stretched picture.
+    for (const auto& [key, value] : ImagePlacementFields::Written(doc)) {
+        AppendTagged(text, QLatin1String(key.toLatin1()), value);
+    }
+    text += TotalTimeField::Tagged(doc);
     // The tag breaks have no Windows-1252 byte: a value that needed one
     // sends the whole section to UTF-8.
     if (const std::optional<QByteArray> bytes = Cp1252Codec::encodeExactly(text)) {

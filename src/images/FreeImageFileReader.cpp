@@ -9,8 +9,10 @@
 #include "images/DecodingFootprint.h"
 #include "images/FreeImageBitmapConverter.h"
 #include "images/GifHeaderReader.h"
+#include "images/IconHeaderReader.h"
 #include "images/ImageFormatRule.h"
 #include "images/JpegMarkerReader.h"
+#include "images/PngChunkReader.h"
 #include "images/RegularImageFile.h"
 
 namespace casewright {
@@ -44,19 +46,28 @@ FREE_IMAGE_FORMAT freeImageFormat(ImageFileFormat format) {
     return FIF_UNKNOWN;
 }
 
-// The decoder reads through the stream of the file already opened and
-// checked, never by name.
+// The decoder reads through the file already opened and checked, never by
+// name, with a file's semantics whether its bytes are on a disk or in memory.
+RegularImageFile& fileOf(fi_handle handle) {
+    return *static_cast<RegularImageFile*>(handle);
+}
 unsigned DLL_CALLCONV readStream(void* buffer, unsigned size, unsigned count, fi_handle handle) {
-    return static_cast<unsigned>(std::fread(buffer, size, count, static_cast<std::FILE*>(handle)));
+    if (size == 0) {
+        return 0;
+    }
+    const qint64 bytes = fileOf(handle).read(static_cast<char*>(buffer), qint64(size) * count);
+    return static_cast<unsigned>(bytes / size);
 }
 unsigned DLL_CALLCONV writeNothing(void*, unsigned, unsigned, fi_handle) {
     return 0;
 }
 int DLL_CALLCONV seekStream(fi_handle handle, long offset, int origin) {
-    return std::fseek(static_cast<std::FILE*>(handle), offset, origin);
+    RegularImageFile& file = fileOf(handle);
+    const qint64 base = origin == SEEK_CUR ? file.pos() : origin == SEEK_END ? file.size() : 0;
+    return base >= 0 && file.seek(base + offset) ? 0 : -1;
 }
 long DLL_CALLCONV tellStream(fi_handle handle) {
-    return std::ftell(static_cast<std::FILE*>(handle));
+    return static_cast<long>(fileOf(handle).pos());
 }
 
 OwnedBitmap load(FREE_IMAGE_FORMAT format, RegularImageFile& file, int flags) {
@@ -64,7 +75,7 @@ OwnedBitmap load(FREE_IMAGE_FORMAT format, RegularImageFile& file, int flags) {
         return nullptr;
     }
     FreeImageIO io{readStream, writeNothing, seekStream, tellStream};
-    return OwnedBitmap(FreeImage_LoadFromHandle(format, &io, file.stream(), flags));
+    return OwnedBitmap(FreeImage_LoadFromHandle(format, &io, &file, flags));
 }
 
 // What the header announces, in the terms of the bitmap the decoder will make.
@@ -167,11 +178,12 @@ QImage toDrawingImage(OwnedBitmap bitmap) {
 // One read of one file: the checks from its name and header, then decoding.
 class Reading {
 public:
-    Reading(const QString& path, const ImageReadRequest& request)
+    template <typename Source>
+    Reading(const QString& nameForFormat, const Source& source, const ImageReadRequest& request)
         : request_(request),
-          imageFormat_(ImageFormatRule::formatForPath(path)),
+          imageFormat_(ImageFormatRule::formatForPath(nameForFormat)),
           format_(freeImageFormat(imageFormat_)),
-          file_(path) {}
+          file_(source) {}
 
     ImageReadResult run() {
         if (const std::optional<ImageFileCheck> refusal = readHeader()) {
@@ -207,7 +219,7 @@ private:
                 header = jpegHeader(*jpeg);
                 workingBytes_ = jpeg->coefficientBufferBytes();
             }
-        } else {
+        } else if (headerChecked()) {
             header = readFreeImageHeader(format_, file_);
         }
         if (!header || header->size.isEmpty()) {
@@ -216,6 +228,19 @@ private:
         header_ = *header;
         result_.fullSize = header_.size;
         return std::nullopt;
+    }
+
+    // The checks of formats whose decoder trusts what a header announces
+    // further than its limits do.
+    bool headerChecked() {
+        switch (format_) {
+            case FIF_ICO:
+                return IconHeaderReader::firstPictureIsSound(file_);
+            case FIF_PNG:
+                return PngChunkReader::chunksFitInFile(file_);
+            default:
+                return true;
+        }
     }
 
     std::optional<ImageFileCheck> checkLimits() {
@@ -289,7 +314,12 @@ private:
 }  // namespace
 
 ImageReadResult FreeImageFileReader::read(const QString& path, const ImageReadRequest& request) {
-    return Reading(path, request).run();
+    return Reading(path, path, request).run();
+}
+
+ImageReadResult FreeImageFileReader::readBytes(QByteArrayView bytes, const QString& nameForFormat,
+                                               const ImageReadRequest& request) {
+    return Reading(nameForFormat, bytes, request).run();
 }
 
 QImage FreeImageFileReader::readReduced(const QString& path, int minimumSide) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -38,6 +39,10 @@ struct ImageReadResult {
 class FreeImageFileReader {
 public:
     static ImageReadResult read(const QString& path, const ImageReadRequest& request = {});
+    // The same for a picture held in memory, in the format `nameForFormat`
+    // (the path it was stored under) gives.
+    static ImageReadResult readBytes(QByteArrayView bytes, const QString& nameForFormat,
+                                     const ImageReadRequest& request = {});
 
     // For previews that are much smaller than the picture, such as thumbnails.
     static QImage readReduced(const QString& path, int minimumSide);

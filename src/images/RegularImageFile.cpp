@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -55,6 +56,8 @@ RegularImageFile::RegularImageFile(const QString& path) {
     }
 }
 
+RegularImageFile::RegularImageFile(QByteArrayView bytes) : memory_(true), bytes_(bytes) {}
+
 RegularImageFile::~RegularImageFile() {
     if (stream_) {
         std::fclose(stream_);
@@ -62,6 +65,16 @@ RegularImageFile::~RegularImageFile() {
 }
 
 qint64 RegularImageFile::read(char* buffer, qint64 size) {
+    if (memory_) {
+        const qint64 count = std::clamp<qint64>(bytes_.size() - at_, 0, std::max<qint64>(size, 0));
+        if (count == 0) {
+            // Empty pictures have no data pointer, and a seek may sit past the end.
+            return 0;
+        }
+        std::memcpy(buffer, bytes_.data() + at_, static_cast<size_t>(count));
+        at_ += count;
+        return count;
+    }
     if (!stream_ || size <= 0) {
         return 0;
     }
@@ -69,11 +82,26 @@ qint64 RegularImageFile::read(char* buffer, qint64 size) {
 }
 
 bool RegularImageFile::seek(qint64 offset) {
+    if (memory_) {
+        at_ = offset >= 0 ? offset : at_;
+        return offset >= 0;
+    }
     return stream_ && offset >= 0 && ::fseeko(stream_, static_cast<off_t>(offset), SEEK_SET) == 0;
 }
 
 qint64 RegularImageFile::pos() const {
+    if (memory_) {
+        return at_;
+    }
     return stream_ ? static_cast<qint64>(::ftello(stream_)) : -1;
+}
+
+qint64 RegularImageFile::size() const {
+    if (memory_) {
+        return bytes_.size();
+    }
+    struct stat status {};
+    return stream_ && ::fstat(::fileno(stream_), &status) == 0 ? qint64(status.st_size) : -1;
 }
 
 }  // namespace casewright

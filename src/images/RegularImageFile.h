@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <cstdio>
 
@@ -15,6 +16,11 @@ namespace casewright {
 class RegularImageFile {
 public:
     explicit RegularImageFile(const QString& path);
+    // Reads `bytes` (which must outlive this) as if they were a file's, for
+    // pictures held in memory such as a cover file's image blocks. Seeking
+    // past the end succeeds as it does in a file, and reading there gives
+    // nothing: decoders that expect a file's behaviour stop as they would.
+    explicit RegularImageFile(QByteArrayView bytes);
     ~RegularImageFile();
 
     RegularImageFile(const RegularImageFile&) = delete;
@@ -22,18 +28,19 @@ public:
 
     // None when the file is open; otherwise why it is not.
     const ImageFileCheck& openCheck() const { return check_; }
-    bool isOpen() const { return stream_ != nullptr; }
+    bool isOpen() const { return stream_ != nullptr || memory_; }
 
     // Reads up to `size` bytes; the count read, 0 at the end or on error.
     qint64 read(char* buffer, qint64 size);
     bool seek(qint64 offset);
     qint64 pos() const;
-
-    // The buffered stream the decoder reads through.
-    std::FILE* stream() const { return stream_; }
+    qint64 size() const;
 
 private:
     std::FILE* stream_ = nullptr;
+    bool memory_ = false;
+    QByteArrayView bytes_;
+    qint64 at_ = 0;
     ImageFileCheck check_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "document/CoverFileFormat.h"
 #include "render/DevicePixels.h"
 #include "render/SurfaceDrawing.h"
 #include "render/SurfaceEdges.h"
@@ -24,7 +25,7 @@ void CDVDCoverButton::DrawSurface(QPainter& painter, const QRect& target) {
     const int dpi = DeviceDpiY(painter);
     const TextFrame frame = TextFrame::For(params, dpi);
     FillEdges(painter, e.L, e.T, e.R, e.B, ToQColor(params.backgroundColor));
-    DrawImages(painter, e);
+    DrawImages(painter, target);
     DrawSpineText(painter, e, frame);
 
     painter.setFont(TextFontFor(params.font, params.fontRefDpi, frame.layoutDpi(), 1.0));
@@ -41,15 +42,27 @@ void CDVDCoverButton::DrawSide(QPainter& painter, const TextFrame& frame, const 
     DrawAlignedText(painter, rect, text, params.textAlign);
 }
 
-void CDVDCoverButton::DrawImages(QPainter& painter, const SurfaceEdges& e) const {
+QVector<SurfaceImageArea> CDVDCoverButton::ImageAreas(const QRect& target) const {
+    const SurfaceEdges e(target);
     const int s = spineWidth();
+    QVector<SurfaceImageArea> areas;
     if (params.imageMode == kImageModeFrontAndBack) {
         const int frontLeft = e.L + e.W / 2 + s / 2;
-        DrawSurfaceImage(painter, params.frontImagePath,
-                         QRect(frontLeft, e.T, e.R - frontLeft, e.H));
-        DrawSurfaceImage(painter, params.backImagePath, QRect(e.L, e.T, e.W / 2 - s / 2, e.H));
+        areas = {{CoverFileFormat::FrontBlock, params.frontImagePath, params.frontImagePlacement,
+                  QRect(frontLeft, e.T, e.R - frontLeft, e.H)},
+                 {CoverFileFormat::BackBlock, params.backImagePath, params.backImagePlacement,
+                  QRect(e.L, e.T, e.W / 2 - s / 2, e.H)}};
     } else if (params.imageMode == kImageModeWholeWrap) {
-        DrawSurfaceImage(painter, params.stretchImagePath, QRect(e.L, e.T, e.W, e.H));
+        areas = {{CoverFileFormat::StretchBlock, params.stretchImagePath,
+                  params.stretchImagePlacement, QRect(e.L, e.T, e.W, e.H)}};
+    }
+    areas.removeIf([](const SurfaceImageArea& area) { return area.path.isEmpty(); });
+    return areas;
+}
+
+void CDVDCoverButton::DrawImages(QPainter& painter, const QRect& target) const {
+    for (const SurfaceImageArea& area : ImageAreas(target)) {
+        DrawSurfaceImage(painter, area.path, area.dest, area.placement);
     }
 }
 

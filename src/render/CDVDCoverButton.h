@@ -18,6 +18,8 @@ public:
     // front text and the wrap's right edge, and both texts and the bottom.
     static constexpr int kTextInset = 5;
 
+    QVector<SurfaceImageArea> ImageAreas(const QRect& target) const override;
+
 protected:
     void DrawSurface(QPainter& painter, const QRect& target) override;
     void DrawFrame(QPainter& painter, const QRect& target) override;
@@ -25,7 +27,7 @@ protected:
 private:
     int spineWidth() const;
     int spineLeft(const SurfaceEdges& e) const;
-    void DrawImages(QPainter& painter, const SurfaceEdges& e) const;
+    void DrawImages(QPainter& painter, const QRect& target) const;
     void DrawSpineText(QPainter& painter, const SurfaceEdges& e, const TextFrame& frame) const;
     QRect BackTextRect(const SurfaceEdges& e, int dpi, const TextFrame& frame) const;
     QRect FrontTextRect(const SurfaceEdges& e, int dpi, const TextFrame& frame) const;

@@ -23,6 +23,13 @@ QRegion EllipseIn(int left, int top, int right, int bottom) {
 
 }  // namespace
 
+QVector<SurfaceImageArea> CMyDiscButton::ImageAreas(const QRect& target) const {
+    if (params.imagePath.isEmpty()) {
+        return {};
+    }
+    return {SurfaceImageArea{params.imageBlock, params.imagePath, params.imagePlacement, target}};
+}
+
 int CMyDiscButton::hubRadius() const {
     return ScaleLength(params.hubDiameterPx, params.xScale) / 2;
 }
@@ -37,7 +44,9 @@ void CMyDiscButton::DrawSurface(QPainter& painter, const QRect& target) {
     // Nothing of the label is ever drawn outside the disc.
     painter.setClipRegion(disc, Qt::IntersectClip);
     painter.fillRect(target, ToQColor(params.backgroundColor));
-    DrawSurfaceImage(painter, params.imagePath, QRect(e.L, e.T, e.W, e.H));
+    for (const SurfaceImageArea& area : ImageAreas(target)) {
+        DrawSurfaceImage(painter, area.path, area.dest, area.placement);
+    }
     DrawTexts(painter, e, dpi);
     if (params.showBorder) {
         // The outline lies on the disc's own edge; the polygonal clip region

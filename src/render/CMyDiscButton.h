@@ -15,6 +15,8 @@ public:
     static constexpr int kTextGapBelowHub = 10;
     static constexpr double kSecondColumnFactor = 1.5;
 
+    QVector<SurfaceImageArea> ImageAreas(const QRect& target) const override;
+
 protected:
     void DrawSurface(QPainter& painter, const QRect& target) override;
 

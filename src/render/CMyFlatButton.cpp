@@ -1,6 +1,7 @@
 #include "render/CMyFlatButton.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "render/DevicePixels.h"
 #include "render/SurfaceDrawing.h"
@@ -21,7 +22,7 @@ void CMyFlatButton::DrawSurface(QPainter& painter, const QRect& target) {
     const int dpi = DeviceDpiY(painter);
     const TextFrame frame = TextFrame::For(params, dpi);
     FillEdges(painter, e.L, e.T, e.R, e.B, ToQColor(params.backgroundColor));
-    DrawImage(painter, e);
+    DrawImage(painter, target);
     DrawSpineTexts(painter, e, frame);
 
     const QRect textRect = TextRect(e, dpi, frame);
@@ -31,17 +32,34 @@ void CMyFlatButton::DrawSurface(QPainter& painter, const QRect& target) {
     QRect rect = frame.toLayout(textRect);
     DrawTitle(painter, rect, params.title, params.textAlign);
     if (params.isTrackListing) {
-        TrackColumnsPainter::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
+        const TrackColumnsPainter listing =
+            TrackColumnsPainter::Parse(params.text, params.showTotalTime);
+        listing.DrawAsFitted(painter, rect, kSecondColumnFactor, ListingFit(dpi),
+                             {params.font, params.fontRefDpi, frame.layoutDpi()});
     } else {
         DrawAlignedText(painter, rect, params.text, params.textAlign);
     }
 }
 
-void CMyFlatButton::DrawImage(QPainter& painter, const SurfaceEdges& e) const {
+TrackListingFit CMyFlatButton::ListingFit(int deviceDpi) const {
+    return params.isTrackListing ? PaperListingFit(deviceDpi) : TrackListingFit();
+}
+
+QVector<SurfaceImageArea> CMyFlatButton::ImageAreas(const QRect& target) const {
+    if (params.imagePath.isEmpty()) {
+        return {};
+    }
+    const SurfaceEdges e(target);
     const int s = spineWidth();
     const QRect dest =
         params.printOverSpines ? QRect(e.L, e.T, e.W, e.H) : QRect(e.L + s, e.T, e.W - 2 * s, e.H);
-    DrawSurfaceImage(painter, params.imagePath, dest);
+    return {SurfaceImageArea{params.imageBlock, params.imagePath, params.imagePlacement, dest}};
+}
+
+void CMyFlatButton::DrawImage(QPainter& painter, const QRect& target) const {
+    for (const SurfaceImageArea& area : ImageAreas(target)) {
+        DrawSurfaceImage(painter, area.path, area.dest, area.placement);
+    }
 }
 
 void CMyFlatButton::DrawSpineTexts(QPainter& painter, const SurfaceEdges& e,
@@ -75,7 +93,11 @@ QRect CMyFlatButton::TextRect(const SurfaceEdges& e, int dpi, const TextFrame& f
         return EdgeRect(e.L + mx, e.T + my, e.R - mx, e.B);
     }
     const int s = spineWidth();
-    return EdgeRect(e.L + mx + s, e.T + my, e.R - s - frame.deviceX(kBackTextRightInset), e.B);
+    // The lengths end close to the spine's fold; on a fine printer the inset
+    // alone would be a fraction of a millimetre.
+    const int inset =
+        std::max(frame.deviceX(kBackTextRightInset), TrackColumnsPainter::TrimMarginPixels(dpi));
+    return EdgeRect(e.L + mx + s, e.T + my, e.R - s - inset, e.B);
 }
 
 void CMyFlatButton::DrawFrame(QPainter& painter, const QRect& target) {

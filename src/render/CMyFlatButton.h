@@ -19,13 +19,16 @@ public:
     static constexpr int kSpineTextInset = 3;
     static constexpr int kBackTextRightInset = 7;
 
+    QVector<SurfaceImageArea> ImageAreas(const QRect& target) const override;
+    TrackListingFit ListingFit(int deviceDpi) const override;
+
 protected:
     void DrawSurface(QPainter& painter, const QRect& target) override;
     void DrawFrame(QPainter& painter, const QRect& target) override;
 
 private:
     int spineWidth() const;
-    void DrawImage(QPainter& painter, const SurfaceEdges& e) const;
+    void DrawImage(QPainter& painter, const QRect& target) const;
     void DrawSpineTexts(QPainter& painter, const SurfaceEdges& e, const TextFrame& frame) const;
     QRect TextRect(const SurfaceEdges& e, int dpi, const TextFrame& frame) const;
 };

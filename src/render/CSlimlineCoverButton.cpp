@@ -1,6 +1,7 @@
 #include "render/CSlimlineCoverButton.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "document/CoverTypes.h"
 #include "render/DevicePixels.h"
@@ -46,13 +47,33 @@ void CSlimlineCoverButton::DrawSurface(QPainter& painter, const QRect& target) {
     DrawStretchedImage(painter, surface, target);
 }
 
-void CSlimlineCoverButton::DrawImage(QPainter& painter, int w0, int h0) const {
+QRect CSlimlineCoverButton::ComposedImageRect(int w0, int h0) const {
     // Without print-over the image starts right of the spine strip and, being
     // narrower by only two spine widths, runs off the right edge.
-    const QRect dest = params.printOverSpines ? QRect(0, 0, w0, h0)
-                                              : QRect(params.spineOffsetPx + params.spineWidthPx, 0,
-                                                      w0 - 2 * params.spineWidthPx, h0);
-    DrawSurfaceImage(painter, params.imagePath, dest);
+    return params.printOverSpines ? QRect(0, 0, w0, h0)
+                                  : QRect(params.spineOffsetPx + params.spineWidthPx, 0,
+                                          w0 - 2 * params.spineWidthPx, h0);
+}
+
+QVector<SurfaceImageArea> CSlimlineCoverButton::ImageAreas(const QRect& target) const {
+    const int w0 = params.refWidth;
+    const int h0 = params.refHeight;
+    if (params.imagePath.isEmpty() || w0 <= 0 || h0 <= 0) {
+        return {};
+    }
+    // The surface is composed at its reference size and then stretched over
+    // the target.
+    const QRect composed = ComposedImageRect(w0, h0);
+    const double sx = static_cast<double>(target.width()) / w0;
+    const double sy = static_cast<double>(target.height()) / h0;
+    const QRect dest(target.left() + qRound(composed.left() * sx),
+                     target.top() + qRound(composed.top() * sy), qRound(composed.width() * sx),
+                     qRound(composed.height() * sy));
+    return {SurfaceImageArea{params.imageBlock, params.imagePath, params.imagePlacement, dest}};
+}
+
+void CSlimlineCoverButton::DrawImage(QPainter& painter, int w0, int h0) const {
+    DrawSurfaceImage(painter, params.imagePath, ComposedImageRect(w0, h0), params.imagePlacement);
 }
 
 void CSlimlineCoverButton::DrawSpineText(QPainter& painter, int h0, const TextFrame& frame) const {
@@ -72,15 +93,24 @@ void CSlimlineCoverButton::DrawSpineText(QPainter& painter, int h0, const TextFr
 
 void CSlimlineCoverButton::DrawTrackListing(QPainter& painter, int w0, int h0, int dpi,
                                             const TextFrame& frame) const {
+    // The lengths end close to the trim edge; on a fine printer the inset
+    // alone would be a fraction of a millimetre.
+    const int trimMargin = TrackColumnsPainter::TrimMarginPixels(dpi);
     const QRect textRect = EdgeRect(InchesToPixels(params.textMarginLeft, dpi),
                                     InchesToPixels(params.textMarginTop, dpi),
-                                    w0 - frame.deviceX(kTextRightInset), h0);
+                                    w0 - std::max(frame.deviceX(kTextRightInset), trimMargin), h0);
     const TextFrame::Scope scope(painter, frame, textRect);
     painter.setFont(TextFontFor(params.font, params.fontRefDpi, frame.layoutDpi(), 1.0));
     painter.setPen(ToQColor(params.textColor));
     QRect rect = frame.toLayout(textRect);
     DrawTitle(painter, rect, params.title, LEFT);
-    TrackColumnsPainter::Parse(params.text).Draw(painter, rect, kSecondColumnFactor);
+    TrackColumnsPainter::Parse(params.text, params.showTotalTime)
+        .DrawAsFitted(painter, rect, kSecondColumnFactor, ListingFit(dpi),
+                      {params.font, params.fontRefDpi, frame.layoutDpi()});
+}
+
+TrackListingFit CSlimlineCoverButton::ListingFit(int deviceDpi) const {
+    return PaperListingFit(deviceDpi);
 }
 
 void CSlimlineCoverButton::DrawFrame(QPainter& painter, const QRect& target) {

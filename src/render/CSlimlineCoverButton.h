@@ -27,11 +27,15 @@ public:
     // cannot be created.
     QImage ComposeSurface(int dpi) const;
 
+    QVector<SurfaceImageArea> ImageAreas(const QRect& target) const override;
+    TrackListingFit ListingFit(int deviceDpi) const override;
+
 protected:
     void DrawSurface(QPainter& painter, const QRect& target) override;
     void DrawFrame(QPainter& painter, const QRect& target) override;
 
 private:
+    QRect ComposedImageRect(int w0, int h0) const;
     void DrawImage(QPainter& painter, int w0, int h0) const;
     void DrawSpineText(QPainter& painter, int h0, const TextFrame& frame) const;
     void DrawTrackListing(QPainter& painter, int w0, int h0, int dpi, const TextFrame& frame) const;

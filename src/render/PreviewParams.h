@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "document/ColorRef.h"
+#include "document/ImagePlacement.h"
 #include "document/LogFont.h"
 
 namespace casewright {
@@ -14,6 +15,9 @@ namespace casewright {
 struct PreviewParams {
     int32_t refWidth = 0;
     int32_t refHeight = 0;
+    // The surface's physical height; 0 when unknown, and refHeight is then
+    // taken at the drawing device's resolution.
+    double heightInches = 0;
     double xScale = 1.0;
     double yScale = 1.0;
     int32_t spineWidthPx = 0;
@@ -39,6 +43,13 @@ struct PreviewParams {
     QString backImagePath;     // DVD wrap, image mode 1
     QString stretchImagePath;  // DVD wrap, image mode 0
     int32_t imageMode = 0;     // DVD wrap: the design's CoverOption
+    // How each picture lies in its rectangle, and which of the design's
+    // pictures (image block) imagePath is.
+    ImagePlacement imagePlacement;
+    ImagePlacement frontImagePlacement;
+    ImagePlacement backImagePlacement;
+    ImagePlacement stretchImagePlacement;
+    int32_t imageBlock = 0;
 
     QString title;
     QString text;
@@ -47,6 +58,7 @@ struct PreviewParams {
     QString spineText;
     int32_t textAlign = 0;
     bool isTrackListing = false;
+    bool showTotalTime = false;  // a track listing's total time row
 
     // Text margins in inches, fixed per surface.
     double textMarginLeft = 0;

@@ -1,5 +1,6 @@
 #include "render/PreviewParamsBuilder.h"
 
+#include "document/CoverFileFormat.h"
 #include "render/DevicePixels.h"
 
 namespace casewright {
@@ -19,6 +20,7 @@ constexpr double kSlimlineTextTop = 0.25;
 void SetSize(PreviewParams& p, double width, double height, double spine, int dpi) {
     p.refWidth = InchesToPixels(width, dpi);
     p.refHeight = InchesToPixels(height, dpi);
+    p.heightInches = height;
     p.spineWidthPx = InchesToPixels(spine, dpi);
 }
 
@@ -41,6 +43,8 @@ PreviewParams StandardFront(const CoverDocument& doc, int dpi) {
     p.spinesOn = doc.frontCoverSpinesOn;
     p.printOverSpines = doc.bFrontPrintOverSpines;
     p.imagePath = doc.fImagePath;
+    p.imagePlacement = doc.fImagePlacement;
+    p.imageBlock = CoverFileFormat::FrontBlock;
     p.title = doc.fCoverTitle;
     p.text = doc.fCoverText;
     p.textAlign = doc.fCoverAlign;
@@ -58,10 +62,13 @@ PreviewParams StandardBack(const CoverDocument& doc, int dpi) {
     SetSize(p, g.backWidth, g.backHeight, g.backSpineWidth, dpi);
     SetBackCommon(p, doc);
     p.imagePath = doc.bImagePath;
+    p.imagePlacement = doc.bImagePlacement;
+    p.imageBlock = CoverFileFormat::BackBlock;
     p.text = doc.bCoverText;
     // The tray card's text is always a track listing, laid out from the left.
     p.textAlign = LEFT;
     p.isTrackListing = true;
+    p.showTotalTime = doc.showTotalTime;
     p.textMarginLeft = p.textMarginTop = kFlatMargin;
     return p;
 }
@@ -74,6 +81,9 @@ PreviewParams DvdWrap(const CoverDocument& doc, int dpi) {
     p.frontImagePath = doc.fImagePath;
     p.backImagePath = doc.bImagePath;
     p.stretchImagePath = doc.sImagePath;
+    p.frontImagePlacement = doc.fImagePlacement;
+    p.backImagePlacement = doc.bImagePlacement;
+    p.stretchImagePlacement = doc.sImagePlacement;
     p.imageMode = doc.CoverOption;
     p.title = doc.bCoverTitle;
     p.text = doc.bCoverText;
@@ -98,9 +108,12 @@ PreviewParams SlimlineInsert(const CoverDocument& doc, int dpi) {
     p.cutoutHeightPx = InchesToPixels(kCutoutHeightInches, dpi);
     SetBackCommon(p, doc);
     p.imagePath = doc.bImagePath;
+    p.imagePlacement = doc.bImagePlacement;
+    p.imageBlock = CoverFileFormat::BackBlock;
     p.text = doc.bCoverText;
     p.textAlign = LEFT;
     p.isTrackListing = false;  // the insert reads its text as a track listing anyway
+    p.showTotalTime = doc.showTotalTime;
     p.textMarginLeft = kSlimlineTextLeft;
     p.textMarginTop = kSlimlineTextTop;
     return p;
@@ -116,6 +129,8 @@ PreviewParams Disc(const CoverDocument& doc, int dpi) {
     p.showBorder = doc.dShowBorder;
     p.printOverInnerCircleDisc = doc.printOverInnerCircleDisc;
     p.imagePath = doc.dImagePath;
+    p.imagePlacement = doc.dImagePlacement;
+    p.imageBlock = CoverFileFormat::DiscBlock;
     p.title = doc.dCoverTitle;
     p.text = doc.dCoverText;
     p.textAlign = CENTER;

@@ -1,11 +1,17 @@
 #include "render/SurfaceDrawing.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
+#include <QTransform>
 #include <QtMath>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
+#include "render/ImagePlacementGeometry.h"
+#include "render/ScaledImageCache.h"
 #include "render/SurfaceEdges.h"
 #include "render/SurfaceImageCache.h"
 
@@ -30,16 +36,85 @@ void DrawStretchedImage(QPainter& painter, const QImage& image, const QRect& des
     painter.restore();
 }
 
-void DrawSurfaceImage(QPainter& painter, const QString& path, const QRect& dest) {
+namespace {
+
+// The device pixels per pixel of the painter's coordinates, through any
+// scaling of the painter and of a high-resolution screen.
+QPointF DeviceScale(const QPainter& painter) {
+    const QTransform t = painter.combinedTransform();
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    return QPointF(std::hypot(t.m11(), t.m12()) * ratio, std::hypot(t.m21(), t.m22()) * ratio);
+}
+
+bool KeepsFullResolution(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::Pdf;
+}
+
+// The part of the picture that shows through `visible`, widened to whole
+// source pixels, and the rectangle of `placed`'s coordinates it covers.
+struct VisiblePart {
+    QRect source;
+    QRectF drawn;
+};
+
+VisiblePart PartShowing(QSize imageSize, const QRect& placed, const QRect& visible) {
+    const double sx = static_cast<double>(imageSize.width()) / placed.width();
+    const double sy = static_cast<double>(imageSize.height()) / placed.height();
+    const int left = std::max(0, qFloor((visible.left() - placed.left()) * sx));
+    const int top = std::max(0, qFloor((visible.top() - placed.top()) * sy));
+    const int right =
+        std::min(imageSize.width(), qCeil((visible.left() + visible.width() - placed.left()) * sx));
+    const int bottom =
+        std::min(imageSize.height(), qCeil((visible.top() + visible.height() - placed.top()) * sy));
+    const QRect source(left, top, right - left, bottom - top);
+    const QRectF drawn(placed.left() + left / sx, placed.top() + top / sy, source.width() / sx,
+                       source.height() / sy);
+    return VisiblePart{source, drawn};
+}
+
+}  // namespace
+
+void DrawPlacedImage(QPainter& painter, const QImage& image, const QRect& dest,
+                     const ImagePlacement& placement) {
+    const QRect placed = PlacedImageRect(image.size(), dest, placement);
+    const QRect visible = placed & dest;
+    if (image.isNull() || visible.isEmpty()) {
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    if (placed != visible) {
+        painter.setClipRect(visible, Qt::IntersectClip);
+    }
+    if (KeepsFullResolution(painter)) {
+        painter.drawImage(QRectF(placed), image);
+        painter.restore();
+        return;
+    }
+    const VisiblePart part = PartShowing(image.size(), placed, visible);
+    const QPointF scale = DeviceScale(painter);
+    const QSize size(std::max(1, qRound(part.drawn.width() * scale.x())),
+                     std::max(1, qRound(part.drawn.height() * scale.y())));
+    const QImage scaled = ScaledImageCache::instance().scaled(image, part.source, size);
+    if (size == QSize(qRound(part.drawn.width()), qRound(part.drawn.height()))) {
+        // At the device's own size: a plain copy of pixels, to the nearest
+        // whole pixel.
+        painter.drawImage(QPoint(qRound(part.drawn.left()), qRound(part.drawn.top())), scaled);
+    } else {
+        painter.drawImage(part.drawn, scaled);
+    }
+    painter.restore();
+}
+
+void DrawSurfaceImage(QPainter& painter, const QString& path, const QRect& dest,
+                      const ImagePlacement& placement) {
     if (path.isEmpty() || dest.isEmpty()) {
         return;
     }
-    // The pixels the image lands on, through any scaling of the painter and
-    // of a high-resolution screen.
-    const QRectF onDevice = painter.combinedTransform().mapRect(QRectF(dest));
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const QSize drawnSize(qCeil(onDevice.width() * ratio), qCeil(onDevice.height() * ratio));
-    DrawStretchedImage(painter, LoadSurfaceImage(path, drawnSize), dest);
+    const QPointF scale = DeviceScale(painter);
+    const QSize drawnSize(qCeil(dest.width() * scale.x()), qCeil(dest.height() * scale.y()));
+    DrawPlacedImage(painter, LoadSurfaceImage(path, drawnSize), dest, placement);
 }
 
 void FillEdges(QPainter& painter, int left, int top, int right, int bottom, const QColor& color) {

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include "document/ImagePlacement.h"
+
 class QPainter;
 
 namespace casewright {
@@ -25,8 +27,17 @@ QImage LoadSurfaceImage(const QString& path, QSize drawnSize = QSize());
 // the nearest source pixel (no smoothing). Nothing for an empty destination.
 void DrawStretchedImage(QPainter& painter, const QImage& image, const QRect& dest);
 
-// Reads the image file of a surface and stretches it over `dest` as above.
-void DrawSurfaceImage(QPainter& painter, const QString& path, const QRect& dest);
+// Draws `image` into `dest` as `placement` lays it (see PlacedImageRect),
+// nothing of it outside `dest`. On raster devices the picture is scaled
+// smoothly to the device pixels it covers, once, and that result is kept for
+// the next draw; PDF and printer devices receive the whole picture at its
+// full resolution, to be scaled there with interpolation.
+void DrawPlacedImage(QPainter& painter, const QImage& image, const QRect& dest,
+                     const ImagePlacement& placement);
+
+// Reads the image file of a surface and draws it into `dest` as above.
+void DrawSurfaceImage(QPainter& painter, const QString& path, const QRect& dest,
+                      const ImagePlacement& placement = ImagePlacement());
 
 // Fills the pixels left..right-1, top..bottom-1.
 void FillEdges(QPainter& painter, int left, int top, int right, int bottom, const QColor& color);

@@ -48,15 +48,26 @@ QImage SurfaceImageCache::image(const QString& path, QSize drawnSize) {
     if (path.isEmpty()) {
         return QImage();
     }
+    {
+        QMutexLocker lock(&mutex_);
+        if (const auto held = inMemory_.constFind(path); held != inMemory_.constEnd()) {
+            return *held;
+        }
+    }
     const QFileInfo info(path);
     if (!info.isFile()) {
         return QImage();
     }
     // The inode tells a file renamed over the old one apart even when the
     // file system's clock did not tick between the two writes.
-    Entry key{
-        path,     info.size(), info.lastModified(), info.metadataChangeTime(), FileIdentity(path),
-        QImage(), true};
+    Entry key{path,
+              info.size(),
+              info.lastModified(),
+              info.metadataChangeTime(),
+              FileIdentity(path),
+              QImage(),
+              QSize(),
+              true};
     QSize reducedBefore;
     {
         QMutexLocker lock(&mutex_);
@@ -90,11 +101,15 @@ QImage SurfaceImageCache::decode(Entry& key, QSize drawnSize, QSize reducedBefor
     }
     ImageReadResult read = FreeImageFileReader::read(key.path, request);
     key.image = ForDrawing(std::move(read.image));
+    key.fullSize = read.fullSize.isEmpty() ? key.image.size() : read.fullSize;
     key.complete = !read.reducedForRequest;
     if (!request.atLeast.isEmpty() && key.image.sizeInBytes() > budget) {
-        key.image = key.image.scaled(request.atLeast.boundedTo(key.image.size()),
-                                     Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        key.complete = false;
+        const QSize reduced =
+            key.image.size().scaled(request.atLeast, Qt::KeepAspectRatioByExpanding);
+        if (reduced.width() < key.image.width() && reduced.height() < key.image.height()) {
+            key.image = key.image.scaled(reduced, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            key.complete = false;
+        }
     }
     return key.image;
 }
@@ -139,6 +154,30 @@ void SurfaceImageCache::trimLocked() {
         held_ -= entries_.back().image.sizeInBytes();
         entries_.pop_back();
     }
+}
+
+void SurfaceImageCache::holdInMemory(const QString& name, const QImage& image) {
+    QMutexLocker lock(&mutex_);
+    inMemory_.insert(name, ForDrawing(image));
+}
+
+void SurfaceImageCache::forgetHeldInMemory() {
+    QMutexLocker lock(&mutex_);
+    inMemory_.clear();
+}
+
+QSize SurfaceImageCache::pictureSize(const QString& path) {
+    const QImage image = this->image(path, QSize(1, 1));
+    if (image.isNull()) {
+        return QSize();
+    }
+    QMutexLocker lock(&mutex_);
+    for (const Entry& entry : entries_) {
+        if (entry.path == path && entry.image.cacheKey() == image.cacheKey()) {
+            return entry.fullSize;
+        }
+    }
+    return image.size();
 }
 
 void SurfaceImageCache::setBudget(qint64 bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QImage>
 #include <QMutex>
 #include <QSize>
@@ -19,8 +20,9 @@ namespace casewright {
 //
 // A picture too large to keep whole is kept at the size it is drawn at: a
 // JPEG file is decoded at a reduced scale that still fills that size, any
-// other picture is reduced once after decoding (nearest pixels, as drawing
-// picks them). A later draw at a larger size reads the file again.
+// other picture is reduced once after decoding, smoothly and keeping its
+// aspect, so that fitted and filled pictures keep their shape. A later draw
+// at a larger size reads the file again.
 class SurfaceImageCache {
 public:
     static constexpr qint64 kDefaultBudgetBytes = 256LL * 1024 * 1024;
@@ -31,6 +33,16 @@ public:
     // `drawnSize` large (device pixels) or whole when that is empty; null
     // when the path is empty or the file is missing or cannot be drawn.
     QImage image(const QString& path, QSize drawnSize = QSize());
+
+    // Pictures that exist only in memory, such as a cover file's image
+    // blocks decoded without being extracted: `image(name)` gives them as
+    // they are, before any file of that name. They are kept, outside the
+    // budget, until forgotten.
+    void holdInMemory(const QString& name, const QImage& image);
+    void forgetHeldInMemory();
+    // The picture's own size in pixels, however reduced it is kept; empty
+    // when it cannot be drawn.
+    QSize pictureSize(const QString& path);
 
     void setBudget(qint64 bytes);
     void clear();
@@ -45,6 +57,7 @@ private:
         QDateTime statusChanged;
         quint64 inode = 0;
         QImage image;
+        QSize fullSize;
         // As large as the file is ever read, not reduced for a draw.
         bool complete = true;
     };
@@ -57,6 +70,7 @@ private:
 
     mutable QMutex mutex_;
     std::list<Entry> entries_;  // most recently used first
+    QHash<QString, QImage> inMemory_;
     qint64 budget_ = kDefaultBudgetBytes;
     qint64 held_ = 0;
 };

@@ -28,4 +28,12 @@ QImage RenderSurface(const CoverDocument& doc, SurfaceKind kind, int dpi, int fo
     return image;
 }
 
+TrackListingFit SurfaceListingFit(const CoverDocument& doc, SurfaceKind kind, int dpi,
+                                  int fontRefDpi) {
+    std::unique_ptr<CoverPainter> painter = MakeCoverPainter(kind);
+    painter->params = BuildPreviewParams(doc, kind, dpi);
+    painter->params.fontRefDpi = fontRefDpi;
+    return painter->ListingFit(dpi);
+}
+
 }  // namespace casewright

@@ -4,6 +4,7 @@
 
 #include "document/CoverDocument.h"
 #include "render/SurfaceKind.h"
+#include "render/TrackListingFit.h"
 
 namespace casewright {
 
@@ -14,5 +15,10 @@ namespace casewright {
 // carries `dpi` as its physical resolution. Null when the surface has no
 // size or the image cannot be allocated.
 QImage RenderSurface(const CoverDocument& doc, SurfaceKind kind, int dpi, int fontRefDpi);
+
+// How the design's track listing fits on that surface, as RenderSurface and
+// the print job draw it; no tracks for a surface without a listing.
+TrackListingFit SurfaceListingFit(const CoverDocument& doc, SurfaceKind kind, int dpi,
+                                  int fontRefDpi);
 
 }  // namespace casewright

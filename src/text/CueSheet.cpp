@@ -68,8 +68,15 @@ QString TimeText(qint64 frames) {
         .arg(frames % 75, 2, 10, QLatin1Char('0'));
 }
 
-// A value for libcue's scanner, which ends a quoted string at any quote.
+// A value for libcue's scanner, which ends a quoted string at any quote and
+// fails on a line break or a NUL inside one. Control characters become
+// blanks: no title means them, and libcue leaks the sheet it fails on.
 QString Quoted(QString value) {
+    for (QChar& c : value) {
+        if (c.category() == QChar::Other_Control) {
+            c = QLatin1Char(' ');
+        }
+    }
     return QLatin1Char('"') + value.replace(QLatin1Char('"'), QLatin1Char('\'')) + QLatin1Char('"');
 }
 

@@ -64,8 +64,11 @@ CueDiscLayout LayOutCueSheet(const CueSheet& sheet,
         const int nextFile = last ? fileCount : sheet.tracks[i + 1].file;
         const std::optional<qint64> between = FramesOfFiles(fileFrames, track.file, nextFile);
         const qint64 nextOffset = last ? gaps : offsets[i + 1];
-        layout.trackLengths.push_back(
-            between ? std::optional<qint64>(*between + nextOffset - offsets[i]) : std::nullopt);
+        // A file shorter than where the sheet puts a track in it says
+        // nothing about the track's length.
+        const std::optional<qint64> length =
+            between ? std::optional<qint64>(*between + nextOffset - offsets[i]) : std::nullopt;
+        layout.trackLengths.push_back(length && *length >= 0 ? length : std::nullopt);
     }
     if (const std::optional<qint64> files = FramesOfFiles(fileFrames, 0, fileCount)) {
         layout.discEnd = *files + gaps;

@@ -45,6 +45,24 @@ std::optional<qint64> SecondsOf(const QString& text) {
     return match.captured(1).toLongLong() * 3600 + match.captured(2).toLongLong() * 60 + seconds;
 }
 
+std::optional<qint64> TotalSeconds(const QStringList& lengths, QString* unreadable) {
+    std::optional<qint64> total;
+    for (const QString& length : lengths) {
+        if (length.trimmed().isEmpty()) {
+            continue;
+        }
+        const std::optional<qint64> seconds = SecondsOf(length);
+        if (!seconds) {
+            if (unreadable) {
+                *unreadable = length.trimmed();
+            }
+            return std::nullopt;
+        }
+        total = total.value_or(0) + *seconds;
+    }
+    return total;
+}
+
 QString Normalized(const QString& text) {
     const std::optional<qint64> seconds = SecondsOf(text);
     return seconds ? FromSeconds(*seconds) : text;

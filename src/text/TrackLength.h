@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <optional>
 
@@ -23,6 +24,11 @@ QString FromCdFrames(qint64 frames);
 // Nothing for any other text, or when seconds or minutes after an hour
 // count past 59.
 std::optional<qint64> SecondsOf(const QString& text);
+
+// The sum of a listing's lengths, empty cells skipped. Nothing when no
+// length is given; when a length cannot be read, nothing and that length in
+// `unreadable`, as a total that left it out would be wrong.
+std::optional<qint64> TotalSeconds(const QStringList& lengths, QString* unreadable = nullptr);
 
 // A typed length in the form above ("03:45" -> "3:45", "75:00" -> "1:15:00");
 // any text that is no length is kept as it is.

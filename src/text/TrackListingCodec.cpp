@@ -1,5 +1,8 @@
 #include "text/TrackListingCodec.h"
 
+#include <QRegularExpression>
+#include <algorithm>
+
 namespace casewright {
 
 namespace TrackListingCodec {
@@ -41,6 +44,24 @@ TrackListing Parse(const QString& text) {
         rows.back().cell(column) = cells.at(i);
     }
     return TrackListing(std::move(rows));
+}
+
+std::vector<TrackRow> PrintedRows(const QString& text) {
+    static const QRegularExpression kLineBreak(QStringLiteral("\r\n|\r|\n"));
+    std::vector<TrackRow> rows;
+    const QStringList cells = Cells(text);
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        const int column = static_cast<int>(i % TrackRow::kCellCount);
+        if (column == 0) {
+            rows.emplace_back();
+        }
+        rows.back().cell(column) = QString(cells.at(i)).replace(kLineBreak, QStringLiteral(" "));
+    }
+    const auto unprinted = [](const TrackRow& row) {
+        return row.title.trimmed().isEmpty() && row.length.trimmed().isEmpty();
+    };
+    rows.erase(std::remove_if(rows.begin(), rows.end(), unprinted), rows.end());
+    return rows;
 }
 
 QString WithoutMarkers(const QString& cell) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "text/TrackListing.h"
 
@@ -36,6 +37,12 @@ enum class CellScan {
 
 // The cells of a stored text in order.
 QStringList Cells(const QString& text, CellScan scan = CellScan::FromCellStart);
+
+// The rows a cover prints, cells three to a row as Cells() reads them (an
+// empty text has none). A cell is one printed line, so its line breaks read
+// as spaces; rows with neither a title nor a length (a fresh design's "4."
+// to "8.") are left out.
+std::vector<TrackRow> PrintedRows(const QString& text);
 
 // Every row, empty cells included. The markers cannot be part of a cell, so
 // any the user typed are dropped rather than let them split the cell.

@@ -135,3 +135,41 @@ TEST_F(NewTracksTest, RefusesBrokenCueSheetsAndAudioFilesWithoutWritingAnything)
 }
 
 }  // namespace casewright
+
+namespace casewright {
+
+// --total-time switches the row on in the file, info shows it, and a long
+// listing is made smaller by render and print with a warning, exit status
+// unchanged.
+TEST_F(NewTracksTest, TotalTimeIsStoredShownAndLongListingsAreToldOfWhenDrawn) {
+    const QString tracks = tempPath("long.txt");
+    QByteArray lines;
+    for (int track = 1; track <= 30; ++track) {
+        lines += QByteArray::number(track) + ".\tSong " + QByteArray::number(track) + "\t3:00\n";
+    }
+    WriteBytes(tracks, lines);
+    const QString path = tempPath("long.jkt");
+    ASSERT_EQ(RunCommand({"new", "--type", "4", "--tracks", tracks, "--total-time", path}).code,
+              kExitOk);
+    EXPECT_TRUE(readBack(path).showTotalTime);
+    const Run info = RunCommand({"info", path});
+    EXPECT_TRUE(info.out.contains("\nbackCoverSpineText=\nshowTotalTime=TRUE\nimage1=0\n"))
+        << info.out.toStdString();
+
+    const Run render = RunCommand({"render", path, "--dpi", "100", "-o", tempPath("long.png")});
+    EXPECT_EQ(render.code, kExitOk);
+    EXPECT_TRUE(render.err.contains("warning: Track listing reduced to "));
+    EXPECT_TRUE(render.err.contains(" pt to fit 30 tracks")) << render.err.toStdString();
+    const Run print = RunCommand({"print", path, "--no-disc", "-o", tempPath("long.pdf")});
+    EXPECT_EQ(print.code, kExitOk);
+    EXPECT_EQ(print.err, QString(render.err).replace("render:", "print:"));
+
+    const QString plain = tempPath("plain.jkt");
+    ASSERT_EQ(RunCommand({"new", "--type", "1", plain}).code, kExitOk);
+    EXPECT_FALSE(RunCommand({"info", plain}).out.contains("showTotalTime"));
+    EXPECT_TRUE(RunCommand({"render", plain, "-o", tempPath("plain.png")}).err.isEmpty());
+    EXPECT_EQ(RunCommand({"new", "--type", "2", "--total-time", plain, "--force"}).code,
+              kExitUsage);
+}
+
+}  // namespace casewright

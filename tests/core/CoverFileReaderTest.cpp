@@ -373,8 +373,8 @@ TEST_F(CoverFileReaderTest, FilesThatAreNotCoversLeaveTheDesignAlone) {
 
     EXPECT_EQ(CoverFileFormat::InvalidFileCaption(), "Invalid File");
     EXPECT_EQ(CoverFileFormat::InvalidFileMessage(),
-              "Unable to load a cover from the file you specified.\n\nPlease ensure the file are "
-              "attempting to load was created using Casewright.");
+              "Unable to load a cover from the file you specified.\n\nPlease make sure that the "
+              "file you are trying to load was created with Casewright.");
 }
 
 TEST_F(CoverFileReaderTest, WithoutAnImageFolderNothingIsExtractedAndThePicturesAreLost) {

@@ -3,6 +3,7 @@
 #include "document/CoverFileReader.h"
 #include "document/CoverFileTagEscape.h"
 #include "document/CoverFileWriter.h"
+#include "document/ImagePlacementFields.h"
 
 namespace casewright {
 
@@ -48,7 +49,9 @@ protected:
 };
 
 TEST_F(CoverFileTagsTest, EveryTagOfTheFormatInEveryTextFieldComesBackAsTyped) {
-    ASSERT_EQ(CoverFileFormat::AllTags().size(), 2 + 53 * 2 + 8);
+    // 52 fields and the extra fields before "[END]".
+    ASSERT_EQ(CoverFileFormat::AllTags().size(),
+              2 + (54 + ImagePlacementFields::Keys().size()) * 2 + 8);
     ASSERT_EQ(TypedTextFields().size(), 14);
     for (const QString& tag : CoverFileFormat::AllTags()) {
         ExpectEveryFieldKeeps(QStringLiteral("Live ") + tag + QStringLiteral(" Tour"));
@@ -89,7 +92,11 @@ TEST_F(CoverFileTagsTest, ANulByteCannotCloseATagUpBehindIt) {
 TEST_F(CoverFileTagsTest, TagsInsideTextsAreBrokenInAUtf8Section) {
     CoverDocument doc = EveryFieldChanged();
     doc.fCoverTitle = QStringLiteral("Live [END] Tour");
+    doc.showTotalTime = true;  // so that its field is written too
     doc.fCoverText = CoverFileFormat::AllTags().join(QStringLiteral(" "));
+    for (int block = 0; block < CoverFileFormat::kImageBlockCount; ++block) {
+        doc.imagePlacement(block).fit = ImageFit::Fill;  // every placement field written
+    }
     const QByteArray text = CoverFileTextSection(doc);
     EXPECT_TRUE(text.endsWith("[charset]=UTF-8[ENDcharset][END]"));
     EXPECT_TRUE(

@@ -2,6 +2,7 @@
 #include <QFile>
 
 #include "CoverFileTestSupport.h"
+#include "document/CoverFileReader.h"
 #include "document/CoverFileWriter.h"
 
 namespace casewright {
@@ -180,6 +181,45 @@ TEST_F(CoverFileTest, SavingOverAnExistingCoverReplacesIt) {
     WriteBytes(path, QByteArray(5000, 'x'));
     ASSERT_TRUE(WriteCoverFile(NewDesign(), path));
     EXPECT_EQ(ReadBytes(path), kNewStandardCdFile);
+}
+
+}  // namespace casewright
+
+namespace casewright {
+
+// The total time switch is an extra field before "[END]" (and before the
+// charset field), written only when it is on: a design without it keeps
+// its bytes, and a file without it, or with any other value, reads as off.
+TEST_F(CoverFileTest, TotalTimeSwitchRoundTripsAndIsWrittenOnlyWhenOn) {
+    const QByteArray on = Field("showTotalTime", "TRUE");
+    CoverDocument doc = NewDesign();
+    doc.showTotalTime = true;
+    const QByteArray text = CoverFileTextSection(doc);
+    EXPECT_TRUE(text.endsWith("[ENDbackCoverSpineText]" + on + "[END]"));
+    doc.fCoverTitle = QString::fromUtf8("Καλημέρα");
+    EXPECT_TRUE(CoverFileTextSection(doc).endsWith(on + Field("charset", "UTF-8") + "[END]"));
+
+    const QString path = tempPath("total.jkt");
+    ASSERT_TRUE(WriteCoverFile(doc, path));
+    CoverDocument back = NewDesign(CoverTypeSlimlineCD);
+    ASSERT_TRUE(ReadCoverFile(back, path, 96, imageFolder()).loaded());
+    EXPECT_TRUE(back.showTotalTime);
+    EXPECT_EQ(back.fCoverTitle, doc.fCoverTitle);
+
+    const QByteArray withoutField = kNewStandardCdFile;
+    QByteArray otherValue = kNewStandardCdFile;
+    otherValue.replace("[END][IMAGE1]", Field("showTotalTime", "1") + "[END][IMAGE1]");
+    for (const QByteArray& bytes : {withoutField, otherValue}) {
+        CoverDocument reread = doc;
+        ASSERT_TRUE(ParseCoverFile(bytes, reread, 96));
+        EXPECT_FALSE(reread.showTotalTime);
+    }
+
+    doc.showTotalTime = false;
+    EXPECT_FALSE(CoverFileTextSection(EveryFieldChanged()).contains("showTotalTime"));
+    const QString offPath = tempPath("off.jkt");
+    ASSERT_TRUE(WriteCoverFile(NewDesign(), offPath));
+    EXPECT_EQ(ReadBytes(offPath), kNewStandardCdFile);
 }
 
 }  // namespace casewright

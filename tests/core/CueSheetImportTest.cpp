@@ -73,6 +73,17 @@ TEST_F(CueSheetImportTest, ReadsDiscAndTrackTextsAndLengthsFromTheIndexes) {
     ASSERT_TRUE(without);
     EXPECT_EQ(without.album->rows.at(1).length, "4:30");
     EXPECT_EQ(without.album->rows.at(2).length, "");
+
+    // An audio file shorter than where the sheet starts its last track (cut
+    // off, or another take found under the same name) leaves that length
+    // unknown rather than negative.
+    writeWav("album.wav", 5 * 60 * 75);
+    QString error;
+    const std::optional<CueSheet> read = ReadCueSheet(sheet, &error);
+    ASSERT_TRUE(read) << error.toStdString();
+    const CueDiscLayout layout = LayOutCueSheet(*read, CueSheetFileFrames(*read, dir_.path()));
+    EXPECT_EQ(layout.trackLengths.at(1), 20287);
+    EXPECT_EQ(layout.trackLengths.at(2), std::nullopt);
 }
 
 TEST_F(CueSheetImportTest, FollowsTracksAcrossFilesAndGaps) {
@@ -227,6 +238,21 @@ TEST(CueSheetParsing, SheetsMayBeReadOnSeveralThreadsAtOnce) {
     b.join();
     EXPECT_EQ(rightA, 200);
     EXPECT_EQ(rightB, 200);
+}
+
+// Control characters in a value (a NUL, a tab, an escape) would make libcue
+// fail on a sheet the check passed, and leak it; they read as blanks.
+TEST(CueSheetParsing, ControlCharactersInValuesReadAsBlanks) {
+    const QString text = QStringLiteral("TITLE \"Live\x1bSet\"\nFILE \"a\tb") + QChar(0) +
+                         QStringLiteral(
+                             ".wav\" WAVE\nTRACK 01 AUDIO\nTITLE One\x01Two\n"
+                             "INDEX 01 00:00:00\n");
+    QString error;
+    const std::optional<CueSheet> sheet = ParseCueSheet(text, "t.cue", &error);
+    ASSERT_TRUE(sheet) << error.toStdString();
+    EXPECT_EQ(sheet->title, "Live Set");
+    EXPECT_EQ(sheet->tracks.at(0).title, "One Two");
+    EXPECT_EQ(sheet->files.at(0).name.size(), 8);
 }
 
 }  // namespace casewright

@@ -244,4 +244,74 @@ TEST_F(ImageLoaderLimitsTest, ReducedReadsKeepAtLeastTheRequestedSize) {
     }
 }
 
+// A picture held in memory, such as a cover file's image block, is read as
+// its file would be: the same format choice by name, the same limits and
+// refusals, the same pixels and the same reduced decoding.
+TEST_F(ImageLoaderLimitsTest, PicturesInMemoryReadAsTheirFilesDo) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"giant.png", Files::png(20000, 20000)},
+        {"wide.png", Files::png(14000, 14000, 8, 2)},
+        {"scans.jpg", Files::progressiveJpeg(14000, 14000, 2000)},
+        {"frame.gif", Files::gifFrameClaiming(14000, 14000)},
+        {"float.tif", Files::floatTiff(10000, 10000)},
+        {"small.bmp", Files::bitmapClaiming(2, 2)},
+        {"deep.png", Files::png(40, 30, 16, 6)},
+        {"inside.ico", Files::iconHolding(Files::png(40, 30))},
+        {"flat.jpg", Files::flatJpeg(640, 480, 3)},
+        {"flat.jpg.unknown", Files::flatJpeg(64, 48, 3)},
+        {"cut.jpg", Files::flatJpeg(64, 48, 3).left(20)},
+        {"empty.png", QByteArray()},
+        // A frame cut short, whose decoder seeks past the end and reads on:
+        // held in memory it once never ended.
+        {"cut.gif", QByteArray::fromHex("47494638396104000400f0000000800000000021f9040000000000"
+                                        "2c000000000400270400040204848f0905003b")},
+    };
+    ImageReadRequest reduced;
+    reduced.atLeast = QSize(100, 100);
+    for (const Case& c : cases) {
+        for (const ImageReadRequest& request : {ImageReadRequest(), reduced}) {
+            SCOPED_TRACE(std::string(c.name) + (request.atLeast.isEmpty() ? " whole" : " reduced"));
+            const ImageReadResult fromFile =
+                FreeImageFileReader::read(write(c.name, c.bytes), request);
+            const ImageReadResult fromMemory =
+                FreeImageFileReader::readBytes(c.bytes, QString::fromLatin1(c.name), request);
+            EXPECT_EQ(fromMemory.check.problem, fromFile.check.problem);
+            EXPECT_EQ(fromMemory.fullSize, fromFile.fullSize);
+            EXPECT_EQ(fromMemory.reducedForRequest, fromFile.reducedForRequest);
+            EXPECT_EQ(fromMemory.image, fromFile.image);
+        }
+    }
+}
+
+// Headers the decoder trusts beyond its limits are checked first: an icon
+// whose picture header gives a bit count no bitmap has (the decoder wrote
+// past its bitmap), and a PNG chunk longer than the file (the decoder took
+// and cleared gigabytes for a text chunk of a 300-byte file).
+TEST_F(ImageLoaderLimitsTest, HeadersThatCannotBeTrueAreRefusedBeforeDecoding) {
+    QByteArray png = Files::png(8, 8);
+    EXPECT_TRUE(CheckImageFile(write("whole.png", png)).drawable());
+    png.chop(12);  // IEND
+    png += QByteArray::fromHex("624a3c25") + "tEXtComment";
+    const long peakBefore = peakResidentKilobytes();
+    const ImageFileCheck longChunk = CheckImageFile(write("long-chunk.png", png));
+    EXPECT_EQ(longChunk.problem, Problem::Undecodable);
+    EXPECT_LT(peakResidentKilobytes() - peakBefore, 100 * 1024);
+
+    for (const quint16 bitCount : {0, 2, 256, 32}) {
+        SCOPED_TRACE(bitCount);
+        QByteArray icon = QByteArray::fromHex(
+            "0000010001001010000001002000680400001600000028000000"
+            "100000002000000001000000000000000000");
+        icon[36] = char(bitCount & 0xFF);
+        icon[37] = char(bitCount >> 8);
+        icon += QByteArray(18, '\0') + QByteArray(1088, '\x7f');  // header, pixels and mask
+        const ImageFileCheck check = CheckImageFile(write("depth.ico", icon));
+        EXPECT_EQ(check.drawable(), bitCount == 32) << check.reason.toStdString();
+    }
+}
+
 }  // namespace casewright

@@ -370,3 +370,65 @@ TEST_F(SettingsStoreTest, StocksAreKeptPerCaseType) {
 }
 
 }  // namespace casewright
+
+namespace casewright {
+
+TEST_F(SettingsStoreTest, RecentCoversComeMostRecentFirstTenAtMostWithoutMissingFiles) {
+    SettingsStore s;
+    for (int i = 0; i < 12; ++i) {
+        s.addRecentCover(tempPath(QStringLiteral("c%1.jkt").arg(i)));
+    }
+    s.addRecentCover(tempPath("c5.jkt"));  // again: moves to the front
+    ASSERT_EQ(s.recentCovers.size(), SettingsStore::kMaxRecentCovers);
+    EXPECT_EQ(s.recentCovers.first(), tempPath("c5.jkt"));
+    EXPECT_EQ(s.recentCovers.at(1), tempPath("c11.jkt"));
+    EXPECT_EQ(s.recentCovers.count(tempPath("c5.jkt")), 1);
+    EXPECT_FALSE(s.recentCovers.contains(tempPath("c1.jkt")));
+
+    QFile(tempPath("c11.jkt")).open(QIODevice::WriteOnly);
+    QFile(tempPath("c5.jkt")).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(s.dropMissingRecentCovers());
+    EXPECT_EQ(s.recentCovers, (QStringList{tempPath("c5.jkt"), tempPath("c11.jkt")}));
+    EXPECT_FALSE(s.dropMissingRecentCovers());
+}
+
+// The window's values go to a group of their own; a file of an earlier
+// version reads as before, and the old keys keep their bytes.
+TEST_F(SettingsStoreTest, DesignerValuesRoundTripBesideTheOldKeys) {
+    writeConfig(kDefaultFile);
+    SettingsStore s;
+    EXPECT_FALSE(s.designerSize.isValid());
+    EXPECT_FALSE(s.designerMaximized);
+    EXPECT_FALSE(s.templatesPosition.has_value());
+    EXPECT_TRUE(s.recentCovers.isEmpty());
+    ASSERT_TRUE(s.save());
+    EXPECT_EQ(ReadBytes(configFile()), kDefaultFile);
+
+    const QStringList covers{"/home/anna/a, b.jkt", QString::fromUtf8("/home/zoë/c.jkt")};
+    s.designerSize = QSize(1200, 800);
+    s.designerMaximized = true;
+    s.templatesPosition = QPoint(-20, 40);
+    s.recentCovers = covers;
+    ASSERT_TRUE(s.save());
+    EXPECT_TRUE(ReadBytes(configFile()).startsWith(kDefaultFile));
+    const SettingsStore back;
+    EXPECT_EQ(back.designerSize, QSize(1200, 800));
+    EXPECT_TRUE(back.designerMaximized);
+    EXPECT_EQ(back.templatesPosition, QPoint(-20, 40));
+    EXPECT_EQ(back.recentCovers, covers);
+
+    // One cover, then none, read back as such.
+    for (const QStringList& list : {QStringList{"/x.jkt"}, QStringList{}}) {
+        SettingsStore t;
+        t.recentCovers = list;
+        ASSERT_TRUE(t.save());
+        EXPECT_EQ(SettingsStore().recentCovers, list);
+    }
+
+    writeConfig(kDefaultFile + "[Designer]\nwindowSize=banana\ntemplatesPosition=7\n");
+    const SettingsStore odd;
+    EXPECT_FALSE(odd.designerSize.isValid());
+    EXPECT_FALSE(odd.templatesPosition.has_value());
+}
+
+}  // namespace casewright

@@ -1,3 +1,4 @@
+#include "text/TrackLength.h"
 #include "text/TrackListingCodec.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,45 @@ TEST(TrackListingCodec, TypedMarkersCannotSplitACell) {
     const QString text = TrackListingCodec::Encode(listing);
     EXPECT_EQ(text, Row("1.", "A B C", "9"));
     EXPECT_EQ(TrackListingCodec::Parse(text).rowCount(), 1);
+}
+
+}  // namespace casewright
+
+namespace casewright {
+
+TEST(TrackListingCodec, PrintedRowsLeaveOutRowsWithNeitherTitleNorLength) {
+    const QString text = TrackListingCodec::Encode(TrackListing({{"1.", "Intro", "1:00"},
+                                                                 {"2.", "", ""},
+                                                                 {"3.", " ", "\t"},
+                                                                 {"", "", "2:00"},
+                                                                 {"5.", "Two\r\nlines", ""}}));
+    const std::vector<TrackRow> rows = TrackListingCodec::PrintedRows(text);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], (TrackRow{"1.", "Intro", "1:00"}));
+    EXPECT_EQ(rows[1], (TrackRow{"", "", "2:00"}));
+    EXPECT_EQ(rows[2], (TrackRow{"5.", "Two lines", ""}));  // one printed line
+    EXPECT_TRUE(TrackListingCodec::PrintedRows(QString()).empty());
+}
+
+TEST(TrackLength, TotalSecondsSkipsEmptyCellsAndRefusesUnreadableLengths) {
+    struct Case {
+        QStringList lengths;
+        std::optional<qint64> total;
+        const char* unreadable;
+    };
+    const Case cases[] = {
+        {{"3:00", "", "1:04:30", " 0:30 "}, 3 * 60 + 3870 + 30, ""},
+        {{"", " "}, std::nullopt, ""},
+        {{"3:00", "about 4 min"}, std::nullopt, "about 4 min"},
+        {{"59:59", "0:01"}, 3600, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lengths.join('|').toStdString());
+        QString unreadable;
+        EXPECT_EQ(TrackLength::TotalSeconds(c.lengths, &unreadable), c.total);
+        EXPECT_EQ(unreadable, QString::fromUtf8(c.unreadable));
+    }
+    EXPECT_EQ(TrackLength::FromSeconds(3600), "1:00:00");
 }
 
 }  // namespace casewright

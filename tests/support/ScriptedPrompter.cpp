@@ -91,8 +91,9 @@ bool ScriptedPrompter::choosePrinter(QWidget*, QPrinter& printer) {
     return chosen;
 }
 
-void ScriptedPrompter::openUrl(const QUrl& url) {
+bool ScriptedPrompter::openUrl(const QUrl& url) {
     openedUrls << url.toString();
+    return desktopOpensUrls;
 }
 
 }  // namespace casewright

@@ -35,6 +35,7 @@ public:
     QStringList fileDialogStarts;
     QStringList fileDialogFilters;
     QStringList openedUrls;
+    bool desktopOpensUrls = true;  // false: like a desktop without a browser
     int colorDialogs = 0;
     int fontDialogs = 0;
     int printDialogs = 0;
@@ -51,7 +52,7 @@ public:
     std::optional<FontChoice> chooseFont(QWidget* parent, const LogFont& initial,
                                          ColorRef color) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 
 private:
     QString nextFileName(const QString& caption, const QString& startPath, const QString& filter);

@@ -247,8 +247,8 @@ TEST_F(DesignerTest, FileThatIsNotACoverShowsTheInvalidFileMessage) {
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].caption, "Invalid File");
     EXPECT_EQ(prompter.messages[0].text,
-              "Unable to load a cover from the file you specified.\n\nPlease ensure the file "
-              "are attempting to load was created using Casewright.");
+              "Unable to load a cover from the file you specified.\n\nPlease make sure that the "
+              "file you are trying to load was created with Casewright.");
 
     // A missing file opens the new design without a word.
     designer->setPendingCoverPath(tempPath("gone.jkt"));

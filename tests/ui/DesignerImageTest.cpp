@@ -1,11 +1,17 @@
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
+#include "document/CoverDesign.h"
 #include "images/ImageLoader.h"
 #include "images/ui/CImagePositionDlg.h"
 #include "images/ui/ImageFileDialog.h"
+#include "render/ui/CoverPreviewWidget.h"
 #include "support/HostileImageFiles.h"
 #include "ui/DesignerTestFixture.h"
 
@@ -137,6 +143,67 @@ TEST_F(DesignerTest, ImagesThatCannotBeDrawnAreRefusedWhenChosen) {
     click(kChooseImage);
     // Choosing separate images is a change of its own.
     expectRefused(deep, ++messages, true);
+}
+
+}  // namespace casewright
+
+namespace casewright {
+
+using namespace DesignerIds;
+
+namespace {
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace
+
+TEST_F(DesignerTest, ImageFitChoiceAndDraggingTheFillCropChangeTheDesign) {
+    openDesigner(CoverTypeStandardCD);
+    auto* fit = qobject_cast<QComboBox*>(designer->control(kImageFit));
+    ASSERT_TRUE(fit);
+    EXPECT_FALSE(fit->isEnabled()) << "no picture, nothing to place";
+    prompter.fileNames.push_back(makeImage("tray.png"));  // square, on a wide back cover
+    click(kChooseImage);
+    ASSERT_TRUE(fit->isEnabled());
+    EXPECT_EQ(fit->currentText(), "Stretch");
+    auto* preview = static_cast<CoverPreviewWidget*>(shownPreview());
+    EXPECT_TRUE(preview->note().startsWith("Back image: 0 ppi, will look blurred"))
+        << preview->note().toStdString();
+
+    document.coverChanged = false;
+    fit->setCurrentIndex(fit->findText("Fill"));
+    emit fit->activated(fit->currentIndex());
+    EXPECT_EQ(document.bImagePlacement.fit, ImageFit::Fill);
+    EXPECT_TRUE(document.coverChanged);
+
+    // Dragging the picture down shows more of its top: the crop moves up to
+    // its limit and no further.
+    const QPoint middle = preview->rect().center();
+    SendMouse(preview, QEvent::MouseButtonPress, middle);
+    SendMouse(preview, QEvent::MouseMove, middle + QPoint(0, 10));
+    const int32_t movedTo = document.bImagePlacement.cropY;
+    EXPECT_LT(movedTo, 0);
+    SendMouse(preview, QEvent::MouseMove, middle + QPoint(0, 1000));
+    SendMouse(preview, QEvent::MouseButtonRelease, middle + QPoint(0, 1000));
+    EXPECT_EQ(document.bImagePlacement.cropY, -ImagePlacement::kCropLimit);
+    EXPECT_EQ(document.bImagePlacement.cropX, 0);
+    SendMouse(preview, QEvent::MouseMove, middle);
+    EXPECT_EQ(document.bImagePlacement.cropY, -ImagePlacement::kCropLimit) << "the drag ended";
+
+    // The whole drag is one step, and the fit choice another.
+    QUndoStack& steps = designer->design().undoStack();
+    EXPECT_EQ(steps.undoText(), "Move Image");
+    steps.undo();
+    EXPECT_EQ(document.bImagePlacement, (ImagePlacement{ImageFit::Fill, 0, 0}));
+    EXPECT_EQ(steps.undoText(), "Image Fit");
+    steps.undo();
+    EXPECT_EQ(document.bImagePlacement.fit, ImageFit::Stretch);
+    EXPECT_EQ(fit->currentText(), "Stretch");
 }
 
 }  // namespace casewright

@@ -76,18 +76,23 @@ TEST_F(DesignerTest, ShowsTheProductNameAndVersion) {
 }
 
 TEST_F(DesignerTest, DvdWindowIsWiderAndItsPreviewKeepsTheCaseProportions) {
+    const QRect screen(0, 0, 1600, 1100);
     openDesigner(CoverTypeStandardCD);
+    designer->fitToScreen(screen);
     const int cdWidth = designer->width();
     const int cdColumn = designer->control(kSave)->x();
 
     openDesigner(CoverTypeSlimlineDVD);
+    designer->fitToScreen(screen);
     QWidget* preview = designer->control(kDvdPreview);
-    EXPECT_EQ(preview->height(), static_cast<int>(preview->width() * 0.685));
+    const PreviewParams& p = designer->visiblePreview()->coverPainter()->params;
+    EXPECT_NEAR(preview->height(), preview->width() * double(p.refHeight) / p.refWidth, 1.0);
     EXPECT_GT(designer->width(), cdWidth);
     EXPECT_GT(designer->control(kSave)->x(), cdColumn);
     // The whole command column fits in the widened window.
     EXPECT_LE(designer->control(kExit)->geometry().right(), designer->width());
-    EXPECT_LE(preview->geometry().right(), designer->control(kSave)->x());
+    EXPECT_LE(preview->mapTo(designer.get(), QPoint(preview->width(), 0)).x(),
+              designer->control(kSave)->x());
 }
 
 TEST_F(DesignerTest, BuildsTheGeometryOfTheCaseType) {

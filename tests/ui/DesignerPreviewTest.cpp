@@ -1,5 +1,9 @@
+#include <QApplication>
+#include <QCheckBox>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
+#include <QTimer>
 
 #include "ui/DesignerTestFixture.h"
 
@@ -74,6 +78,51 @@ TEST_F(DesignerTest, PreviewDrawsTheSurfaceColour) {
     QWidget* disc = designer->control(kDiscPreview);
     const QImage image = disc->grab().toImage();
     EXPECT_EQ(QColor(image.pixel(image.width() / 2, image.height() / 4)), QColor(Qt::red));
+}
+
+}  // namespace casewright
+
+namespace casewright {
+
+using namespace DesignerIds;
+
+// "Show total time" in the track listing editor reaches the design, and a
+// listing that had to be made smaller is told under the preview in the
+// words the core gives; one drawn as designed leaves the note empty.
+TEST_F(DesignerTest, TheTotalTimeSwitchAndTheFitNoteFollowTheListing) {
+    openDesigner(CoverTypeSlimlineCD);
+    QString listing;
+    for (int track = 1; track <= 30; ++track) {
+        listing += QStringLiteral("[DELIM]%1.[/DELIM][DELIM]Song[/DELIM][DELIM]3:00[/DELIM]\n\r")
+                       .arg(track);
+    }
+    document.bCoverText = listing;
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* check = dialog->findChild<QCheckBox*>("totalTimeCheck");
+        ASSERT_NE(check, nullptr);
+        EXPECT_FALSE(check->isChecked());
+        check->setChecked(true);
+        dialog->findChild<QAbstractButton*>("okButton")->click();
+        answered = true;
+    });
+    click(kCoverText);
+    ASSERT_TRUE(answered);
+    EXPECT_TRUE(document.showTotalTime);
+    EXPECT_TRUE(ShownParams(*designer).showTotalTime);
+
+    auto* note = static_cast<QLabel*>(designer->control(kListingFitNote));
+    const TrackListingFit fit = designer->visiblePreview()->coverPainter()->ListingFit(96);
+    EXPECT_TRUE(fit.reduced());
+    EXPECT_TRUE(fit.totalShown);
+    EXPECT_EQ(note->text(), TrackListingFitNote(fit));
+    EXPECT_TRUE(note->text().endsWith("to fit 30 tracks"));
+
+    document.bCoverText = listing.left(listing.indexOf("[DELIM]4."));
+    click(kPrintBorders);  // any change refreshes the preview
+    EXPECT_TRUE(note->text().isEmpty());
 }
 
 }  // namespace casewright

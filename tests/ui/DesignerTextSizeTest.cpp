@@ -69,6 +69,9 @@ QRectF InkShareIn(const QImage& image, const QRect& area) {
 // reporting 72 and 192 dpi (tests/CMakeLists.txt).
 TEST_F(DesignerTest, TextsKeepTheirSizeOnEveryDesktopFromDialogToPaper) {
     openDesigner(CoverTypeStandardCD);
+    // A screen large enough for the surface at its size on this desktop:
+    // the test screen is too small for that at 192 dpi.
+    designer->fitToScreen(QRect(0, 0, 8000, 6000));
     EXPECT_EQ(document.fCoverTextFont.height, -24);  // 18 pt
     EXPECT_EQ(document.dCoverTextFont.height, -16);  // 12 pt
 

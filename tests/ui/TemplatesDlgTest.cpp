@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QListWidget>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <cerrno>
@@ -10,6 +11,7 @@
 #include "../core/TemplateTestFolder.h"
 #include "app/ProductInfo.h"
 #include "controls/CFlatImageButton.h"
+#include "controls/WindowPlacement.h"
 #include "document/CoverDesign.h"
 #include "document/CoverDocument.h"
 #include "images/FreeImageSession.h"
@@ -178,13 +180,13 @@ TEST_F(TemplatesDlgTest, EscapeCancelsToImagesOfLatestShowing) {
 }
 
 TEST_F(TemplatesDlgTest, ToggleShowsHidesAndPlacesOnlyTheFirstTime) {
+    designer.setGeometry(10, 10, 300, 200);  // room below it on the 800 x 600 test screen
     auto dialog = open();
     QSignalSpy shown(dialog.get(), &CTemplatesDlg::shownChanged);
-    const QRect frame = designer.frameGeometry();
 
     showAndSettle(*dialog);
-    EXPECT_EQ(dialog->frameGeometry().topLeft(),
-              QPoint(frame.left(), frame.top() + frame.height() / 2));
+    EXPECT_FALSE(dialog->geometry().intersects(designer.geometry()));
+    EXPECT_TRUE(designer.screen()->availableGeometry().contains(dialog->geometry()));
     clickRow(*dialog, 0);
     dialog->toggle();
     EXPECT_FALSE(dialog->isVisible());
@@ -198,6 +200,46 @@ TEST_F(TemplatesDlgTest, ToggleShowsHidesAndPlacesOnlyTheFirstTime) {
     EXPECT_EQ(shown[0][0].toBool(), true);
     EXPECT_EQ(shown[1][0].toBool(), false);
     EXPECT_EQ(shown.last()[0].toBool(), true);
+}
+
+TEST_F(TemplatesDlgTest, TheFirstShowingGoesWhereTheWindowWasLastKeptOnTheScreen) {
+    const QRect available = designer.screen()->availableGeometry();
+    const struct {
+        QPoint remembered;
+        QPoint expected;
+    } cases[] = {{{40, 50}, {40, 50}}, {{-500, 9000}, {available.left(), -1}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.remembered.x());
+        auto dialog = open();
+        dialog->setRememberedPosition(c.remembered);
+        showAndSettle(*dialog);
+        EXPECT_EQ(dialog->pos().x(), c.expected.x());
+        if (c.expected.y() >= 0) {
+            EXPECT_EQ(dialog->pos().y(), c.expected.y());
+        }
+        EXPECT_TRUE(available.contains(dialog->geometry()));
+    }
+}
+
+TEST(WindowPlacementTest, BesideTakesTheFirstSideWithRoom) {
+    const QRect screen(0, 0, 1600, 1100);
+    const QSize size(700, 300);
+    const struct {
+        const char* name;
+        QRect owner;
+        QPoint expected;
+    } cases[] = {
+        {"right", QRect(10, 20, 800, 500), QPoint(810, 20)},
+        {"left", QRect(750, 20, 800, 500), QPoint(50, 20)},
+        {"below", QRect(100, 0, 1200, 700), QPoint(100, 700)},
+        {"above", QRect(100, 400, 1200, 700), QPoint(100, 100)},
+        {"right, raised to fit", QRect(10, 900, 800, 150), QPoint(810, 800)},
+        {"nowhere: bottom-right corner", QRect(0, 0, 1600, 1100), QPoint(900, 800)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(WindowPlacement::Beside(c.owner, size, screen), c.expected);
+    }
 }
 
 TEST_F(TemplatesDlgTest, CurrentTemplateIsSelectedOtherwiseTheFirst) {

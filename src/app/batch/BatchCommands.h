@@ -19,6 +19,7 @@ int RunRenderCommand(const QStringList& args, BatchIo io);
 int RunPrintCommand(const QStringList& args, BatchIo io);
 int RunStocksCommand(const QStringList& args, BatchIo io);
 int RunCalibrateCommand(const QStringList& args, BatchIo io);
+int RunThumbnailCommand(const QStringList& args, BatchIo io);
 
 // Dispatches argv (without the program name) to a command.
 int RunBatch(const QStringList& args, BatchIo io);

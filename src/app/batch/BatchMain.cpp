@@ -25,6 +25,8 @@ const Command kCommands[] = {
     {"stocks", "stocks", "list the paper and label sheets for the disc", RunStocksCommand},
     {"calibrate", "calibrate [options]",
      "print a label sheet's calibration page (see calibrate --help)", RunCalibrateCommand},
+    {"thumbnail", "thumbnail [options] IN.jkt OUT.png",
+     "draw the cover's front as a file manager's thumbnail", RunThumbnailCommand},
 };
 
 void PrintUsage(QTextStream& s) {

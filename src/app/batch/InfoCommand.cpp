@@ -7,7 +7,9 @@
 #include "document/CoverFileFields.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
+#include "document/ImagePlacementFields.h"
 #include "document/TemporaryImageFolder.h"
+#include "document/TotalTimeField.h"
 
 namespace casewright {
 
@@ -20,10 +22,13 @@ BatchCommandLine InfoCommandLine() {
             "Reads a cover file as the designer opens it and prints its 52 fields in file\n"
             "order, one key=value line each, every value as the file spells it (backslash,\n"
             "carriage return and line feed written as \\\\, \\r and \\n), then image1= to\n"
-            "image4=, the byte count of each image block. Image paths name the temporary\n"
-            "files the images were extracted to, which are removed when the command ends.\n"
-            "Pictures that could not be recovered from a damaged file are named in a\n"
-            "warning. The settings file is only read."));
+            "image4=, the byte count of each image block; a design with a total time row\n"
+            "under its track listing shows showTotalTime=TRUE before them. The placement\n"
+            "of each image that is not stretched follows the fields, as the file holds it\n"
+            "(such as bImagePlacement=FILL, bImageCropX=0, bImageCropY=-250). Image paths\n"
+            "name the temporary files the images were extracted to, which are removed when\n"
+            "the command ends. Pictures that could not be recovered from a damaged file\n"
+            "are named in a warning. The settings file is only read."));
 }
 
 void PrintFields(const CoverDocument& doc, QTextStream& out) {
@@ -31,6 +36,16 @@ void PrintFields(const CoverDocument& doc, QTextStream& out) {
         if (const std::optional<QString> value = FormatCoverField(doc, field)) {
             out << field.key << '=' << EscapeFieldValue(*value) << '\n';
         }
+    }
+    for (const auto& [key, value] : ImagePlacementFields::Written(doc)) {
+        out << key << '=' << value << '\n';
+    }
+}
+
+// Only a design that uses the switch shows it, as only such a file holds it.
+void PrintTotalTimeSwitch(const CoverDocument& doc, QTextStream& out) {
+    if (doc.showTotalTime) {
+        out << TotalTimeField::Key() << "=TRUE\n";
     }
 }
 
@@ -68,6 +83,7 @@ int RunInfoCommand(const QStringList& args, BatchIo io) {
     QString text;
     QTextStream buffer(&text);
     PrintFields(doc, buffer);
+    PrintTotalTimeSwitch(doc, buffer);
     PrintImageBlockSizes(result, buffer);
     buffer.flush();
     io.out << text;

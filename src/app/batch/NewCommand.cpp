@@ -9,6 +9,7 @@
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
 #include "document/CoverFileWriter.h"
+#include "document/ImagePlacement.h"
 #include "images/FreeImageSession.h"
 #include "images/ImageLoader.h"
 #include "text/TrackListingCodec.h"
@@ -53,7 +54,7 @@ const QVector<FieldOption>& FieldOptions() {
     return options;
 }
 
-// --image SURFACE=PATH
+// --image SURFACE=PATH and --image-mode SURFACE=MODE, in image block order
 const QVector<QPair<QString, QString>>& ImageSurfaces() {
     static const QVector<QPair<QString, QString>> surfaces = {
         {"front", "fImagePath"},
@@ -78,7 +79,13 @@ const QString kNewDescription = QStringLiteral(
     "or a folder of audio files (their tags: MP3, FLAC, Ogg Vorbis, Opus, M4A, WAV).\n"
     "With --album-texts the album title and artist found there become the front\n"
     "title and the spine text, unless those are given with --front-title, --spine\n"
-    "or --set.");
+    "or --set. --total-time adds a row with the sum of the lengths under the\n"
+    "listing.\n"
+    "\n"
+    "--image-mode lays an image into its rectangle: stretch (over the whole\n"
+    "rectangle, as before), fit (whole, its shape kept, the background colour\n"
+    "around it) or fill (the rectangle covered, its shape kept, the overflow cut\n"
+    "evenly; the designer moves the cut by dragging the picture).");
 
 void DeclareNewOptions(BatchCommandLine& cl) {
     cl.addOption({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("FILE"),
@@ -98,10 +105,15 @@ void DeclareNewOptions(BatchCommandLine& cl) {
     cl.addFlag({QStringLiteral("album-texts")},
                QStringLiteral("with --tracks: the album title as front title, \"artist - "
                               "album\" as spine text"));
+    cl.addFlag({QStringLiteral("total-time")},
+               QStringLiteral("a total time row under the CD back cover's track listing"));
     cl.addOption({QStringLiteral("set")}, QStringLiteral("KEY=VALUE"),
                  QStringLiteral("set a field by its file key (repeatable)"));
     cl.addOption({QStringLiteral("image")}, QStringLiteral("SURFACE=PATH"),
                  QStringLiteral("front, back, whole or disc image (repeatable)"));
+    cl.addOption({QStringLiteral("image-mode")}, QStringLiteral("SURFACE=MODE"),
+                 QStringLiteral("how the front, back, whole or disc image is laid in: stretch "
+                                "(the default), fit or fill (repeatable)"));
     cl.addFlag({QStringLiteral("force")}, QStringLiteral("replace an existing file"));
 }
 
@@ -153,6 +165,11 @@ public:
         }
         for (const QString& assignment : cl_.values(QStringLiteral("image"))) {
             if (auto error = applyImage(assignment)) {
+                return error;
+            }
+        }
+        for (const QString& assignment : cl_.values(QStringLiteral("image-mode"))) {
+            if (auto error = applyImageMode(assignment)) {
                 return error;
             }
         }
@@ -212,6 +229,22 @@ private:
             .arg(assignment);
     }
 
+    std::optional<QString> applyImageMode(const QString& assignment) {
+        const qsizetype eq = assignment.indexOf(QLatin1Char('='));
+        const std::optional<ImageFit> fit = ImageFitNamed(assignment.mid(eq + 1));
+        const QVector<QPair<QString, QString>>& surfaces = ImageSurfaces();
+        for (int block = 0; block < surfaces.size(); ++block) {
+            if (eq > 0 && fit && assignment.left(eq) == surfaces.at(block).first) {
+                doc_.imagePlacement(block).fit = *fit;
+                return std::nullopt;
+            }
+        }
+        return QStringLiteral(
+                   "bad --image-mode '%1': expected front, back, whole or disc=stretch, fit or "
+                   "fill")
+            .arg(assignment);
+    }
+
     const BatchCommandLine& cl_;
     CoverDocument& doc_;
     QStringList chosenImages_;
@@ -231,7 +264,6 @@ std::optional<int> RefuseUndrawableImages(const BatchCommandLine& cl, const QStr
     }
     return std::nullopt;
 }
-
 
 // Whether the command line sets a field itself, by its option or by --set.
 bool SetsField(const BatchCommandLine& cl, const QString& option, const QString& key) {
@@ -278,6 +310,18 @@ std::optional<int> ApplyTrackListing(const BatchCommandLine& cl, CoverDocument& 
     if (cl.isSet(QStringLiteral("album-texts"))) {
         ApplyAlbumTexts(cl, *imported.album, doc);
     }
+    return std::nullopt;
+}
+
+// --total-time: the sum of the lengths under the listing.
+std::optional<int> ApplyTotalTime(const BatchCommandLine& cl, CoverDocument& doc, BatchIo io) {
+    if (!cl.isSet(QStringLiteral("total-time"))) {
+        return std::nullopt;
+    }
+    if (IsDvdType(doc.covertype)) {
+        return cl.usageError(QStringLiteral("--total-time needs a CD case type (1, 3 or 4)"), io);
+    }
+    doc.showTotalTime = true;
     return std::nullopt;
 }
 
@@ -337,6 +381,9 @@ int RunNewCommand(const QStringList& args, BatchIo io) {
         return *exitCode;
     }
     if (const std::optional<int> exitCode = ApplyTrackListing(cl, doc, io)) {
+        return *exitCode;
+    }
+    if (const std::optional<int> exitCode = ApplyTotalTime(cl, doc, io)) {
         return *exitCode;
     }
     if (QFileInfo::exists(*path) && !cl.isSet(QStringLiteral("force"))) {

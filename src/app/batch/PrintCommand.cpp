@@ -10,6 +10,7 @@
 #include "app/batch/BatchCommands.h"
 #include "app/batch/BatchStocks.h"
 #include "app/batch/ReadFailureText.h"
+#include "app/batch/ResolutionWarnings.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
@@ -22,6 +23,9 @@
 #include "print/PdfSheetPrinter.h"
 #include "print/PrintJob.h"
 #include "print/ui/PrinterSheetPrinter.h"
+#include "render/ImageResolution.h"
+#include "render/SurfaceRenderer.h"
+#include "render/TextFrame.h"
 
 namespace casewright {
 
@@ -228,11 +232,31 @@ private:
         return choices;
     }
 
+    // What fitting does to the back cover's track listing, as a warning.
+    void warnOfListingFit(const CoverDocument& doc) const {
+        const std::optional<SurfaceKind> kind = SurfaceFor(doc.covertype, CoverSide::Back);
+        const std::optional<LayoutIndex> layout = LayoutForCoverType(doc.covertype);
+        if (!kind || !layout) {
+            return;
+        }
+        CoverDocument sized = doc;
+        sized.geometry = MakeCoverLayout(*layout, SettingsStore().printerAdjustment());
+        const QString note = TrackListingFitNote(
+            SurfaceListingFit(sized, *kind, TextFrame::kPreviewLayoutDpi, fontDpi_));
+        if (!note.isEmpty()) {
+            commandLine_.warning(note, io_);
+        }
+    }
+
     int print(CoverDocument& doc, const PrintChoices& choices) {
         const PrintPlan plan =
             PrintPlan::Make(doc.covertype, choices, stocks_.catalogFor(choices.discStock));
         if (const std::optional<QString> error = labelProblem(plan)) {
             return commandLine_.usageError(*error, io_);
+        }
+        warnOfBlurredImages(doc, plan, choices);
+        if (choices.printCover) {
+            warnOfListingFit(doc);
         }
         PrintJob job(doc, plan, fontDpi_);
         AlwaysPrintPrompt prompt;
@@ -248,6 +272,22 @@ private:
                 << result.sheetsPrinted << (result.sheetsPrinted == 1 ? " page" : " pages")
                 << ")\n";
         return kExitOk;
+    }
+
+    void warnOfBlurredImages(const CoverDocument& doc, const PrintPlan& plan,
+                             const PrintChoices& choices) const {
+        // The surfaces' sizes are those of the case type's layout.
+        const std::optional<LayoutIndex> layout = LayoutForCoverType(doc.covertype);
+        if (!layout) {
+            return;
+        }
+        CoverDocument measured = doc;
+        measured.geometry = MakeCoverLayout(*layout, plan.adjustment);
+        QVector<SurfaceKind> kinds = PrintedSurfaces(doc.covertype);
+        kinds.removeIf([&choices](SurfaceKind kind) {
+            return kind == SurfaceKind::Disc ? !choices.printDisc : !choices.printCover;
+        });
+        WarnOfBlurredImages(commandLine_, measured, kinds, io_);
     }
 
     int printOnPrinter(PrintJob& job, PaperPrompt& prompt) {

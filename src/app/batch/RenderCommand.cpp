@@ -1,13 +1,12 @@
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <optional>
 
 #include "app/SettingsStore.h"
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
 #include "app/batch/ReadFailureText.h"
-#include "document/AtomicFileWriter.h"
+#include "app/batch/ResolutionWarnings.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFormat.h"
 #include "document/CoverFileReader.h"
@@ -15,6 +14,8 @@
 #include "document/TemporaryImageFolder.h"
 #include "images/FreeImageSession.h"
 #include "print/PageLayouts.h"
+#include "print/SurfaceExport.h"
+#include "render/SurfaceKind.h"
 #include "render/SurfaceRenderer.h"
 
 namespace casewright {
@@ -105,20 +106,6 @@ QString ReadRequest(const BatchCommandLine& commandLine, RenderRequest& request)
     return QString();
 }
 
-// Empty when the image is completely on the disk; otherwise why not, and an
-// earlier file at `path` is left as it was.
-QString WritePng(const QImage& image, const QString& path) {
-    AtomicFileWriter file(path);
-    if (!file.open()) {
-        return file.errorString();
-    }
-    QImageWriter writer(file.device(), "png");
-    if (!writer.write(image)) {
-        return file.errorString().isEmpty() ? writer.errorString() : file.errorString();
-    }
-    return file.commit() ? QString() : file.errorString();
-}
-
 int Render(const BatchCommandLine& commandLine, const RenderRequest& request, BatchIo io) {
     const FreeImageSession decoder;
     CoverDocument doc;
@@ -144,12 +131,14 @@ int Render(const BatchCommandLine& commandLine, const RenderRequest& request, Ba
                                       io);
     }
     doc.geometry = MakeCoverLayout(*layout, settings.printerAdjustment());
-    const QImage image = RenderSurface(doc, *kind, request.dpi, request.fontDpi);
+    WarnOfBlurredImages(commandLine, doc, {*kind}, io);
+    const QImage image = RenderCoverSide(doc, request.side, settings.printerAdjustment(),
+                                         request.dpi, request.fontDpi);
     if (image.isNull()) {
         return commandLine.failure(
             QStringLiteral("the surface could not be drawn at %1 dpi").arg(request.dpi), io);
     }
-    const QString problem = WritePng(image, request.output);
+    const QString problem = WritePngFile(image, request.output);
     if (!problem.isEmpty()) {
         return commandLine.failure(QStringLiteral("cannot write \"%1\": %2")
                                        .arg(QDir::toNativeSeparators(request.output), problem),
@@ -157,6 +146,11 @@ int Render(const BatchCommandLine& commandLine, const RenderRequest& request, Ba
     }
     io.out << QDir::toNativeSeparators(request.output) << ": " << image.width() << " x "
            << image.height() << " pixels at " << request.dpi << " dpi\n";
+    if (const QString note =
+            TrackListingFitNote(SurfaceListingFit(doc, *kind, request.dpi, request.fontDpi));
+        !note.isEmpty()) {
+        commandLine.warning(note, io);
+    }
     return kExitOk;
 }
 

@@ -26,6 +26,7 @@ void OpenLink(const QString& link) {
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(ProductInfo::Name());
+    HelpLocator::ConnectHelpKey(this, QStringLiteral("about.html#about"));
     setFixedSize(DialogUnits::ToPixelsX(236), DialogUnits::ToPixelsY(160));
 
     auto* logo = new QLabel(this);

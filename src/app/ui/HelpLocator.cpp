@@ -1,10 +1,13 @@
 #include "app/ui/HelpLocator.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QUrl>
 
+#include "app/ui/CHelpWindow.h"
 #include "controls/Prompter.h"
 
 namespace casewright {
@@ -62,14 +65,53 @@ QString FindHelpPage(const QString& page) {
     return FindIn(HelpFolders(), page);
 }
 
-void OpenHelp(const QString& page) {
-    QString path = FindHelpPage(page);
+namespace {
+
+// One help window per window the user asked from, above it: a window of its
+// own that stays usable while that (modal) window is open.
+void ShowInHelpWindow(const QUrl& url, QWidget* from) {
+    QWidget* owner = from ? from->window() : QApplication::activeModalWidget();
+    if (!owner) {
+        owner = QApplication::activeWindow();
+    }
+    CHelpWindow* help =
+        owner ? owner->findChild<CHelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!help) {
+        help = new CHelpWindow(owner);
+    }
+    help->showPage(url);
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+}  // namespace
+
+void OpenHelp(const QString& page, QWidget* from) {
+    const int hash = page.indexOf(QLatin1Char('#'));
+    const QString file = hash < 0 ? page : page.left(hash);
+    QString path = FindHelpPage(file);
+    QString section = hash < 0 ? QString() : page.mid(hash + 1);
     if (path.isEmpty()) {
         path = FindHelpPage(kIndexPage);
+        section.clear();
     }
-    if (!path.isEmpty()) {
-        Prompter::instance().openUrl(QUrl::fromLocalFile(path));
+    if (path.isEmpty()) {
+        return;
     }
+    QUrl url = QUrl::fromLocalFile(path);
+    if (!section.isEmpty()) {
+        url.setFragment(section);
+    }
+    if (!Prompter::instance().openUrl(url)) {
+        ShowInHelpWindow(url, from);
+    }
+}
+
+void ConnectHelpKey(QWidget* window, const QString& page) {
+    auto* key = new QShortcut(QKeySequence::HelpContents, window);
+    QObject::connect(key, &QShortcut::activated, window,
+                     [window, page] { OpenHelp(page, window); });
 }
 
 }  // namespace HelpLocator

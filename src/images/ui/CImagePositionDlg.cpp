@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "app/ui/HelpLocator.h"
 #include "controls/Artwork.h"
 #include "controls/DialogUnits.h"
 #include "designer/FlatButtonFactory.h"
@@ -47,6 +48,7 @@ CImagePositionDlg::CImagePositionDlg(CoverDocument& document, const QString& las
       lastPath_(lastDroppedPath),
       option_(document.CoverOption == 1 ? 1 : 0) {
     setWindowTitle(QStringLiteral("Image Position"));
+    HelpLocator::ConnectHelpKey(this, QStringLiteral("images.html#position"));
     buildControls();
     if (option_ == 1) {
         separateRadio_->setChecked(true);
@@ -81,7 +83,7 @@ void CImagePositionDlg::buildControls() {
     wholeRadio_->setObjectName(QStringLiteral("wholeCoverRadio"));
     DialogUnits::Place(wholeRadio_, 14, 24, 200, 12);
     controls_.insert(kWholeRadio, wholeRadio_);
-    separateRadio_ = new QRadioButton(QStringLiteral("Choose seperate back/front images."), this);
+    separateRadio_ = new QRadioButton(QStringLiteral("Choose separate back/front images."), this);
     separateRadio_->setObjectName(QStringLiteral("separateImagesRadio"));
     DialogUnits::Place(separateRadio_, 14, 40, 200, 12);
     controls_.insert(kSeparateRadio, separateRadio_);

@@ -2,12 +2,16 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPixmap>
+#include <QScreen>
 
+#include "app/ui/HelpLocator.h"
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
+#include "controls/WindowPlacement.h"
 #include "images/ImageLoader.h"
 #include "images/TemplateLabel.h"
 #include "images/TemplatePicker.h"
@@ -35,6 +39,7 @@ CTemplatesDlg::CTemplatesDlg(CoverDesign& design, int coverType, bool discView, 
                              const QStringList& folders)
     : QDialog(designer), designer_(designer) {
     setWindowTitle(QStringLiteral("Templates"));
+    HelpLocator::ConnectHelpKey(this, QStringLiteral("templates.html#window"));
     setModal(false);
     buildControls();
     const TemplateScan scan = TemplateFolderScanner::scan(folders);
@@ -158,20 +163,34 @@ void CTemplatesDlg::toggle() {
         hide();
         return;
     }
-    if (!placed_) {
+    const bool first = !placed_;
+    if (first) {
         placeBesideDesigner();
         placed_ = true;
     }
     show();
     raise();
+    if (first && screen()) {
+        // The frame is known once the window shows: keep all of it on the screen.
+        move(WindowPlacement::Within(frameGeometry(), screen()->availableGeometry()));
+    }
 }
 
 void CTemplatesDlg::placeBesideDesigner() {
-    if (!designer_) {
+    const QScreen* screen = designer_ ? designer_->window()->screen() : this->screen();
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (!screen) {
         return;
     }
-    const QRect frame = designer_->window()->frameGeometry();
-    move(frame.left(), frame.top() + frame.height() / 2);
+    const QRect available = screen->availableGeometry();
+    const QSize size = frameGeometry().size();
+    if (remembered_) {
+        move(WindowPlacement::Within(QRect(*remembered_, size), available));
+    } else if (designer_) {
+        move(WindowPlacement::Beside(designer_->window()->frameGeometry(), size, available));
+    }
 }
 
 void CTemplatesDlg::accept() {

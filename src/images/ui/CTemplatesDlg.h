@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
 #include <QStringList>
+#include <optional>
 
 #include "images/TemplateFolderScanner.h"
 
@@ -47,9 +49,11 @@ public:
 
     // Choose Template: shows the window, or hides it keeping what was applied.
     // The design's front, back and disc images are kept each time, for Cancel.
-    // The first showing puts the window's top-left corner at the designer's
-    // left edge, halfway down the designer.
+    // The first showing puts the window where it was last (kept on the
+    // screen), or else beside the designer where it hides none of it.
     void toggle();
+    // Where the window was when last hidden, from an earlier run.
+    void setRememberedPosition(std::optional<QPoint> position) { remembered_ = position; }
 
     // The templates found, in list order (their back files).
     QStringList templateFiles() const;
@@ -95,6 +99,7 @@ private:
     TemplateThumbnailLoader* thumbnails_ = nullptr;
     QListWidget* list_ = nullptr;
     bool placed_ = false;
+    std::optional<QPoint> remembered_;
 };
 
 }  // namespace casewright

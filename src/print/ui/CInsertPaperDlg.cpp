@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/ui/HelpLocator.h"
 #include "controls/Artwork.h"
 #include "controls/CFlatImageButton.h"
 #include "controls/DialogUnits.h"
@@ -19,6 +20,7 @@ CInsertPaperDlg::CInsertPaperDlg(QWidget* parent, const QString& prompt)
       skip_(PrintDialogStyle::IconButton(this, QStringLiteral("&Skip"), Artwork::kCancel,
                                          QStringLiteral("skipButton"))) {
     setWindowTitle(QStringLiteral("Print"));
+    HelpLocator::ConnectHelpKey(this, QStringLiteral("printing.html#sheets"));
     prompt_->setObjectName(QStringLiteral("promptLabel"));
     prompt_->setWordWrap(true);
     prompt_->setTextFormat(Qt::PlainText);

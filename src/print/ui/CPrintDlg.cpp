@@ -9,10 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "app/SettingsStore.h"
+#include "app/ui/HelpLocator.h"
 #include "controls/Artwork.h"
 #include "controls/CFlatImageButton.h"
 #include "controls/DialogUnits.h"
@@ -48,6 +50,7 @@ CPrintDlg::CPrintDlg(QWidget* parent, int coverType)
 CPrintDlg::CPrintDlg(QWidget* parent, int coverType, const StockCatalog& stocks)
     : BackgroundDialog(parent), coverType_(coverType), stocks_(stocks) {
     setWindowTitle(QStringLiteral("Print"));
+    HelpLocator::ConnectHelpKey(this, QStringLiteral("printing.html#dialog"));
     suggestedPdfPath_ = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                             .filePath(QStringLiteral("Cover.pdf"));
     buildControls();
@@ -58,6 +61,11 @@ CPrintDlg::CPrintDlg(QWidget* parent, int coverType, const StockCatalog& stocks)
     showSheet();
     updateEnabling();
     resize(DialogUnits::ToPixelsX(255), DialogUnits::ToPixelsY(153));
+}
+
+void CPrintDlg::setWarnings(const QStringList& warnings) {
+    warnings_->setText(warnings.join(QLatin1Char('\n')));
+    warnings_->setVisible(!warnings.isEmpty());
 }
 
 QString CPrintDlg::NothingSelectedText() {
@@ -88,10 +96,27 @@ void CPrintDlg::buildControls() {
     adjust_ = PrintDialogStyle::LinkButton(
         this, QStringLiteral("Click here to adjust label size && position"),
         QStringLiteral("adjustButton"));
+    warnings_ = Named(new QLabel(this), "blurWarnings");
+    warnings_->setWordWrap(true);
+    warnings_->setStyleSheet(QStringLiteral("color: #a04000;"));
+    warnings_->hide();
     print_ = PrintDialogStyle::IconButton(this, QStringLiteral("&Print"), Artwork::kPrint,
                                           QStringLiteral("printButton"));
     savePdf_ = PrintDialogStyle::IconButton(this, QStringLiteral("Save as PDF..."), Artwork::kSave,
                                             QStringLiteral("savePdfButton"));
+    savePng_ = PrintDialogStyle::IconButton(this, QStringLiteral("Save as PNG..."),
+                                            Artwork::kChooseImage, QStringLiteral("savePngButton"));
+    savePng_->setToolTip(QStringLiteral("Saves the chosen covers and disc as pictures"));
+    pngDpi_ = Named(new QSpinBox(this), "pngDpiBox");
+    pngDpi_->setRange(1, kMaxPngDpi);
+    pngDpi_->setValue(kDefaultPngDpi);
+    pngDpi_->setSuffix(QStringLiteral(" dpi"));
+    pngDpi_->setToolTip(QStringLiteral("The resolution of the pictures Save as PNG writes"));
+    pngDpi_->setAccessibleName(QStringLiteral("Resolution of the PNG pictures"));
+    preview_ = PrintDialogStyle::IconButton(this, QStringLiteral("Pre&view..."),
+                                            Artwork::kViewFront, QStringLiteral("previewButton"));
+    preview_->setToolTip(QStringLiteral("Shows every sheet as it will print"));
+    preview_->setVisible(false);
     cancel_ = PrintDialogStyle::IconButton(this, QStringLiteral("&Cancel"), Artwork::kCancel,
                                            QStringLiteral("cancelButton"));
 
@@ -116,6 +141,8 @@ void CPrintDlg::buildControls() {
     connect(adjust_, &CFlatImageButton::clicked, this, &CPrintDlg::openAdjustment);
     connect(print_, &CFlatImageButton::clicked, this, &CPrintDlg::accept);
     connect(savePdf_, &CFlatImageButton::clicked, this, &CPrintDlg::saveAsPdf);
+    connect(savePng_, &CFlatImageButton::clicked, this, &CPrintDlg::saveAsPng);
+    connect(preview_, &CFlatImageButton::clicked, this, &CPrintDlg::preview);
     connect(cancel_, &CFlatImageButton::clicked, this, &QDialog::reject);
 }
 
@@ -142,8 +169,14 @@ void CPrintDlg::buildLayout() {
     labels->addLayout(labelChoice);
     labels->addStretch();
 
+    auto* files = new QHBoxLayout;
+    files->addWidget(savePdf_);
+    files->addWidget(savePng_);
+    files->addWidget(pngDpi_);
+    files->addStretch();
+
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(savePdf_);
+    buttons->addWidget(preview_);
     buttons->addStretch();
     buttons->addWidget(print_);
     buttons->addWidget(cancel_);
@@ -155,7 +188,9 @@ void CPrintDlg::buildLayout() {
     layout->addLayout(stocks);
     layout->addLayout(labels);
     layout->addWidget(adjust_);
+    layout->addWidget(warnings_);
     layout->addStretch();
+    layout->addLayout(files);
     layout->addLayout(buttons);
 }
 
@@ -264,8 +299,17 @@ QString CPrintDlg::PdfExistsText() {
         "A PDF file with this name already exists. Would you like to overwrite this file?");
 }
 
-bool CPrintDlg::confirmPdfOverwrite() {
-    return Prompter::instance().message(this, PdfExistsText(), QStringLiteral("Overwrite?"),
+QString CPrintDlg::PngExistsText() {
+    return QStringLiteral(
+        "A picture with the name \"%1\" already exists. Would you like to overwrite it?");
+}
+
+int CPrintDlg::pngDpi() const {
+    return pngDpi_->value();
+}
+
+bool CPrintDlg::confirmOverwrite(const QString& text) {
+    return Prompter::instance().message(this, text, QStringLiteral("Overwrite?"),
                                         Prompter::Buttons::YesNo,
                                         Prompter::Icon::Question) == Prompter::Answer::Yes;
 }
@@ -299,9 +343,54 @@ void CPrintDlg::finish(Outcome outcome) {
     QDialog::accept();
 }
 
+QString CPrintDlg::NoPrinterText() {
+    return QStringLiteral(
+        "No printer is installed, or none is chosen as the default printer.  Please add a "
+        "printer or choose the default one in your system's printer settings (Settings > "
+        "Printers on most desktops, or the CUPS page at http://localhost:631), then print "
+        "again.\n\nUntil then you can keep the cover as a PDF file with 'Save as PDF...' or as "
+        "pictures with 'Save as PNG...'.");
+}
+
 void CPrintDlg::accept() {
-    if (somethingSelected()) {
-        finish(Outcome::Print);
+    if (!somethingSelected()) {
+        return;
+    }
+    if (hasDefaultPrinter && !hasDefaultPrinter()) {
+        Prompter::instance().message(this, NoPrinterText(), QStringLiteral("Default Printer"),
+                                     Prompter::Buttons::Ok, Prompter::Icon::Information);
+        savePdf_->setFocus();
+        return;
+    }
+    finish(Outcome::Print);
+}
+
+PrintChoices CPrintDlg::currentChoices() {
+    applyTypedLabels();
+    PrintChoices choices = PrintChoices::FromSettings(coverType_);
+    choices.printCover = coversCheck_->isChecked();
+    choices.printDisc = discCheck_->isChecked();
+    if (HasStockChoices(coverType_)) {
+        choices.coverStock = coverStocks_->currentText();
+        choices.discStock = discStocks_->currentText();
+    }
+    choices.discLabels = sheetPicker_->selection();
+    return choices;
+}
+
+void CPrintDlg::setPreviewer(Previewer preview) {
+    showPreview_ = std::move(preview);
+    preview_->setVisible(static_cast<bool>(showPreview_));
+}
+
+// The sheets as they are chosen now; the choices are stored only when the
+// dialog ends with Print or a file.
+void CPrintDlg::preview() {
+    if (!showPreview_ || !somethingSelected()) {
+        return;
+    }
+    if (showPreview_(currentChoices())) {
+        accept();
     }
 }
 
@@ -321,11 +410,41 @@ void CPrintDlg::saveAsPdf() {
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         path += QLatin1String(".pdf");
     }
-    if (QFileInfo::exists(path) && !confirmPdfOverwrite()) {
+    if (QFileInfo::exists(path) && !confirmOverwrite(PdfExistsText())) {
         return;
     }
     pdfPath_ = path;
     finish(Outcome::SaveAsPdf);
+}
+
+// The chosen surfaces as pictures, drawn as `casewright-batch render` draws
+// them. Like Save as PDF, cancelling or declining to replace a file returns
+// to this dialog with nothing stored.
+void CPrintDlg::saveAsPng() {
+    if (!somethingSelected()) {
+        return;
+    }
+    const QFileInfo pdf(suggestedPdfPath_);
+    QString path = Prompter::instance().saveFileName(
+        this, QStringLiteral("Save as PNG"),
+        pdf.dir().filePath(pdf.completeBaseName() + QStringLiteral(".png")),
+        QStringLiteral("PNG Images (*.png)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+        path += QLatin1String(".png");
+    }
+    std::vector<SurfaceFile> files =
+        SurfaceFiles(path, coverType_, coversCheck_->isChecked(), discCheck_->isChecked());
+    for (const SurfaceFile& file : files) {
+        if (QFileInfo::exists(file.path) &&
+            !confirmOverwrite(PngExistsText().arg(QDir::toNativeSeparators(file.path)))) {
+            return;
+        }
+    }
+    pngFiles_ = std::move(files);
+    finish(Outcome::SaveAsPng);
 }
 
 }  // namespace casewright

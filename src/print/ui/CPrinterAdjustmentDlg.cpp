@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/SettingsStore.h"
+#include "app/ui/HelpLocator.h"
 #include "controls/Artwork.h"
 #include "controls/CFlatImageButton.h"
 #include "controls/DialogUnits.h"
@@ -38,6 +39,7 @@ QString ShownDistance(const QString& stored) {
 CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(QWidget* parent, std::optional<LabelStock> labelSheet)
     : BackgroundDialog(parent), labelSheet_(std::move(labelSheet)), calibration_(this) {
     setWindowTitle(QStringLiteral("Printer Adjustment"));
+    HelpLocator::ConnectHelpKey(this, QStringLiteral("printing.html#adjust"));
     left_ = addDirectionBox(QStringLiteral("To the left"), QStringLiteral("leftCheck"));
     right_ = addDirectionBox(QStringLiteral("To the right"), QStringLiteral("rightCheck"));
     up_ = addDirectionBox(QStringLiteral("Up"), QStringLiteral("upCheck"));

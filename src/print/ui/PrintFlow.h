@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QImage>
+#include <QPointF>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "document/LogFont.h"
 #include "print/LabelSelection.h"
 #include "print/PrintChoices.h"
+#include "print/SurfaceExport.h"
 
 class QPrinter;
 class QWidget;
@@ -19,8 +23,9 @@ class SheetPrinter;
 class StockCatalog;
 
 // The designer's Print command: the Print dialog, then the print job on a
-// printer the user picks in the system print dialog, or into a PDF file the
-// user names. The hooks let tests run it without printers.
+// printer the user picks in the system print dialog, into a PDF file the
+// user names, or pictures of the surfaces; from the dialog, a preview of the
+// job's sheets. The hooks let tests run it without printers.
 class PrintFlow {
 public:
     PrintFlow(QWidget* parent, const CoverDocument& doc);
@@ -33,6 +38,14 @@ public:
     // The job after the Print dialog, with the choices it stored.
     bool printOnPrinter(const LabelSelection& discLabels);
     bool printToPdf(const QString& path, const LabelSelection& discLabels);
+    // Each file as `casewright-batch render` writes it, with the stored
+    // printer adjustment; a file that cannot be written is reported.
+    bool saveAsPng(const std::vector<SurfaceFile>& files, int dpi);
+    // The sheets the job prints for `choices`, each a whole sheet at
+    // `previewDpi`, without asking for paper and without changing the design.
+    std::vector<QImage> previewPages(const PrintChoices& choices);
+    // The preview window over `parent`; true when the user chose Print there.
+    bool preview(QWidget* parent, const PrintChoices& choices);
 
     static QString NoDefaultPrinterText();
 
@@ -45,11 +58,17 @@ public:
     // every desktop, so a cover prints its texts at one size everywhere.
     int fontDpi = LogFont::kHeightDpi;
     QString suggestedPdfPath;
+    int previewDpi = 120;
+    // Where the printable area of the printer the system print dialog
+    // offers first begins, in inches from the sheet's corner: the preview
+    // moves what lies in the unprintable border as that printer will.
+    std::function<QPointF()> printerMargins;
 
 private:
     PrintChoices choices(const LabelSelection& discLabels) const;
     const StockCatalog& catalog() const;
     void runJob(SheetPrinter& device, const LabelSelection& discLabels);
+    void warn(const QString& text, const QString& caption);
 
     QWidget* parent_;
     const CoverDocument& doc_;

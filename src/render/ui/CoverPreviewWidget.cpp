@@ -1,6 +1,9 @@
 #include "render/ui/CoverPreviewWidget.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+
+#include "render/ImageResolution.h"
 
 namespace casewright {
 
@@ -45,6 +48,58 @@ void CoverPreviewWidget::paintEvent(QPaintEvent*) {
     // surface is simply drawn over its client rectangle.
     QPainter painter(this);
     painter_->PaintPreview(painter, rect());
+    if (!note_.isEmpty()) {
+        QFont font = painter.font();
+        font.setPointSizeF(font.pointSizeF() * 0.85);
+        painter.setFont(font);
+        const QRect box =
+            painter.fontMetrics()
+                .boundingRect(rect().adjusted(4, 4, -4, -4),
+                              Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, note_)
+                .adjusted(-3, -1, 3, 1);
+        painter.fillRect(box, QColor(255, 240, 170));
+        painter.setPen(QColor(120, 60, 0));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, note_);
+    }
+}
+
+void CoverPreviewWidget::setNote(const QString& note) {
+    if (note != note_) {
+        note_ = note;
+        update();
+    }
+}
+
+void CoverPreviewWidget::mousePressEvent(QMouseEvent* event) {
+    if (painter_ && event->button() == Qt::LeftButton &&
+        drag_.start(painter_->ImageAreas(rect()), event->position().toPoint(), DrawnPictureSize)) {
+        setCursor(Qt::ClosedHandCursor);
+        emit imagePlacementDragStarted();
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void CoverPreviewWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (const auto moved = drag_.moveTo(event->position().toPoint())) {
+        emit imagePlacementDragged(moved->first, moved->second);
+        event->accept();
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void CoverPreviewWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (drag_.active()) {
+        drag_.end();
+        unsetCursor();
+        emit imagePlacementDragFinished();
+        event->accept();
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
 }
 
 void CoverPreviewWidget::resizeEvent(QResizeEvent* event) {

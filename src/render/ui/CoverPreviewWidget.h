@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "render/CoverPainter.h"
+#include "render/CropDrag.h"
 
 namespace casewright {
 
@@ -28,14 +29,31 @@ public:
     // reference size; 1.0 on an axis whose reference size is not positive.
     static double ScaleFor(int widgetLength, int referenceLength);
 
+    // A short note drawn in the preview's lower left corner, such as a
+    // warning of a blurred picture; empty for none.
+    void setNote(const QString& note);
+    QString note() const { return note_; }
+
+signals:
+    // A filled picture was dragged: its image block and new placement.
+    // A drag of a filled picture's crop: started, each move, and let go.
+    void imagePlacementDragStarted();
+    void imagePlacementDragged(int block, casewright::ImagePlacement placement);
+    void imagePlacementDragFinished();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void updateScales();
 
     std::unique_ptr<CoverPainter> painter_;
+    CropDrag drag_;
+    QString note_;
 };
 
 }  // namespace casewright

@@ -185,7 +185,7 @@ void CCoverTextDlg::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_F1:
             event->accept();
-            OpenTextsHelp();
+            OpenTextsHelp(this);
             return;
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "app/ui/HelpLocator.h"
 #include "controls/Prompter.h"
 #include "text/MusicBrainzClient.h"
 #include "text/ui/TextDialogFont.h"
@@ -68,6 +69,7 @@ CMusicBrainzLookupDlg::CMusicBrainzLookupDlg(MusicBrainzClient& client, const St
                                              QWidget* parent)
     : QDialog(parent), client_(client) {
     setWindowTitle(QStringLiteral("Look Up on MusicBrainz"));
+    HelpLocator::ConnectHelpKey(this, QStringLiteral("texts.html#lookup"));
     UseDialogFont(this);
     buildControls(start);
     updateControls();

@@ -1,5 +1,6 @@
 #include "text/ui/CTrackListingDlg.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -81,6 +82,8 @@ CTrackListingDlg::CTrackListingDlg(const QString& trackListing, const QString& s
 CTrackListingDlg::CTrackListingDlg(const CoverDocument& doc, QWidget* parent)
     : CTrackListingDlg(doc.bCoverText, doc.backCoverSpineText, true, parent) {
     frontTitle_ = doc.fCoverTitle;
+    showTotalTime_ = doc.showTotalTime;
+    totalTimeCheck_->setChecked(doc.showTotalTime);
 }
 
 void CTrackListingDlg::buildControls() {
@@ -129,6 +132,8 @@ void CTrackListingDlg::buildControls() {
     busyBar_->hide();
     frontTitleNote_ = new QLabel(this);
     frontTitleNote_->setObjectName(QStringLiteral("frontTitleNote"));
+    totalTimeCheck_ = new QCheckBox(QStringLiteral("Show total time"), this);
+    totalTimeCheck_->setObjectName(QStringLiteral("totalTimeCheck"));
 
     connect(okButton_, &QPushButton::clicked, this, &CTrackListingDlg::takeTextsAndAccept);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
@@ -140,7 +145,8 @@ void CTrackListingDlg::buildControls() {
     connect(grid_, &TrackGrid::filesDropped, this, &CTrackListingDlg::importPaths);
 
     setTabOrder(spineEdit_, grid_);
-    setTabOrder(grid_, okButton_);
+    setTabOrder(grid_, totalTimeCheck_);
+    setTabOrder(totalTimeCheck_, okButton_);
     setTabOrder(okButton_, cancelButton_);
     setTabOrder(cancelButton_, insertButton_);
     setTabOrder(insertButton_, removeButton_);
@@ -162,7 +168,8 @@ void CTrackListingDlg::placeControls() {
     DialogUnits::Place(lookUpButton_, 261, 108, 54, 14);
     DialogUnits::Place(busyLabel_, 261, 128, 54, 32);
     DialogUnits::Place(busyBar_, 261, 162, 54, 6);
-    setFixedSize(DialogUnits::ToPixelsX(322), DialogUnits::ToPixelsY(206));
+    DialogUnits::Place(totalTimeCheck_, 7, 204, 150, 10);
+    setFixedSize(DialogUnits::ToPixelsX(322), DialogUnits::ToPixelsY(220));
 }
 
 void CTrackListingDlg::loadListing(const QString& trackListing) {
@@ -193,6 +200,7 @@ void CTrackListingDlg::takeTextsAndAccept() {
     grid_->commitEdit();
     trackListing_ = TrackListingCodec::Encode(grid_->listing());
     spineText_ = spineEdit_->text();
+    showTotalTime_ = totalTimeCheck_->isChecked();
     accept();
 }
 
@@ -212,6 +220,10 @@ bool CTrackListingDlg::applyTo(CoverDocument& doc) const {
     }
     if (albumFrontTitle_ && *albumFrontTitle_ != doc.fCoverTitle) {
         doc.fCoverTitle = *albumFrontTitle_;
+        stored = true;
+    }
+    if (showTotalTime_ != doc.showTotalTime) {
+        doc.showTotalTime = showTotalTime_;
         stored = true;
     }
     return stored;
@@ -385,7 +397,7 @@ void CTrackListingDlg::done(int result) {
 void CTrackListingDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         event->accept();
-        OpenTextsHelp();
+        OpenTextsHelp(this);
         return;
     }
     QDialog::keyPressEvent(event);

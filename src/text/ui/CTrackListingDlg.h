@@ -9,6 +9,7 @@
 #include "text/ImportedAlbum.h"
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -70,13 +71,17 @@ public:
     // After OK: whether either text differs from what the dialog opened with.
     bool textsChanged() const;
 
+    // The total time switch as OK left it; before OK, as the dialog opened.
+    bool showTotalTime() const { return showTotalTime_; }
+
     // The front title the user took from an imported album, if any.
     std::optional<QString> frontTitleChoice() const { return albumFrontTitle_; }
 
     // After OK: stores both texts in bCoverText and backCoverSpineText when
-    // either changed, and the front title taken from an album in fCoverTitle
-    // when it differs, and returns whether it stored anything; after Cancel
-    // does nothing. Does not touch coverChanged.
+    // either changed, the front title taken from an album in fCoverTitle
+    // when it differs and the total time switch when it changed, and returns
+    // whether it stored anything; after Cancel does nothing. Does not touch
+    // coverChanged.
     bool applyTo(CoverDocument& doc) const;
 
     TrackGrid* grid() const { return grid_; }
@@ -114,6 +119,7 @@ private:
     QString trackListing_;
     QString spineText_;
     const bool showSpineRow_;
+    bool showTotalTime_ = false;
     QString frontTitle_;  // the design's, as the dialog opened
     std::optional<QString> albumFrontTitle_;
 
@@ -137,6 +143,7 @@ private:
     QLabel* busyLabel_ = nullptr;
     QProgressBar* busyBar_ = nullptr;
     QLabel* frontTitleNote_ = nullptr;
+    QCheckBox* totalTimeCheck_ = nullptr;
 };
 
 }  // namespace casewright

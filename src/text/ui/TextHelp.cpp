@@ -4,8 +4,8 @@
 
 namespace casewright {
 
-void OpenTextsHelp() {
-    HelpLocator::OpenHelp(QStringLiteral("texts.html"));
+void OpenTextsHelp(QWidget* from) {
+    HelpLocator::OpenHelp(QStringLiteral("texts.html"), from);
 }
 
 }  // namespace casewright
