@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "document/CoverDesign.h"
 #include "document/CoverDocument.h"
 #include "images/FreeImageSession.h"
 #include "images/TemplateThumbnailCache.h"
@@ -104,9 +105,8 @@ void forget(Situation situation) {
     }
 }
 
-std::unique_ptr<CTemplatesDlg> openWindow(CoverDocument& document, QWidget& designer,
-                                          int templates) {
-    return std::make_unique<CTemplatesDlg>(document, CoverTypeStandardCD, false, &designer,
+std::unique_ptr<CTemplatesDlg> openWindow(CoverDesign& design, QWidget& designer, int templates) {
+    return std::make_unique<CTemplatesDlg>(design, CoverTypeStandardCD, false, &designer,
                                            QStringList{folderFor(templates)});
 }
 
@@ -123,13 +123,14 @@ void waitForThumbnails(CTemplatesDlg& window) {
 void BM_CreateTemplateWindow(benchmark::State& state, Situation situation) {
     const int templates = static_cast<int>(state.range(0));
     CoverDocument document;
+    CoverDesign design(document);
     QWidget designer;
-    waitForThumbnails(*openWindow(document, designer, templates));
+    waitForThumbnails(*openWindow(design, designer, templates));
     for (auto _ : state) {
         state.PauseTiming();
         forget(situation);
         state.ResumeTiming();
-        auto window = openWindow(document, designer, templates);
+        auto window = openWindow(design, designer, templates);
         state.PauseTiming();
         window.reset();  // waits for the thumbnails being drawn at this moment
         state.ResumeTiming();
@@ -140,13 +141,14 @@ void BM_CreateTemplateWindow(benchmark::State& state, Situation situation) {
 void BM_AllThumbnailsShown(benchmark::State& state, Situation situation) {
     const int templates = static_cast<int>(state.range(0));
     CoverDocument document;
+    CoverDesign design(document);
     QWidget designer;
-    waitForThumbnails(*openWindow(document, designer, templates));
+    waitForThumbnails(*openWindow(design, designer, templates));
     for (auto _ : state) {
         state.PauseTiming();
         forget(situation);
         state.ResumeTiming();
-        auto window = openWindow(document, designer, templates);
+        auto window = openWindow(design, designer, templates);
         waitForThumbnails(*window);
         benchmark::DoNotOptimize(window->list()->count());
     }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QShortcut>
 #include <QUrl>
 
 #include "app/ProductInfo.h"
@@ -24,8 +25,11 @@
 #include "designer/DesignerControlIds.h"
 #include "designer/DocumentCoverFileGateway.h"
 #include "designer/DroppedFileRules.h"
+#include "designer/FlatButtonFactory.h"
 #include "designer/PreviewArea.h"
+#include "document/CoverDesign.h"
 #include "document/CoverDocument.h"
+#include "document/DvdSpineSwitch.h"
 #include "images/ui/CImagePositionDlg.h"
 #include "images/ui/CTemplatesDlg.h"
 #include "images/ui/ImageFileDialog.h"
@@ -66,16 +70,20 @@ int ViewButtonId(CoverSide side) {
 CCoverDesignerDlg::CCoverDesignerDlg(CoverDocument& document, QWidget* parent)
     : QDialog(parent),
       document_(&document),
+      design_(std::make_unique<CoverDesign>(document)),
       files_(std::make_unique<DocumentCoverFileGateway>()),
       modalRunner_([](QDialog& dialog) { return dialog.exec(); }) {
     // The whole-cover image belongs to one design: a new window starts without it.
-    document_->sImagePath.clear();
+    CoverDocument start = document;
+    start.sImagePath.clear();
+    design_->startWith(start);
     setAcceptDrops(true);
     setWindowTitle(ProductInfo::Name());
     setWindowIcon(QIcon(QString::fromLatin1(Artwork::kApplicationIcon)));
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
     buildControls();
+    connect(design_.get(), &CoverDesign::changed, this, &CCoverDesignerDlg::onDesignChanged);
 }
 
 CCoverDesignerDlg::CCoverDesignerDlg(QWidget* parent)
@@ -83,7 +91,11 @@ CCoverDesignerDlg::CCoverDesignerDlg(QWidget* parent)
     ownedDocument_.reset(document_);
 }
 
-CCoverDesignerDlg::~CCoverDesignerDlg() = default;
+CCoverDesignerDlg::~CCoverDesignerDlg() {
+    // The buttons outlive the design object; it must not reach them as it goes.
+    design_->disconnect(this);
+    design_->undoStack().disconnect(this);
+}
 
 int CCoverDesignerDlg::exec() {
     startRun();
@@ -95,17 +107,19 @@ void CCoverDesignerDlg::startRun() {
     setWindowTitle(ProductInfo::Name());
     runUpdateReminder();
     static_cast<QLabel*>(control(kVersionLabel))->setText(ProductInfo::Version());
-    document_->coverChanged = false;
     showAlignment(false, LEFT);
     button(kSpineCheck)->setChecked(true);
     button(kPrintBorders)->setChecked(true);
 
-    document_->ResetToNewDesign(NewDesignType(SettingsStore().Option), LogFont::kHeightDpi);
-    openPendingCover();
-
-    const auto layout = LayoutForCoverType(displayType());
-    document_->geometry =
+    // A new or loaded design starts with nothing to undo.
+    CoverDocument start = *document_;
+    start.ResetToNewDesign(NewDesignType(SettingsStore().Option), LogFont::kHeightDpi);
+    openPendingCover(start);
+    RestoreDvdSpineSwitch(start);
+    const auto layout = LayoutForCoverType(DisplayCoverType(start.covertype));
+    start.geometry =
         layout ? MakeCoverLayout(*layout, SettingsStore().printerAdjustment()) : CoverGeometry();
+    design_->startWith(start);
     arrangeForCoverType();
     enterView(CoverSide::Back);
     createTemplateWindow();
@@ -116,13 +130,8 @@ void CCoverDesignerDlg::startRun() {
 void CCoverDesignerDlg::createTemplateWindow() {
     templates_.reset();
     templateWindowShown_ = false;
-    templates_ = std::make_unique<CTemplatesDlg>(*document_, displayType(),
+    templates_ = std::make_unique<CTemplatesDlg>(*design_, displayType(),
                                                  currentView_ == CoverSide::Disc, this);
-    connect(templates_.get(), &CTemplatesDlg::designChanged, this, [this] {
-        updateImageButtons();
-        refreshPreview();
-        update();
-    });
     connect(templates_.get(), &CTemplatesDlg::shownChanged, this, [this](bool shown) {
         templateWindowShown_ = shown;
         if (!shown) {
@@ -138,13 +147,12 @@ void CCoverDesignerDlg::rememberTemplatesPosition() {
     settings.save();
 }
 
-void CCoverDesignerDlg::openPendingCover() {
+void CCoverDesignerDlg::openPendingCover(CoverDocument& start) {
     openedCoverPath_.clear();
     if (pendingCoverPath_.isEmpty()) {
         return;
     }
-    const CoverFileOutcome outcome =
-        files_->read(*document_, pendingCoverPath_, LogFont::kHeightDpi);
+    const CoverFileOutcome outcome = files_->read(start, pendingCoverPath_, LogFont::kHeightDpi);
     if (outcome.ok) {
         openedCoverPath_ = pendingCoverPath_;
         CoverFileCommands::RememberCover(openedCoverPath_);
@@ -154,17 +162,10 @@ void CCoverDesignerDlg::openPendingCover() {
                                      Prompter::Icon::Warning);
     }
     pendingCoverPath_.clear();
-    document_->coverChanged = false;
 }
 
-// "Other" (3) and any unknown stored type are shown and printed as a
-// standard CD case; the document keeps its own number.
 int CCoverDesignerDlg::displayType() const {
-    const int type = document_->covertype;
-    if (IsDvdType(type) || type == CoverTypeSlimlineCD) {
-        return type;
-    }
-    return CoverTypeStandardCD;
+    return DisplayCoverType(document_->covertype);
 }
 
 QWidget* CCoverDesignerDlg::control(int id) const {
@@ -349,44 +350,46 @@ QVector<int> CCoverDesignerDlg::imageBlocksInView() const {
 }
 
 void CCoverDesignerDlg::chooseImageFit(ImageFit fit) {
-    for (const int block : imageBlocksInView()) {
-        if (document_->imagePlacement(block).fit != fit) {
-            document_->imagePlacement(block).fit = fit;
-            document_->coverChanged = true;
+    const QList<int> blocks = imageBlocksInView();
+    design_->applyIfChanged(QStringLiteral("Image Fit"), [&](CoverDocument& doc) {
+        for (const int block : blocks) {
+            doc.imagePlacement(block).fit = fit;
         }
-    }
-    refreshPreview();
+    });
 }
 
+// Shown as a draft while the drag lasts; the drag's end makes it a step.
 void CCoverDesignerDlg::moveImageCrop(int block, ImagePlacement placement) {
-    if (document_->imagePlacement(block) != placement) {
-        document_->imagePlacement(block) = placement;
-        document_->coverChanged = true;
-        refreshPreview();
+    if (design_->document().imagePlacement(block) == placement) {
+        return;
+    }
+    CoverDocument draft = design_->document();
+    draft.imagePlacement(block) = placement;
+    if (design_->inSession()) {
+        design_->showDraft(draft);
+    } else {
+        design_->replace(QStringLiteral("Move Image"), draft);
     }
 }
 
-QString& CCoverDesignerDlg::imagePathInView() {
+QString CCoverDesignerDlg::imagePathInView() const {
     return document_->surface(currentView_).imagePath;
 }
 
-// ---- preview refresh ---------------------------------------------------------
+// ---- following the design ------------------------------------------------------
 
-void CCoverDesignerDlg::enforceInvariants() {
-    const int type = displayType();
-    if (currentView_ == CoverSide::Disc) {
-        document_->dCoverAlign = CENTER;
-    } else if (currentView_ == CoverSide::Back) {
-        if (type == CoverTypeStandardCD) {
-            document_->bCoverAlign = LEFT;
-        } else if (IsDvdType(type)) {
-            document_->backCoverSpinesOn = button(kSpineCheck)->isChecked();
-        }
+// Every change of the design, an undo and a redo included, shows itself here
+// once: the controls of the view take the design's state, the preview redraws.
+void CCoverDesignerDlg::onDesignChanged() {
+    if (!controls_.isEmpty() && control(kViewBack)) {
+        showViewControls();
+        refreshPreview();
+        updateUndoButtons();
+        update();
     }
 }
 
 void CCoverDesignerDlg::refreshPreview() {
-    enforceInvariants();
     const auto kind = SurfaceFor(displayType(), currentView_);
     auto* fitNote = static_cast<QLabel*>(control(kListingFitNote));
     fitNote->clear();
@@ -444,36 +447,31 @@ void CCoverDesignerDlg::chooseImage() {
     if (!choice.confirmed) {
         return;
     }
-    if (!choice.path.isEmpty()) {
-        imagePathInView() = choice.path;
-        updateImageButtons();
-    }
-    document_->coverChanged = true;
-    refreshPreview();
-    update();
+    // A confirmed name that is no file counts as a choice, but keeps the image.
+    design_->setImage(currentView_, choice.path.isEmpty() ? imagePathInView() : choice.path,
+                      QStringLiteral("Choose Image"));
 }
 
+// The dialog works on a draft that the preview shows while it is open; the
+// whole session is one step.
 void CCoverDesignerDlg::openImagePosition() {
+    CoverDocument draft = *document_;
+    design_->beginSession();
     CImagePositionDlg dialog(
-        *document_, lastDroppedPath_, [this] { refreshPreview(); }, this);
+        draft, lastDroppedPath_, [this, &draft] { design_->showDraft(draft); }, this);
     modalRunner_(dialog);
-    updateImageButtons();
-    refreshPreview();
-    update();
+    design_->showDraft(draft);
+    design_->endSession(QStringLiteral("Image Position"));
 }
 
 void CCoverDesignerDlg::clearImage() {
-    imagePathInView().clear();
-    document_->coverChanged = true;
-    refreshPreview();
-    updateImageButtons();
+    design_->setImage(currentView_, QString(), QStringLiteral("Clear Image"));
 }
 
 void CCoverDesignerDlg::chooseColor() {
-    const SurfaceFields surface = document_->surface(currentView_);
+    const ConstSurfaceFields surface = std::as_const(*document_).surface(currentView_);
     const std::optional<ColorRef> color = Prompter::instance().chooseColor(this, surface.bgColor);
     if (color) {
-        document_->coverChanged = true;
         const QString question =
             displayType() == CoverTypeStandardCD
                 ? QStringLiteral("Use this color for the back cover, front cover and disc?")
@@ -482,74 +480,91 @@ void CCoverDesignerDlg::chooseColor() {
             Prompter::instance().message(this, question, QStringLiteral("Color"),
                                          Prompter::Buttons::YesNo, Prompter::Icon::Question);
         if (answer == Prompter::Answer::Yes) {
-            document_->fBGColor = document_->bBGColor = document_->dBGColor = *color;
+            design_->setAllBackgroundColors(*color);
         } else {
-            surface.bgColor = *color;
+            design_->setBackgroundColor(currentView_, *color);
         }
     }
-    refreshPreview();
 }
 
 void CCoverDesignerDlg::chooseFont() {
-    const SurfaceFields surface = document_->surface(currentView_);
+    const ConstSurfaceFields surface = std::as_const(*document_).surface(currentView_);
     const auto choice = Prompter::instance().chooseFont(this, surface.font, surface.textColor);
     if (choice) {
-        document_->coverChanged = true;
-        surface.font = choice->font;
-        surface.textColor = choice->color;
-        surface.pointSize = choice->pointSizeTenths;
+        design_->setFont(currentView_, choice->font, choice->color, choice->pointSizeTenths);
     }
-    refreshPreview();
 }
 
 void CCoverDesignerDlg::setAlignment(int align) {
     button(kAlignLeft)->setChecked(align == LEFT);
     button(kAlignCenter)->setChecked(align == CENTER);
     button(kAlignRight)->setChecked(align == RIGHT);
-    document_->coverChanged = true;
-    if (currentView_ == CoverSide::Front) {
-        document_->fCoverAlign = align;
-    } else {
-        document_->bCoverAlign = align;
-    }
-    refreshPreview();
+    design_->setAlignment(currentView_ == CoverSide::Front ? CoverSide::Front : CoverSide::Back,
+                          align);
 }
 
 void CCoverDesignerDlg::spineCheckClicked() {
-    const bool checked = button(kSpineCheck)->isChecked();
-    document_->coverChanged = true;
-    switch (currentView_) {
-        case CoverSide::Front:
-            document_->bFrontPrintOverSpines = checked;
-            break;
-        case CoverSide::Back:
-            document_->bBackPrintOverSpines = checked;
-            break;
-        case CoverSide::Disc:
-            document_->printOverInnerCircleDisc = checked;
-            break;
-    }
-    refreshPreview();
+    design_->setSpineOrCoreSwitch(currentView_, button(kSpineCheck)->isChecked());
 }
 
 void CCoverDesignerDlg::bordersClicked() {
-    document_->coverChanged = true;
-    document_->surface(currentView_).showBorder = button(kPrintBorders)->isChecked();
-    refreshPreview();
+    design_->setBorders(currentView_, button(kPrintBorders)->isChecked());
+}
+
+// ---- undo and redo -------------------------------------------------------------
+
+void CCoverDesignerDlg::buildUndoCommands() {
+    QUndoStack& stack = design_->undoStack();
+    QAbstractButton* b = addCommand(kUndo, QStringLiteral("undoButton"), QStringLiteral("Undo"),
+                                    QString(), QString());
+    connect(b, &QAbstractButton::clicked, &stack, &QUndoStack::undo);
+    b = addCommand(kRedo, QStringLiteral("redoButton"), QStringLiteral("Redo"), QString(),
+                   QString());
+    connect(b, &QAbstractButton::clicked, &stack, &QUndoStack::redo);
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::Undo)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, &stack, &QUndoStack::undo);
+    }
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, &stack, &QUndoStack::redo);
+    }
+    connect(&stack, &QUndoStack::indexChanged, this, &CCoverDesignerDlg::updateUndoButtons);
+    connect(&stack, &QUndoStack::cleanChanged, this, [this] { updateUndoButtons(); });
+    updateUndoButtons();
+}
+
+// The buttons name the step they take back or do again, and are disabled
+// when there is none.
+void CCoverDesignerDlg::updateUndoButtons() {
+    const QUndoStack& stack = design_->undoStack();
+    QAbstractButton* undo = button(kUndo);
+    QAbstractButton* redo = button(kRedo);
+    if (!undo || !redo) {
+        return;
+    }
+    undo->setEnabled(stack.canUndo());
+    redo->setEnabled(stack.canRedo());
+    FlatButtonFactory::SetTooltip(
+        undo, stack.canUndo() ? QStringLiteral("Undo %1 (Ctrl+Z)").arg(stack.undoText())
+                              : QStringLiteral("Nothing to undo"));
+    FlatButtonFactory::SetTooltip(
+        redo, stack.canRedo() ? QStringLiteral("Redo %1 (Ctrl+Shift+Z)").arg(stack.redoText())
+                              : QStringLiteral("Nothing to redo"));
+    setWindowModified(design_->isChanged());
 }
 
 // ---- ending the window, files ------------------------------------------------
 
 void CCoverDesignerDlg::startOver() {
-    if (!CoverFileCommands(this, *document_, pendingCoverPath_, *files_).saveQuestionPasses()) {
+    if (!CoverFileCommands(this, *design_, pendingCoverPath_, *files_).saveQuestionPasses()) {
         return;
     }
-    document_->coverChanged = false;
+    design_->startWith(*document_);
     done(kResultStartOver);
 }
 
 void CCoverDesignerDlg::exitCommand() {
-    if (!CoverFileCommands(this, *document_, pendingCoverPath_, *files_).saveQuestionPasses()) {
+    if (!CoverFileCommands(this, *design_, pendingCoverPath_, *files_).saveQuestionPasses()) {
         return;
     }
     pendingCoverPath_.clear();
@@ -557,11 +572,11 @@ void CCoverDesignerDlg::exitCommand() {
 }
 
 void CCoverDesignerDlg::saveCommand() {
-    CoverFileCommands(this, *document_, pendingCoverPath_, *files_).save();
+    CoverFileCommands(this, *design_, pendingCoverPath_, *files_).save();
 }
 
 void CCoverDesignerDlg::loadCommand() {
-    CoverFileCommands commands(this, *document_, pendingCoverPath_, *files_);
+    CoverFileCommands commands(this, *design_, pendingCoverPath_, *files_);
     if (commands.load() == CoverFileCommands::LoadEnd::Restart) {
         done(kResultStartOver);
     }
@@ -591,7 +606,7 @@ void CCoverDesignerDlg::fillRecentCoversMenu() {
 }
 
 void CCoverDesignerDlg::openRecentCover(const QString& path) {
-    CoverFileCommands commands(this, *document_, pendingCoverPath_, *files_);
+    CoverFileCommands commands(this, *design_, pendingCoverPath_, *files_);
     if (commands.loadRecent(path) == CoverFileCommands::LoadEnd::Restart) {
         done(kResultStartOver);
     }
@@ -663,30 +678,25 @@ void CCoverDesignerDlg::dropFiles(const QStringList& paths) {
     if (!DroppedFileRules::OpensAsCover(path) && !ImageFileDialog::AcceptImage(this, path)) {
         return;
     }
-    if (currentView_ == CoverSide::Back) {
-        document_->sImagePath = path;
-    }
-    imagePathInView() = path;
-    document_->coverChanged = true;
     lastDroppedPath_ = path;
+    design_->dropImage(currentView_, path);
     if (DroppedFileRules::OpensAsCover(path)) {
         pendingCoverPath_ = path;
         done(kResultDroppedCover);
-        return;
     }
-    updateImageButtons();
-    refreshPreview();
-    update();
 }
 
 // ---- commands of other windows ---------------------------------------------
 
 // The Cover Text dialog or, for a track listing, the listing editor; they put
-// their texts into the document and mark it changed themselves.
+// their texts into a copy of the design and say by coverChanged whether OK
+// made a change, which is then one step named after the button.
 void CCoverDesignerDlg::openTextEditor() {
-    if (EditCoverTexts(this, *document_, currentView_)) {
-        refreshPreview();
-        update();
+    CoverDocument edited = *document_;
+    edited.coverChanged = false;
+    EditCoverTexts(this, edited, currentView_);
+    if (edited.coverChanged) {
+        design_->replace(button(kCoverText)->text(), edited);
     }
 }
 
@@ -696,13 +706,8 @@ void CCoverDesignerDlg::toggleTemplateWindow() {
     }
 }
 
-// The print job draws the surfaces at printer scale and writes the alignments
-// they always print with, so the preview is refreshed after it.
 void CCoverDesignerDlg::printCover() {
-    if (RunPrintFlow(this, *document_, suggestedPdfPath())) {
-        refreshPreview();
-        update();
-    }
+    RunPrintFlow(this, *document_, suggestedPdfPath());
 }
 
 // Save as PDF proposes the name of the cover saved or opened; nothing when

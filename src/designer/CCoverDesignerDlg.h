@@ -17,6 +17,7 @@ class QToolButton;
 
 namespace casewright {
 
+class CoverDesign;
 class CoverDocument;
 class CoverFileGateway;
 class CTemplatesDlg;
@@ -47,8 +48,9 @@ public:
     // The preparation alone, for driving the window without a modal loop.
     void startRun();
 
-    CoverDocument& document() { return *document_; }
+    // Every change goes through the design object; the document is read only.
     const CoverDocument& document() const { return *document_; }
+    CoverDesign& design() { return *design_; }
     QString pendingCoverPath() const { return pendingCoverPath_; }
     void setPendingCoverPath(const QString& path) { pendingCoverPath_ = path; }
     QString lastDroppedPath() const { return lastDroppedPath_; }
@@ -80,7 +82,7 @@ public:
     // Handles files dropped on the window (only the first one counts).
     void dropFiles(const QStringList& paths);
 
-    // Copies the current surface into its preview and redraws it.
+    // Draws the current surface of the design in its preview.
     void refreshPreview();
     // Shows Choose Image or Clear Image for the surface in view.
     void updateImageButtons();
@@ -120,13 +122,16 @@ private:
     void buildCheckBoxes();
     void buildFileCommands();
     void buildLinksAndLabels();
+    void buildUndoCommands();
+    void updateUndoButtons();
+    void onDesignChanged();
     void buildPreviews();
     QAbstractButton* addCommand(int id, const QString& name, const QString& caption,
                                 const QString& iconPath, const QString& tooltip);
     void registerControl(int id, const QString& name, QWidget* widget);
 
     int displayType() const;
-    void openPendingCover();
+    void openPendingCover(CoverDocument& start);
     void createTemplateWindow();
     void arrangeForCoverType();
     void placeControls();
@@ -148,9 +153,8 @@ private:
     void showAlignment(bool shown, int align);
     void showPreviewFor(std::optional<SurfaceKind> kind);
     void showSpineCheck();
-    void enforceInvariants();
     CoverPreviewWidget* previewFor(SurfaceKind kind) const;
-    QString& imagePathInView();
+    QString imagePathInView() const;
 
     void chooseImage();
     void openImagePosition();
@@ -171,6 +175,7 @@ private:
 
     CoverDocument* document_;
     std::unique_ptr<CoverDocument> ownedDocument_;
+    std::unique_ptr<CoverDesign> design_;
     std::unique_ptr<CoverFileGateway> files_;
     std::function<int(QDialog&)> modalRunner_;
     std::unique_ptr<CTemplatesDlg> templates_;

@@ -24,6 +24,7 @@
 #include "designer/DesignerControlIds.h"
 #include "designer/FlatButtonFactory.h"
 #include "designer/PreviewArea.h"
+#include "document/CoverDesign.h"
 #include "document/CoverDocument.h"
 #include "render/PreviewParamsBuilder.h"
 #include "render/ui/CoverPreviewWidget.h"
@@ -109,6 +110,7 @@ void CCoverDesignerDlg::buildControls() {
     buildCheckBoxes();
     buildFileCommands();
     buildLinksAndLabels();
+    buildUndoCommands();
     buildZoomControls();
     buildRecentCovers();
     controls_.value(kWhiteBackground)->lower();
@@ -133,8 +135,13 @@ void CCoverDesignerDlg::buildPreviews() {
         auto* preview = new CoverPreviewWidget(MakeCoverPainter(p.kind), parent);
         preview->hide();
         registerControl(p.id, QString::fromLatin1(p.name), preview);
+        // A whole drag of the crop is one step.
+        connect(preview, &CoverPreviewWidget::imagePlacementDragStarted, design_.get(),
+                &CoverDesign::beginSession);
         connect(preview, &CoverPreviewWidget::imagePlacementDragged, this,
                 &CCoverDesignerDlg::moveImageCrop);
+        connect(preview, &CoverPreviewWidget::imagePlacementDragFinished, this,
+                [this] { design_->endSession(QStringLiteral("Move Image")); });
     }
 }
 
@@ -512,6 +519,9 @@ void CCoverDesignerDlg::placeControls() {
     at(kUrlLink, ux(190), fromBottom(282), ux(110), uy(13));
     at(kUpdateLink, ux(190), fromBottom(268), ux(110), uy(13));
     at(kVersionLabel, column + ux(108), fromBottom(284), ux(40), uy(10));
+    // Undo and Redo sit in the logo band, above the commands they take back.
+    at(kUndo, column + ux(4), uy(3), ux(70), uy(16));
+    at(kRedo, column + ux(78), uy(3), ux(70), uy(16));
     updateZoomLabel();
 }
 

@@ -9,7 +9,7 @@
 #include "app/SettingsStore.h"
 #include "controls/Prompter.h"
 #include "designer/CoverFileGateway.h"
-#include "document/CoverDocument.h"
+#include "document/CoverDesign.h"
 
 namespace casewright {
 
@@ -24,9 +24,9 @@ QString StandardFolder(QStandardPaths::StandardLocation location) {
 
 }  // namespace
 
-CoverFileCommands::CoverFileCommands(QWidget* parent, CoverDocument& document,
+CoverFileCommands::CoverFileCommands(QWidget* parent, CoverDesign& design,
                                      QString& pendingCoverPath, CoverFileGateway& files)
-    : parent_(parent), document_(document), pendingCoverPath_(pendingCoverPath), files_(files) {}
+    : parent_(parent), design_(design), pendingCoverPath_(pendingCoverPath), files_(files) {}
 
 QString CoverFileCommands::WithCoverExtension(const QString& path) {
     const QString extension = ProductInfo::CoverFileExtension();
@@ -47,7 +47,7 @@ QString CoverFileCommands::DocumentsFolder() {
 }
 
 bool CoverFileCommands::saveQuestionPasses() {
-    if (!document_.coverChanged) {
+    if (!design_.isChanged()) {
         return true;
     }
     const Prompter::Answer answer = Prompter::instance().message(
@@ -58,7 +58,7 @@ bool CoverFileCommands::saveQuestionPasses() {
         return true;
     }
     save();
-    return !document_.coverChanged;
+    return !design_.isChanged();
 }
 
 void CoverFileCommands::save() {
@@ -76,13 +76,13 @@ void CoverFileCommands::save() {
         return;
     }
     // The design only counts as saved once the file is really written.
-    const CoverFileOutcome outcome = files_.write(document_, path);
+    const CoverFileOutcome outcome = files_.write(design_.document(), path);
     if (!outcome.ok) {
         reportSaveFailure(path, outcome.message, outcome.caption);
         return;
     }
     pendingCoverPath_ = path;
-    document_.coverChanged = false;
+    design_.markSaved();
     RememberCover(path);
 }
 
@@ -120,7 +120,8 @@ CoverFileCommands::LoadEnd CoverFileCommands::load() {
         pendingCoverPath_.clear();
         return LoadEnd::Stay;
     }
-    document_.coverChanged = false;
+    // The user gave up the changes when answering the save question.
+    design_.markSaved();
     const QString path = WithCoverExtension(chosen);
     if (!QFileInfo(path).isFile()) {
         return LoadEnd::Stay;
@@ -136,7 +137,6 @@ CoverFileCommands::LoadEnd CoverFileCommands::loadRecent(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         return LoadEnd::Stay;
     }
-    document_.coverChanged = false;
     pendingCoverPath_ = path;
     return LoadEnd::Restart;
 }

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace casewright {
 
-class CoverDocument;
+class CoverDesign;
 class CoverFileGateway;
 
 // Save, Load and the question that offers to save unsaved changes before a
@@ -18,13 +18,13 @@ class CoverFileCommands {
 public:
     enum class LoadEnd { Stay, Restart };
 
-    CoverFileCommands(QWidget* parent, CoverDocument& document, QString& pendingCoverPath,
+    CoverFileCommands(QWidget* parent, CoverDesign& design, QString& pendingCoverPath,
                       CoverFileGateway& files);
 
     // True when the caller may discard the design: nothing was changed, the
     // user declined to save, or the save went through.
     bool saveQuestionPasses();
-    // The design is saved when coverChanged is false afterwards.
+    // The design is saved when it is unchanged afterwards.
     void save();
     // Restart: pendingCoverPath names the cover to open in a new run.
     LoadEnd load();
@@ -49,7 +49,7 @@ private:
     void reportSaveFailure(const QString& path, const QString& message, const QString& caption);
 
     QWidget* parent_;
-    CoverDocument& document_;
+    CoverDesign& design_;
     QString& pendingCoverPath_;
     CoverFileGateway& files_;
 };

@@ -55,6 +55,8 @@ enum : int {
     kZoomTrueSize = 40004,
     kZoomIn = 40005,
     kRecentCovers = 40006,
+    kUndo = 40007,
+    kRedo = 40008,
 };
 
 }  // namespace DesignerIds

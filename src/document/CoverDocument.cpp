@@ -1,5 +1,7 @@
 #include "document/CoverDocument.h"
 
+#include <tuple>
+
 #include "document/MulDiv.h"
 
 namespace casewright {
@@ -56,6 +58,28 @@ void CoverDocument::ResetToNewDesign(int newCoverType, int fontDpi) {
     printOverInnerCircleDisc = true;
     showTotalTime = false;
     coverChanged = false;
+}
+
+namespace {
+
+auto Fields(const CoverDocument& d) {
+    return std::tie(
+        d.covertype, d.CoverOption, d.sImagePath, d.fImagePath, d.bImagePath, d.dImagePath,
+        d.fBGColor, d.bBGColor, d.dBGColor, d.fShowBorder, d.bShowBorder, d.dShowBorder,
+        d.fCoverTitle, d.bCoverTitle, d.dCoverTitle, d.fCoverText, d.bCoverText, d.dCoverText,
+        d.fCoverAlign, d.bCoverAlign, d.dCoverAlign, d.fCoverTextColor, d.bCoverTextColor,
+        d.dCoverTextColor, d.fCoverTextFont, d.bCoverTextFont, d.dCoverTextFont,
+        d.fCoverTextFontName, d.bCoverTextFontName, d.dCoverTextFontName, d.frontCoverSpineText,
+        d.backCoverSpineText, d.frontCoverSpinesOn, d.backCoverSpinesOn, d.bFrontPrintOverSpines,
+        d.bBackPrintOverSpines, d.printOverInnerCircleDisc, d.showTotalTime, d.fImagePlacement,
+        d.bImagePlacement, d.sImagePlacement, d.dImagePlacement, d.fCoverTextPointSize,
+        d.bCoverTextPointSize, d.dCoverTextPointSize, d.geometry);
+}
+
+}  // namespace
+
+bool CoverDocument::operator==(const CoverDocument& other) const {
+    return Fields(*this) == Fields(other);
 }
 
 ImagePlacement& CoverDocument::imagePlacement(int block) {

@@ -49,6 +49,11 @@ public:
     // point size.
     static int32_t DefaultFontHeight(int points, int fontDpi = LogFont::kHeightDpi);
 
+    // The same design: every field but coverChanged, which says how the
+    // design relates to its file, not what it is.
+    bool operator==(const CoverDocument& other) const;
+    bool operator!=(const CoverDocument& other) const { return !(*this == other); }
+
     SurfaceFields surface(CoverSide side);
     ConstSurfaceFields surface(CoverSide side) const;
 

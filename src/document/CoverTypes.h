@@ -29,4 +29,13 @@ inline bool IsDvdType(int coverType) {
     return coverType == CoverTypeStandardDVD || coverType == CoverTypeSlimlineDVD;
 }
 
+// The case type a design is shown and printed as: "Other" (3) and any
+// unknown stored number are a standard CD case; the document keeps its own.
+inline int DisplayCoverType(int coverType) {
+    if (IsDvdType(coverType) || coverType == CoverTypeSlimlineCD) {
+        return coverType;
+    }
+    return CoverTypeStandardCD;
+}
+
 }  // namespace casewright

@@ -2,16 +2,16 @@
 
 #include <QFileInfo>
 
-#include "document/CoverDocument.h"
+#include "document/CoverDesign.h"
 #include "document/CoverTypes.h"
 #include "images/TemplateLabel.h"
 
 namespace casewright {
 
-TemplatePicker::TemplatePicker(CoverDocument* document, int coverType,
-                               QVector<TemplateEntry> entries, ImageCheck check, QObject* parent)
+TemplatePicker::TemplatePicker(CoverDesign* design, int coverType, QVector<TemplateEntry> entries,
+                               ImageCheck check, QObject* parent)
     : QObject(parent),
-      document_(document),
+      design_(design),
       coverType_(coverType),
       entries_(std::move(entries)),
       check_(std::move(check)) {
@@ -44,33 +44,39 @@ bool TemplatePicker::applyNext() {
     return true;
 }
 
+const CoverDocument& TemplatePicker::document() const {
+    return design_->document();
+}
+
 void TemplatePicker::rememberImages() {
-    remembered_ = {document_->fImagePath, document_->bImagePath, document_->dImagePath,
-                   document_->sImagePath, document_->CoverOption};
+    const CoverDocument& d = document();
+    remembered_ = {d.fImagePath, d.bImagePath, d.dImagePath, d.sImagePath, d.CoverOption};
 }
 
 // The whole-cover image and its switch are put back too: for a DVD design the
 // template's picture lies in them, and Cancel must take it away again.
 void TemplatePicker::restoreImages() {
-    document_->fImagePath = remembered_.front;
-    document_->bImagePath = remembered_.back;
-    document_->dImagePath = remembered_.disc;
-    document_->sImagePath = remembered_.wholeCover;
-    document_->CoverOption = remembered_.coverOption;
+    design_->applyIfChanged(QStringLiteral("Cancel Templates"), [this](CoverDocument& d) {
+        d.fImagePath = remembered_.front;
+        d.bImagePath = remembered_.back;
+        d.dImagePath = remembered_.disc;
+        d.sImagePath = remembered_.wholeCover;
+        d.CoverOption = remembered_.coverOption;
+    });
     emit designChanged();
 }
 
 int TemplatePicker::indexOfCurrentTemplate() const {
     for (int i = 0; i < entries_.size(); ++i) {
         const QString back = entries_[i].backPath();
-        if (back == document_->bImagePath || (isDvd() && back == document_->sImagePath)) {
+        if (back == document().bImagePath || (isDvd() && back == document().sImagePath)) {
             return i;
         }
     }
-    if (document_->bImagePath.isEmpty()) {
+    if (document().bImagePath.isEmpty()) {
         return -1;
     }
-    const QString label = TemplateLabel::fromFileName(QFileInfo(document_->bImagePath).fileName());
+    const QString label = TemplateLabel::fromFileName(QFileInfo(document().bImagePath).fileName());
     for (int i = 0; i < entries_.size(); ++i) {
         if (TemplateLabel::fromFileName(entries_[i].backFileName) == label) {
             return i;
@@ -87,17 +93,20 @@ void TemplatePicker::apply(int index, const TemplatePaths& paths) {
         return;
     }
     const QString disc = drawableOrNone(paths.disc);
-    if (isDvd()) {
-        // The back file of a template is laid over the whole DVD wrap.
-        document_->CoverOption = 0;
-        document_->sImagePath = paths.back;
-        document_->dImagePath = disc;
-    } else {
-        document_->sImagePath.clear();
-        document_->bImagePath = paths.back;
-        document_->fImagePath = drawableOrNone(paths.front);
-        document_->dImagePath = disc;
-    }
+    const QString front = isDvd() ? QString() : drawableOrNone(paths.front);
+    design_->applyIfChanged(QStringLiteral("Apply Template"), [&](CoverDocument& d) {
+        if (isDvd()) {
+            // The back file of a template is laid over the whole DVD wrap.
+            d.CoverOption = 0;
+            d.sImagePath = paths.back;
+            d.dImagePath = disc;
+        } else {
+            d.sImagePath.clear();
+            d.bImagePath = paths.back;
+            d.fImagePath = front;
+            d.dImagePath = disc;
+        }
+    });
     emit designChanged();
 }
 

@@ -10,11 +10,12 @@
 
 namespace casewright {
 
+class CoverDesign;
 class CoverDocument;
 
 // Puts templates into a design and takes them out again. A template changes
 // only image paths (and, for DVD designs, the whole-cover switch); it never
-// touches texts, colours or fonts, and never marks the design as changed.
+// touches texts, colours or fonts. Each application is one undo step.
 //
 // Only images that can be drawn go into the design: a template's front or
 // disc file that is missing or cannot be drawn leaves that surface without an
@@ -30,7 +31,7 @@ public:
     // `coverType` is the design's case type when the template window was made;
     // it decides how templates are applied for the picker's whole life.
     // `check` tells whether an image file can be drawn.
-    TemplatePicker(CoverDocument* document, int coverType, QVector<TemplateEntry> entries,
+    TemplatePicker(CoverDesign* design, int coverType, QVector<TemplateEntry> entries,
                    ImageCheck check, QObject* parent = nullptr);
 
     const QVector<TemplateEntry>& entries() const { return entries_; }
@@ -76,7 +77,8 @@ private:
     QString drawableOrNone(const QString& path) const;
     bool isDvd() const;
 
-    CoverDocument* document_;
+    CoverDesign* design_;
+    const CoverDocument& document() const;
     int coverType_;
     QVector<TemplateEntry> entries_;
     ImageCheck check_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <tuple>
+
 namespace casewright {
 
 // Sizes and sheet positions of one page layout, in inches. Positions are
@@ -23,6 +25,20 @@ struct CoverGeometry {
     double backSpineWidth = 0;
     double hubDiameter = 0;
     double slimSpineOffset = 0;
+
+    bool operator==(const CoverGeometry& other) const;
+    bool operator!=(const CoverGeometry& other) const { return !(*this == other); }
 };
+
+inline auto GeometryFields(const CoverGeometry& g) {
+    return std::tie(g.frontWidth, g.frontHeight, g.backWidth, g.backHeight, g.discWidth,
+                    g.discHeight, g.frontTop, g.frontLeft, g.backTop, g.backLeft, g.topLabelTop,
+                    g.topLabelLeft, g.bottomLabelTop, g.bottomLabelLeft, g.frontSpineWidth,
+                    g.backSpineWidth, g.hubDiameter, g.slimSpineOffset);
+}
+
+inline bool CoverGeometry::operator==(const CoverGeometry& other) const {
+    return GeometryFields(*this) == GeometryFields(other);
+}
 
 }  // namespace casewright

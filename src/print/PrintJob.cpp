@@ -22,7 +22,7 @@ bool IsUnset(const CoverGeometry& g) {
 
 }  // namespace
 
-PrintJob::PrintJob(CoverDocument& doc, const PrintPlan& plan, int fontDpi)
+PrintJob::PrintJob(const CoverDocument& doc, const PrintPlan& plan, int fontDpi)
     : doc_(doc), plan_(plan), fontDpi_(fontDpi), makePainter_(MakeCoverPainter) {}
 
 void PrintJob::setPainterFactory(PainterFactory factory) {
@@ -148,11 +148,6 @@ void PrintJob::drawDiscSheet(SheetPrinter& device) {
 
 void PrintJob::drawSurface(SheetPrinter& device, SurfaceKind kind, const QRect& target,
                            double hubDiameter, const QRect& clip) {
-    if (kind == SurfaceKind::Disc) {
-        doc_.dCoverAlign = CENTER;
-    } else if (kind == SurfaceKind::StandardBack) {
-        doc_.bCoverAlign = LEFT;
-    }
     const int dpi = device.resolution();
     std::unique_ptr<CoverPainter> painter = makePainter_(kind);
     painter->params = BuildPreviewParams(doc_, kind, dpi);
@@ -172,7 +167,8 @@ void PrintJob::drawSurface(SheetPrinter& device, SurfaceKind kind, const QRect& 
 }
 
 // A design read straight from a file, without the designer window, has no
-// sizes yet; the designer gives it its case type's layout when it opens.
+// sizes yet; the designer gives it its case type's layout when it opens. Only
+// the job's own copy gets them.
 void PrintJob::ensureDesignGeometry() {
     if (IsUnset(doc_.geometry)) {
         doc_.geometry = MakeCoverLayout(*plan_.coverLayout, plan_.adjustment);

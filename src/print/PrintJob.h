@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "document/CoverDocument.h"
 #include "print/CoverGeometry.h"
 #include "print/PrintPlan.h"
 #include "render/CoverPainter.h"
@@ -12,7 +13,6 @@
 
 namespace casewright {
 
-class CoverDocument;
 class PaperPrompt;
 class SheetPrinter;
 struct SheetRequest;
@@ -35,9 +35,8 @@ public:
 
     // `fontDpi` is the resolution the design's font heights are pixels at
     // (LogFont::kHeightDpi unless a file made elsewhere says otherwise). The
-    // job writes the alignments the surfaces always print with (disc
-    // centred, standard CD back cover left) into `doc`.
-    PrintJob(CoverDocument& doc, const PrintPlan& plan, int fontDpi);
+    // job prints a copy of the design and never changes the caller's.
+    PrintJob(const CoverDocument& doc, const PrintPlan& plan, int fontDpi);
 
     void setPainterFactory(PainterFactory factory);
 
@@ -56,7 +55,7 @@ private:
                      double hubDiameter = 0, const QRect& clip = QRect());
     void ensureDesignGeometry();
 
-    CoverDocument& doc_;
+    CoverDocument doc_;
     PrintPlan plan_;
     int fontDpi_;
     PainterFactory makePainter_;

@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 
+#include "document/CoverDesign.h"
 #include "document/CoverDocument.h"
 #include "images/TemplatePicker.h"
 
@@ -39,6 +40,7 @@ protected:
     }
 
     CoverDocument document;
+    CoverDesign design{document};
 };
 
 }  // namespace
@@ -46,7 +48,7 @@ protected:
 TEST_F(TemplatePickerTest, CdDesignTakesAllThreeImagesAndLosesWholeCoverImage) {
     for (int type : {CoverTypeStandardCD, CoverTypeOther, CoverTypeSlimlineCD}) {
         SetUp();
-        TemplatePicker picker(&document, type, threeTemplates(), everyImageDrawable);
+        TemplatePicker picker(&design, type, threeTemplates(), everyImageDrawable);
         QSignalSpy changed(&picker, &TemplatePicker::designChanged);
 
         ASSERT_TRUE(picker.applyClicked(0));
@@ -57,7 +59,7 @@ TEST_F(TemplatePickerTest, CdDesignTakesAllThreeImagesAndLosesWholeCoverImage) {
         EXPECT_TRUE(document.sImagePath.isEmpty());
         EXPECT_EQ(document.CoverOption, 1);
         EXPECT_EQ(document.bCoverTitle, "Title");
-        EXPECT_FALSE(document.coverChanged);
+        EXPECT_TRUE(document.coverChanged);  // a template applied is a change
         EXPECT_EQ(changed.count(), 1);
         EXPECT_EQ(picker.lastApplied(), 0);
     }
@@ -66,7 +68,7 @@ TEST_F(TemplatePickerTest, CdDesignTakesAllThreeImagesAndLosesWholeCoverImage) {
 TEST_F(TemplatePickerTest, DvdDesignLaysBackImageOverWholeCover) {
     for (int type : {CoverTypeStandardDVD, CoverTypeSlimlineDVD}) {
         SetUp();
-        TemplatePicker picker(&document, type, threeTemplates(), everyImageDrawable);
+        TemplatePicker picker(&design, type, threeTemplates(), everyImageDrawable);
 
         ASSERT_TRUE(picker.applyClicked(2));
 
@@ -75,12 +77,12 @@ TEST_F(TemplatePickerTest, DvdDesignLaysBackImageOverWholeCover) {
         EXPECT_EQ(document.dImagePath, inFolder("CD-[DISC]-Coral.jpg"));
         EXPECT_EQ(document.fImagePath, "/own/front.png");
         EXPECT_EQ(document.bImagePath, "/own/back.png");
-        EXPECT_FALSE(document.coverChanged);
+        EXPECT_TRUE(document.coverChanged);  // a template applied is a change
     }
 }
 
 TEST_F(TemplatePickerTest, CoverTypeIsTheOneGivenAtCreation) {
-    TemplatePicker picker(&document, CoverTypeStandardDVD, threeTemplates(), everyImageDrawable);
+    TemplatePicker picker(&design, CoverTypeStandardDVD, threeTemplates(), everyImageDrawable);
     document.covertype = CoverTypeStandardCD;
     ASSERT_TRUE(picker.applyClicked(0));
     EXPECT_EQ(document.sImagePath, inFolder("CD-[BACK]-Amber.jpg"));
@@ -88,7 +90,7 @@ TEST_F(TemplatePickerTest, CoverTypeIsTheOneGivenAtCreation) {
 }
 
 TEST_F(TemplatePickerTest, RepeatedClickOnLastAppliedDoesNothingEvenAfterCancel) {
-    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
+    TemplatePicker picker(&design, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
     QSignalSpy changed(&picker, &TemplatePicker::designChanged);
     ASSERT_TRUE(picker.applyClicked(1));
 
@@ -103,7 +105,7 @@ TEST_F(TemplatePickerTest, RepeatedClickOnLastAppliedDoesNothingEvenAfterCancel)
 }
 
 TEST_F(TemplatePickerTest, ClickOutsideTheListDoesNothing) {
-    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
+    TemplatePicker picker(&design, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
     EXPECT_FALSE(picker.applyClicked(-1));
     EXPECT_FALSE(picker.applyClicked(3));
     EXPECT_EQ(document.bImagePath, "/own/back.png");
@@ -111,7 +113,7 @@ TEST_F(TemplatePickerTest, ClickOutsideTheListDoesNothing) {
 }
 
 TEST_F(TemplatePickerTest, ArrowKeysStepFromLastAppliedAndStopAtEnds) {
-    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
+    TemplatePicker picker(&design, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
 
     EXPECT_FALSE(picker.applyPrevious());  // nothing applied yet
     ASSERT_TRUE(picker.applyNext());       // the first
@@ -129,7 +131,7 @@ TEST_F(TemplatePickerTest, ArrowKeysStepFromLastAppliedAndStopAtEnds) {
 }
 
 TEST_F(TemplatePickerTest, ClickAfterArrowUsesClickRule) {
-    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
+    TemplatePicker picker(&design, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
     ASSERT_TRUE(picker.applyNext());
     ASSERT_TRUE(picker.applyClicked(1));
     EXPECT_EQ(document.fImagePath, inFolder("BACK-[FRONT]-Back Road.jpg"));
@@ -137,7 +139,7 @@ TEST_F(TemplatePickerTest, ClickAfterArrowUsesClickRule) {
 }
 
 TEST_F(TemplatePickerTest, ArrowKeysDoNothingOnEmptyList) {
-    TemplatePicker picker(&document, CoverTypeStandardCD, {}, everyImageDrawable);
+    TemplatePicker picker(&design, CoverTypeStandardCD, {}, everyImageDrawable);
     EXPECT_FALSE(picker.applyNext());
     EXPECT_FALSE(picker.applyPrevious());
 }
@@ -145,7 +147,7 @@ TEST_F(TemplatePickerTest, ArrowKeysDoNothingOnEmptyList) {
 TEST_F(TemplatePickerTest, RestorePutsBackImagesOfLastRemember) {
     for (int type : {CoverTypeStandardCD, CoverTypeStandardDVD}) {
         SetUp();
-        TemplatePicker picker(&document, type, threeTemplates(), everyImageDrawable);
+        TemplatePicker picker(&design, type, threeTemplates(), everyImageDrawable);
         document.bImagePath = "/own/back-at-show.png";
         picker.rememberImages();
         ASSERT_TRUE(picker.applyClicked(0));
@@ -159,12 +161,12 @@ TEST_F(TemplatePickerTest, RestorePutsBackImagesOfLastRemember) {
         // The template's picture leaves the DVD wrap as well.
         EXPECT_EQ(document.sImagePath, "/own/whole.png");
         EXPECT_EQ(document.CoverOption, 1);
-        EXPECT_FALSE(document.coverChanged);
+        EXPECT_TRUE(document.coverChanged);  // a template applied is a change
     }
 }
 
 TEST_F(TemplatePickerTest, CurrentTemplateFoundByPathThenByLabel) {
-    TemplatePicker picker(&document, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
+    TemplatePicker picker(&design, CoverTypeStandardCD, threeTemplates(), everyImageDrawable);
     EXPECT_EQ(picker.indexOfCurrentTemplate(), -1);
 
     document.bImagePath = inFolder("CD-[BACK]-Coral.jpg");
@@ -179,7 +181,7 @@ TEST_F(TemplatePickerTest, CurrentTemplateFoundByPathThenByLabel) {
 }
 
 TEST_F(TemplatePickerTest, DvdCurrentTemplateFoundFromWholeCoverImage) {
-    TemplatePicker picker(&document, CoverTypeStandardDVD, threeTemplates(), everyImageDrawable);
+    TemplatePicker picker(&design, CoverTypeStandardDVD, threeTemplates(), everyImageDrawable);
     document.sImagePath = inFolder("CD-[BACK]-Amber.jpg");
     EXPECT_EQ(picker.indexOfCurrentTemplate(), 0);
 }
@@ -196,7 +198,7 @@ TEST_F(TemplatePickerTest, OnlyDrawableImagesGoIntoTheDesignAndAnUnusableBackIsR
     for (int type : {CoverTypeStandardCD, CoverTypeStandardDVD}) {
         SCOPED_TRACE(type);
         SetUp();
-        TemplatePicker picker(&document, type, threeTemplates(), check);
+        TemplatePicker picker(&design, type, threeTemplates(), check);
         QSignalSpy changed(&picker, &TemplatePicker::designChanged);
         QSignalSpy refused(&picker, &TemplatePicker::imageRefused);
 
@@ -221,7 +223,7 @@ TEST_F(TemplatePickerTest, OnlyDrawableImagesGoIntoTheDesignAndAnUnusableBackIsR
         EXPECT_EQ(dvd ? document.sImagePath : document.fImagePath,
                   inFolder(dvd ? "CD-[BACK]-Coral.jpg" : "CD-[FRONT]-Coral.jpg"));
         EXPECT_TRUE(document.dImagePath.isEmpty());
-        EXPECT_FALSE(document.coverChanged);
+        EXPECT_TRUE(document.coverChanged);  // a template applied is a change
     }
 }
 

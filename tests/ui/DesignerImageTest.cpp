@@ -5,7 +5,9 @@
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
+#include "document/CoverDesign.h"
 #include "images/ImageLoader.h"
 #include "images/ui/CImagePositionDlg.h"
 #include "images/ui/ImageFileDialog.h"
@@ -82,7 +84,7 @@ TEST_F(DesignerTest, DvdCoverChoosesImagesThroughTheImagePositionDialog) {
     EXPECT_TRUE(ran);
     EXPECT_EQ(document.sImagePath, image);
     EXPECT_EQ(document.CoverOption, 0);
-    EXPECT_FALSE(document.coverChanged);
+    EXPECT_TRUE(document.coverChanged);  // the session is one undo step
     // The whole-cover image is not the back cover's own, so Choose stays.
     EXPECT_TRUE(shown(kChooseImage));
 }
@@ -102,7 +104,8 @@ TEST_F(DesignerTest, ImagesThatCannotBeDrawnAreRefusedWhenChosen) {
     ASSERT_TRUE(Files::write(scans, Files::progressiveJpeg(2000, 2000, 2000)));
     openDesigner(CoverTypeStandardCD);
     click(kViewFront);
-    const auto expectRefused = [this](const QString& file, size_t messages) {
+    const auto expectRefused = [this](const QString& file, size_t messages,
+                                      bool otherChange = false) {
         ASSERT_EQ(prompter.messages.size(), messages);
         EXPECT_EQ(prompter.messages.back().caption, "Invalid File");
         EXPECT_EQ(prompter.messages.back().icon, Prompter::Icon::Warning);
@@ -110,7 +113,7 @@ TEST_F(DesignerTest, ImagesThatCannotBeDrawnAreRefusedWhenChosen) {
         EXPECT_EQ(prompter.messages.back().text, ImageRefusalText(file, CheckImageFile(file)));
         EXPECT_TRUE(document.fImagePath.isEmpty());
         EXPECT_TRUE(document.bImagePath.isEmpty());
-        EXPECT_FALSE(document.coverChanged);
+        EXPECT_EQ(document.coverChanged, otherChange);
         EXPECT_TRUE(SettingsStore().lastPath.isEmpty());
         EXPECT_TRUE(designer->lastDroppedPath().isEmpty());
     };
@@ -138,7 +141,8 @@ TEST_F(DesignerTest, ImagesThatCannotBeDrawnAreRefusedWhenChosen) {
         return position.result();
     });
     click(kChooseImage);
-    expectRefused(deep, ++messages);
+    // Choosing separate images is a change of its own.
+    expectRefused(deep, ++messages, true);
 }
 
 }  // namespace casewright
@@ -190,6 +194,16 @@ TEST_F(DesignerTest, ImageFitChoiceAndDraggingTheFillCropChangeTheDesign) {
     EXPECT_EQ(document.bImagePlacement.cropX, 0);
     SendMouse(preview, QEvent::MouseMove, middle);
     EXPECT_EQ(document.bImagePlacement.cropY, -ImagePlacement::kCropLimit) << "the drag ended";
+
+    // The whole drag is one step, and the fit choice another.
+    QUndoStack& steps = designer->design().undoStack();
+    EXPECT_EQ(steps.undoText(), "Move Image");
+    steps.undo();
+    EXPECT_EQ(document.bImagePlacement, (ImagePlacement{ImageFit::Fill, 0, 0}));
+    EXPECT_EQ(steps.undoText(), "Image Fit");
+    steps.undo();
+    EXPECT_EQ(document.bImagePlacement.fit, ImageFit::Stretch);
+    EXPECT_EQ(fit->currentText(), "Stretch");
 }
 
 }  // namespace casewright

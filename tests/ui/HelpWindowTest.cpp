@@ -10,6 +10,7 @@
 #include "app/ui/HelpLocator.h"
 #include "designer/CCoverDesignerDlg.h"
 #include "designer/CNewCoverDlg.h"
+#include "document/CoverDesign.h"
 #include "document/CoverDocument.h"
 #include "images/ui/CImagePositionDlg.h"
 #include "images/ui/CTemplatesDlg.h"
@@ -49,6 +50,7 @@ protected:
     }
 
     CoverDocument doc;
+    CoverDesign design{doc};
     ScriptedPrompter prompter;
     ShippedManual manual;
 };
@@ -83,7 +85,7 @@ TEST_F(HelpWindowTest, F1WithoutBrowserShowsThePageOfEveryWindow) {
          "images.html", "position", "images"},
         {"Templates",
          [this] {
-             return std::make_unique<CTemplatesDlg>(doc, CoverTypeStandardDVD, false, nullptr,
+             return std::make_unique<CTemplatesDlg>(design, CoverTypeStandardDVD, false, nullptr,
                                                     QStringList());
          },
          "templates.html", "window", "Templates"},

@@ -12,6 +12,7 @@
 #include "app/ProductInfo.h"
 #include "controls/CFlatImageButton.h"
 #include "controls/WindowPlacement.h"
+#include "document/CoverDesign.h"
 #include "document/CoverDocument.h"
 #include "images/FreeImageSession.h"
 #include "images/TemplateThumbnailCache.h"
@@ -38,7 +39,7 @@ protected:
     }
 
     std::unique_ptr<CTemplatesDlg> open(int coverType = CoverTypeStandardCD) {
-        auto dialog = std::make_unique<CTemplatesDlg>(document, coverType, false, &designer,
+        auto dialog = std::make_unique<CTemplatesDlg>(design, coverType, false, &designer,
                                                       QStringList{folder.path()});
         QObject::connect(dialog.get(), &CTemplatesDlg::designChanged, [this] { ++refreshes; });
         return dialog;
@@ -61,6 +62,7 @@ protected:
     ScriptedPrompter prompter;
     TemplateTestFolder folder;
     CoverDocument document;
+    CoverDesign design{document};
     QWidget designer;
     int refreshes = 0;
 };
@@ -102,7 +104,7 @@ TEST_F(TemplatesDlgTest, ClickAppliesTemplateOnceAndIgnoresEmptySpace) {
     QTest::mouseClick(dialog->list()->viewport(), Qt::LeftButton, {},
                       dialog->list()->viewport()->rect().bottomRight() - QPoint(3, 3));
     EXPECT_EQ(refreshes, 1);
-    EXPECT_FALSE(document.coverChanged);
+    EXPECT_TRUE(document.coverChanged);  // a template applied is a change
 }
 
 TEST_F(TemplatesDlgTest, ArrowKeysStepThroughTemplatesAndOtherKeysMoveTheList) {
@@ -160,7 +162,7 @@ TEST_F(TemplatesDlgTest, CancelPutsBackImagesOfTheShowingOkAndCloseBoxKeepThem) 
     dialog->close();
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(document.bImagePath, inFolder("CD-[BACK]-Amber.png"));
-    EXPECT_FALSE(document.coverChanged);
+    EXPECT_TRUE(document.coverChanged);
 }
 
 TEST_F(TemplatesDlgTest, EscapeCancelsToImagesOfLatestShowing) {
@@ -257,7 +259,7 @@ TEST_F(TemplatesDlgTest, FolderThatCannotBeListedIsReported) {
     ASSERT_TRUE(QFile::link(loop, loop));
     prompter.answers.push_back(Prompter::Answer::Ok);
 
-    CTemplatesDlg dialog(document, CoverTypeStandardCD, false, &designer, {folder.path(), loop});
+    CTemplatesDlg dialog(design, CoverTypeStandardCD, false, &designer, {folder.path(), loop});
 
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].caption, "Error");
@@ -267,7 +269,7 @@ TEST_F(TemplatesDlgTest, FolderThatCannotBeListedIsReported) {
 }
 
 TEST_F(TemplatesDlgTest, EmptyOrMissingFolderGivesEmptyListWithoutMessage) {
-    CTemplatesDlg dialog(document, CoverTypeStandardCD, false, &designer,
+    CTemplatesDlg dialog(design, CoverTypeStandardCD, false, &designer,
                          {folder.root() + "/missing"});
     EXPECT_EQ(dialog.list()->count(), 0);
     EXPECT_TRUE(dialog.thumbnailsComplete());

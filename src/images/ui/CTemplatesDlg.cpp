@@ -35,15 +35,15 @@ QPixmap emptyThumbnail() {
 
 }  // namespace
 
-CTemplatesDlg::CTemplatesDlg(CoverDocument& document, int coverType, bool discView,
-                             QWidget* designer, const QStringList& folders)
+CTemplatesDlg::CTemplatesDlg(CoverDesign& design, int coverType, bool discView, QWidget* designer,
+                             const QStringList& folders)
     : QDialog(designer), designer_(designer) {
     setWindowTitle(QStringLiteral("Templates"));
     HelpLocator::ConnectHelpKey(this, QStringLiteral("templates.html#window"));
     setModal(false);
     buildControls();
     const TemplateScan scan = TemplateFolderScanner::scan(folders);
-    picker_ = new TemplatePicker(&document, coverType, scan.entries, CheckImageFile, this);
+    picker_ = new TemplatePicker(&design, coverType, scan.entries, CheckImageFile, this);
     connect(picker_, &TemplatePicker::designChanged, this, &CTemplatesDlg::designChanged);
     connect(picker_, &TemplatePicker::imageRefused, this,
             [this](const QString& message) { ImageFileDialog::ReportRefusal(this, message); });

@@ -12,7 +12,7 @@ class QListWidget;
 
 namespace casewright {
 
-class CoverDocument;
+class CoverDesign;
 class TemplatePicker;
 class TemplateThumbnailLoader;
 
@@ -27,7 +27,7 @@ class TemplateThumbnailLoader;
 // - Choose Template calls toggle(); shownChanged() reports every showing and
 //   hiding, also by OK, Cancel and the close box, so the designer can keep
 //   its "template window shown" state.
-// Nothing here marks the design as changed.
+// Each template applied is one step of the design's undo stack.
 class CTemplatesDlg : public QDialog {
     Q_OBJECT
 
@@ -43,7 +43,7 @@ public:
     // `designer` is the owning window, used for the first placement. The
     // folders default to "CLIPART" beside the program and in the data folder.
     // A folder that cannot be listed is reported in an "Error" message box.
-    CTemplatesDlg(CoverDocument& document, int coverType, bool discView, QWidget* designer,
+    CTemplatesDlg(CoverDesign& design, int coverType, bool discView, QWidget* designer,
                   const QStringList& folders = TemplateFolderScanner::defaultFolders());
     ~CTemplatesDlg() override;
 

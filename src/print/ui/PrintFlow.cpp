@@ -36,7 +36,7 @@ QPointF DefaultPrinterMargins() {
 
 }  // namespace
 
-PrintFlow::PrintFlow(QWidget* parent, CoverDocument& doc)
+PrintFlow::PrintFlow(QWidget* parent, const CoverDocument& doc)
     : hasDefaultPrinter([] { return !QPrinterInfo::defaultPrinter().isNull(); }),
       makePrinterDevice(
           [](QPrinter& printer) { return std::make_unique<PrinterSheetPrinter>(printer); }),
@@ -162,7 +162,7 @@ void PrintFlow::runJob(SheetPrinter& device, const LabelSelection& discLabels) {
     }
 }
 
-bool RunPrintFlow(QWidget* parent, CoverDocument& doc, const QString& suggestedPdfPath) {
+bool RunPrintFlow(QWidget* parent, const CoverDocument& doc, const QString& suggestedPdfPath) {
     PrintFlow flow(parent, doc);
     flow.suggestedPdfPath = suggestedPdfPath;
     return flow.run();

@@ -28,7 +28,7 @@ class StockCatalog;
 // job's sheets. The hooks let tests run it without printers.
 class PrintFlow {
 public:
-    PrintFlow(QWidget* parent, CoverDocument& doc);
+    PrintFlow(QWidget* parent, const CoverDocument& doc);
 
     // True when a job ran (past the system print dialog or the PDF file
     // dialog): the surfaces were drawn at printer scale, so the designer must
@@ -71,7 +71,7 @@ private:
     void warn(const QString& text, const QString& caption);
 
     QWidget* parent_;
-    CoverDocument& doc_;
+    const CoverDocument& doc_;
 };
 
 // Entry for the designer window's Print command. Returns true when the
@@ -80,6 +80,7 @@ private:
 // print with into `doc`. `suggestedPdfPath` is where Save as PDF proposes to
 // write (for example the cover file's name with ".pdf"); empty for
 // "Cover.pdf" in the documents folder.
-bool RunPrintFlow(QWidget* parent, CoverDocument& doc, const QString& suggestedPdfPath = QString());
+bool RunPrintFlow(QWidget* parent, const CoverDocument& doc,
+                  const QString& suggestedPdfPath = QString());
 
 }  // namespace casewright

@@ -75,6 +75,7 @@ void CoverPreviewWidget::mousePressEvent(QMouseEvent* event) {
     if (painter_ && event->button() == Qt::LeftButton &&
         drag_.start(painter_->ImageAreas(rect()), event->position().toPoint(), DrawnPictureSize)) {
         setCursor(Qt::ClosedHandCursor);
+        emit imagePlacementDragStarted();
         event->accept();
         return;
     }
@@ -94,6 +95,7 @@ void CoverPreviewWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (drag_.active()) {
         drag_.end();
         unsetCursor();
+        emit imagePlacementDragFinished();
         event->accept();
         return;
     }

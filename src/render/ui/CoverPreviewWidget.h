@@ -36,7 +36,10 @@ public:
 
 signals:
     // A filled picture was dragged: its image block and new placement.
+    // A drag of a filled picture's crop: started, each move, and let go.
+    void imagePlacementDragStarted();
     void imagePlacementDragged(int block, casewright::ImagePlacement placement);
+    void imagePlacementDragFinished();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
