@@ -29,7 +29,7 @@
 namespace {
 
 constexpr int kJpegQuality = 86;
-// The CD pictures' resolution; every size in pixels below is meant at it.
+// The resolution every size in pixels below is meant at.
 constexpr int kBaseDotsPerInch = 150;
 
 enum class Surface { Back, Front, Disc, Wrap };
@@ -46,13 +46,15 @@ struct SurfacePlan {
 };
 
 // The standard CD case (the tray card with its spines, the booklet front and
-// the disc; the slimline CD insert stretches the same pictures) and the
-// standard DVD wrap (back, spine and front in one piece, 10.73 × 7.2 inches;
-// the slimline DVD wrap is 1.6 % narrower and takes the same picture). The
-// wrap is drawn at 200 dpi: sharp on paper once smoothly scaled, at a
-// quarter of the bytes 300 dpi would take.
+// the disc) and the standard DVD wrap (back, spine and front in one piece,
+// 10.73 × 7.2 inches; the slimline DVD wrap is 1.6 % narrower and takes the
+// same picture). Every picture must print at 150 pixels per inch or more,
+// below which the designer warns of a blurred print, so sizes are rounded up,
+// and the tray card, which the slimline CD insert (6.14 × 4.76 inches)
+// stretches too, is drawn at 160 dpi. The wrap is drawn at 200 dpi: sharp on
+// paper once smoothly scaled, at less than half the bytes 300 dpi would take.
 const SurfacePlan kSurfaces[] = {
-    {Surface::Back, "CD", "[BACK]", 5.925, 4.625, 0, kBaseDotsPerInch},
+    {Surface::Back, "CD", "[BACK]", 5.925, 4.625, 0, 160},
     {Surface::Front, "CD", "[FRONT]", 4.735, 4.735, 0, kBaseDotsPerInch},
     {Surface::Disc, "CD", "[DISC]", 4.685, 4.685, 0, kBaseDotsPerInch},
     {Surface::Wrap, "DVD", "[BACK]", 10.73, 7.2, 0.54, 200},
@@ -318,9 +320,14 @@ Canvas canvasFor(const SurfacePlan& plan, const QSizeF& size) {
     return {area, front, QRectF(half, 0, spine, area.height()), front.width(), crowd, dot};
 }
 
+// Whole pixels, never fewer than the resolution asks for.
+int pixelsFor(double inches, int dotsPerInch) {
+    return static_cast<int>(std::ceil(inches * dotsPerInch - 1e-6));
+}
+
 QImage draw(const Theme& theme, const SurfacePlan& plan) {
-    const QSize size(casewright::InchesToPixels(plan.widthInches, plan.dotsPerInch),
-                     casewright::InchesToPixels(plan.heightInches, plan.dotsPerInch));
+    const QSize size(pixelsFor(plan.widthInches, plan.dotsPerInch),
+                     pixelsFor(plan.heightInches, plan.dotsPerInch));
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(Qt::white);
     casewright::SetImageDpi(picture, plan.dotsPerInch);

@@ -44,8 +44,8 @@ protected:
 }  // namespace
 
 // Each case lists the eight starter themes drawn for it, and every picture
-// they put on a surface has that surface's shape.
-TEST_F(ShippedTemplatesTest, EveryListedTemplateFitsItsSurfacesUndistorted) {
+// they put on a surface has that surface's shape and prints sharp on it.
+TEST_F(ShippedTemplatesTest, EveryListedTemplateFitsItsSurfacesUndistortedAndSharp) {
     ASSERT_TRUE(scan.errors.isEmpty());
     constexpr int kMeasureDpi = 600;
     for (const int type : kCaseTypes) {
@@ -68,6 +68,7 @@ TEST_F(ShippedTemplatesTest, EveryListedTemplateFitsItsSurfacesUndistorted) {
                 const double surfaceShape = double(areas[0].dest.width()) / areas[0].dest.height();
                 // The slimline cases take the standard pictures, 1.6 % off at most.
                 EXPECT_NEAR(pictureShape / surfaceShape, 1.0, 0.02) << areas[0].path.toStdString();
+                EXPECT_TRUE(LowResolutionImages(document, kind, DrawnPictureSize).isEmpty());
             }
         }
     }
