@@ -32,6 +32,10 @@ constexpr int kJpegQuality = 86;
 // The resolution every size in pixels below is meant at.
 constexpr int kBaseDotsPerInch = 150;
 
+// The spines of the standard and the slimline DVD wrap.
+constexpr double kStandardSpineInches = 0.54;
+constexpr double kSlimSpineInches = 0.275;
+
 enum class Surface { Back, Front, Disc, Wrap };
 
 struct SurfacePlan {
@@ -57,7 +61,7 @@ const SurfacePlan kSurfaces[] = {
     {Surface::Back, "CD", "[BACK]", 5.925, 4.625, 0, 160},
     {Surface::Front, "CD", "[FRONT]", 4.735, 4.735, 0, kBaseDotsPerInch},
     {Surface::Disc, "CD", "[DISC]", 4.685, 4.685, 0, kBaseDotsPerInch},
-    {Surface::Wrap, "DVD", "[BACK]", 10.73, 7.2, 0.54, 200},
+    {Surface::Wrap, "DVD", "[BACK]", 10.73, 7.2, kStandardSpineInches, 200},
 };
 
 // Where a theme draws. `area` is the whole picture and `stage` the part that
@@ -294,14 +298,19 @@ const Theme kThemes[] = {
     {"Autumn Leaves", paintAutumnLeaves, QColor(170, 40, 40, 120)},
 };
 
-// The spine reads as a band of the theme's colour between two fine lines.
+// The spine reads as a band of the theme's colour: full over the middle, as
+// wide as the slimline DVD's spine, and fading out to the standard spine's
+// edges, so that it sits on the spine of both wraps.
 void paintSpineBand(QPainter& p, const Canvas& c, const QColor& band) {
-    p.fillRect(c.spine, band);
-    QColor edge = band;
-    edge.setAlpha(std::min(255, band.alpha() * 2));
-    p.setPen(QPen(edge, 1.5 * c.dot));
-    p.drawLine(c.spine.topLeft(), c.spine.bottomLeft());
-    p.drawLine(c.spine.topRight(), c.spine.bottomRight());
+    const double solid = kSlimSpineInches / kStandardSpineInches;
+    QColor clear = band;
+    clear.setAlpha(0);
+    QLinearGradient fade(c.spine.topLeft(), c.spine.topRight());
+    fade.setColorAt(0, clear);
+    fade.setColorAt((1 - solid) / 2, band);
+    fade.setColorAt((1 + solid) / 2, band);
+    fade.setColorAt(1, clear);
+    p.fillRect(c.spine, fade);
 }
 
 Canvas canvasFor(const SurfacePlan& plan, const QSizeF& size) {

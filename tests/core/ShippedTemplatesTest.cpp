@@ -108,14 +108,12 @@ TEST_F(ShippedTemplatesTest, DvdPictureSpineBandLiesOnTheWrapSpine) {
         Paint(*wrap, image);
         const int middle = image.width() / 2;
         const int halfSpine = wrap->params.spineWidthPx / 2;  // 27 pixels
+        // Full in the spine's middle, gone past its edges on both sides.
         for (const int side : {-1, 1}) {
-            const QColor inside = columnColour(image, middle + side * (halfSpine - 8));
+            const QColor inside = columnColour(image, middle + side * 8);
             const QColor outside = columnColour(image, middle + side * (halfSpine + 8));
             EXPECT_GT(distance(inside, outside), 24) << "side " << side;
         }
-        EXPECT_LT(distance(columnColour(image, middle - halfSpine + 8),
-                           columnColour(image, middle + halfSpine - 8)),
-                  12);
     }
 }
 
