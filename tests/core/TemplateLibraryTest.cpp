@@ -10,6 +10,8 @@
 #include <cstring>
 
 #include "TemplateTestFolder.h"
+#include "document/CoverTypes.h"
+#include "images/TemplateCaseFilter.h"
 #include "images/TemplateFolderScanner.h"
 #include "images/TemplateLabel.h"
 #include "images/TemplatePaths.h"
@@ -68,6 +70,38 @@ TEST(TemplatePathsTest, ClickLeavesNameAloneWhenTargetMarkerIsPresent) {
     const TemplatePaths click = TemplatePaths::forClick(entry);
     EXPECT_EQ(click.front, "/c/X-[BACK]-[FRONT] Page.png");
     EXPECT_EQ(click.disc, "/c/X-[DISC]-[FRONT] Page.png");
+}
+
+TEST(TemplateCaseFilterTest, EachCaseListsItsOwnTemplatesAndThoseOfNoCase) {
+    const QStringList names = {"CD-[BACK]-Sky.jpg",   "DVD-[BACK]-Sky.jpg",  "Mine-[BACK]-Own.png",
+                               "[BACK] Bare.png",     "cd-[BACK]-lower.png", "DVD9-[BACK]-Dual.jpg",
+                               "CD-[BACK]-Zebra.jpg", "DVD-[BACK]-Zebra.jpg"};
+    QVector<TemplateEntry> entries;
+    for (const QString& name : names) {
+        entries.append({"/lib/CLIPART", name});
+    }
+    const QStringList ofNoCase = {"Mine-[BACK]-Own.png", "[BACK] Bare.png", "cd-[BACK]-lower.png",
+                                  "DVD9-[BACK]-Dual.jpg"};
+    const QStringList cd =
+        QStringList{"CD-[BACK]-Sky.jpg"} + ofNoCase + QStringList{"CD-[BACK]-Zebra.jpg"};
+    const QStringList dvd =
+        QStringList{"DVD-[BACK]-Sky.jpg"} + ofNoCase + QStringList{"DVD-[BACK]-Zebra.jpg"};
+    const struct {
+        int coverType;
+        QStringList listed;
+    } cases[] = {
+        {CoverTypeStandardCD, cd},   {CoverTypeSlimlineCD, cd},   {CoverTypeOther, cd}, {0, cd},
+        {CoverTypeStandardDVD, dvd}, {CoverTypeSlimlineDVD, dvd},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.coverType);
+        QStringList listed;
+        for (const TemplateEntry& entry : TemplateCaseFilter::forCoverType(entries, c.coverType)) {
+            listed.append(entry.backFileName);
+            EXPECT_EQ(entry.folder, "/lib/CLIPART");
+        }
+        EXPECT_EQ(listed, c.listed);
+    }
 }
 
 TEST(TemplateFolderScannerTest, ListsBackFilesSortedAndSkipsEverythingElse) {

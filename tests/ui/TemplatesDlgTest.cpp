@@ -108,7 +108,14 @@ TEST_F(TemplatesDlgTest, ClickAppliesTemplateOnceAndIgnoresEmptySpace) {
 }
 
 TEST_F(TemplatesDlgTest, ArrowKeysStepThroughTemplatesAndOtherKeysMoveTheList) {
+    // A DVD design lists the templates drawn for the DVD wrap, not the CD ones.
+    QStringList dvdFiles;
+    for (const QString name : {"Amber.png", "Broken.jpg", "Coral.bmp"}) {
+        ASSERT_TRUE(QFile::copy(inFolder("CD-[BACK]-" + name), inFolder("DVD-[BACK]-" + name)));
+        dvdFiles.append(inFolder("DVD-[BACK]-" + name));
+    }
     auto dialog = open(CoverTypeStandardDVD);
+    EXPECT_EQ(dialog->templateFiles(), dvdFiles);
     showAndSettle(*dialog);
     QListWidget* list = dialog->list();
 
@@ -121,17 +128,17 @@ TEST_F(TemplatesDlgTest, ArrowKeysStepThroughTemplatesAndOtherKeysMoveTheList) {
     // Broken cannot be drawn: it is stepped onto but not applied, and the
     // user is told why.
     EXPECT_EQ(dialog->lastApplied(), 1);
-    EXPECT_EQ(document.sImagePath, inFolder("CD-[BACK]-Amber.png"));
+    EXPECT_EQ(document.sImagePath, inFolder("DVD-[BACK]-Amber.png"));
     EXPECT_TRUE(document.dImagePath.isEmpty());
     EXPECT_EQ(document.CoverOption, 0);
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_EQ(refreshes, 1);
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].caption, "Invalid File");
-    EXPECT_TRUE(prompter.messages[0].text.contains("CD-[BACK]-Broken.jpg"));
+    EXPECT_TRUE(prompter.messages[0].text.contains("DVD-[BACK]-Broken.jpg"));
 
     QTest::keyClick(list, Qt::Key_Right);
-    EXPECT_EQ(document.sImagePath, inFolder("CD-[BACK]-Coral.bmp"));
+    EXPECT_EQ(document.sImagePath, inFolder("DVD-[BACK]-Coral.bmp"));
     EXPECT_EQ(refreshes, 2);
 
     QTest::keyClick(list, Qt::Key_Home);

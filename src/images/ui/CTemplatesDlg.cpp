@@ -13,6 +13,7 @@
 #include "controls/Prompter.h"
 #include "controls/WindowPlacement.h"
 #include "images/ImageLoader.h"
+#include "images/TemplateCaseFilter.h"
 #include "images/TemplateLabel.h"
 #include "images/TemplatePicker.h"
 #include "images/TemplateThumbnailLoader.h"
@@ -42,7 +43,9 @@ CTemplatesDlg::CTemplatesDlg(CoverDesign& design, int coverType, bool discView, 
     HelpLocator::ConnectHelpKey(this, QStringLiteral("templates.html#window"));
     setModal(false);
     buildControls();
-    const TemplateScan scan = TemplateFolderScanner::scan(folders);
+    TemplateScan scan = TemplateFolderScanner::scan(folders);
+    // Only the templates drawn for this case, and the user's own, are listed.
+    scan.entries = TemplateCaseFilter::forCoverType(scan.entries, coverType);
     picker_ = new TemplatePicker(&design, coverType, scan.entries, CheckImageFile, this);
     connect(picker_, &TemplatePicker::designChanged, this, &CTemplatesDlg::designChanged);
     connect(picker_, &TemplatePicker::imageRefused, this,
