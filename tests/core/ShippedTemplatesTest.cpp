@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestHelpers.h"
+#include "document/CoverDesign.h"
 #include "document/CoverDocument.h"
 #include "images/FreeImageSession.h"
 #include "images/ImageLoader.h"
@@ -26,9 +27,11 @@ protected:
     // A new design of `coverType` with shipped template `index` of those
     // listed for it applied, as the Templates window does.
     void apply(int coverType, int index) {
-        document.ResetToNewDesign(coverType);
-        document.geometry = MakeCoverLayout(*LayoutForCoverType(coverType), PrinterAdjustment());
-        TemplatePicker picker(&document, coverType, listed(coverType), CheckImageFile);
+        CoverDocument start;
+        start.ResetToNewDesign(coverType);
+        start.geometry = MakeCoverLayout(*LayoutForCoverType(coverType), PrinterAdjustment());
+        design.startWith(start);
+        TemplatePicker picker(&design, coverType, listed(coverType), CheckImageFile);
         ASSERT_TRUE(picker.applyClicked(index));
     }
 
@@ -39,6 +42,7 @@ protected:
     FreeImageSession session;
     const TemplateScan scan = TemplateFolderScanner::scan({CASEWRIGHT_SHIPPED_TEMPLATES});
     CoverDocument document;
+    CoverDesign design{document};
 };
 
 }  // namespace
