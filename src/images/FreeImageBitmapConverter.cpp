@@ -33,14 +33,24 @@ int expand6(unsigned value) {
     return static_cast<int>((value << 2) | (value >> 4));
 }
 
-int paletteIndex(const BYTE* row, int x, unsigned bitsPerPixel) {
+// One row of 1-, 4- or 8-bit palette indices in colours; the table has an
+// entry for every index a byte can hold, so no index needs a check.
+void paletteRow(const BYTE* in, QRgb* out, int width, unsigned bitsPerPixel, const QRgb* table) {
     switch (bitsPerPixel) {
         case 1:
-            return (row[x >> 3] >> (7 - (x & 7))) & 0x01;
+            for (int x = 0; x < width; ++x) {
+                out[x] = table[(in[x >> 3] >> (7 - (x & 7))) & 0x01];
+            }
+            return;
         case 4:
-            return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
+            for (int x = 0; x < width; ++x) {
+                out[x] = table[(x & 1) ? (in[x >> 1] & 0x0F) : (in[x >> 1] >> 4)];
+            }
+            return;
         default:
-            return row[x];
+            for (int x = 0; x < width; ++x) {
+                out[x] = table[in[x]];
+            }
     }
 }
 
@@ -154,11 +164,8 @@ QImage FreeImageBitmapConverter::fromPalette(FIBITMAP* bitmap) {
         return {};
     }
     for (int y = 0; y < height; ++y) {
-        const BYTE* in = sourceRow(bitmap, y, height);
-        QRgb* out = targetRow(image, y);
-        for (int x = 0; x < width; ++x) {
-            out[x] = table[paletteIndex(in, x, bitsPerPixel)];
-        }
+        paletteRow(sourceRow(bitmap, y, height), targetRow(image, y), width, bitsPerPixel,
+                   table.constData());
     }
     return image;
 }
