@@ -174,6 +174,7 @@ TEST_F(ThumbnailCommandTest, HostileFilesGetNoThumbnail) {
         {"giant picture", front(Files::png(20000, 20000), "giant.png")},
         {"picture too large for a thumbnail", front(Files::png(7000, 6000), "large.png")},
         {"endless scans", front(Files::progressiveJpeg(14000, 14000, 2000), "scans.jpg")},
+        {"samples of gigabytes", front(Files::tiffOfSamples(65000, 4, 0x7003, 16), "many.tif")},
     };
     WriteBytes(tempPath("out.png"), "earlier");
     for (const Case& c : cases) {
