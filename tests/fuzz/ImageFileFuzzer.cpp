@@ -32,8 +32,8 @@ namespace {
 // reduced reads with small inputs.
 ImageLimits FuzzingLimits() {
     ImageLimits limits;
-    limits.maxPixels = 1'000'000;
-    limits.maxDecodingBytes = 16LL * 1024 * 1024;
+    limits.maxPixels = 250'000;
+    limits.maxDecodingBytes = 4LL * 1024 * 1024;
     limits.maxJpegScans = 20;
     limits.maxJpegBlockPasses = 400'000;
     return limits;
