@@ -74,6 +74,21 @@ private:
     bool bigEndian_;
 };
 
+bool Decides(quint16 tag) {
+    switch (tag) {
+        case kImageWidth:
+        case kImageLength:
+        case kBitsPerSample:
+        case kSamplesPerPixel:
+        case kRowsPerStrip:
+        case kTileWidth:
+        case kTileLength:
+            return true;
+        default:
+            return false;
+    }
+}
+
 void Apply(quint16 tag, quint64 value, Layout& layout) {
     switch (tag) {
         case kImageWidth:
@@ -135,8 +150,12 @@ std::optional<qint64> TiffHeaderReader::stripBufferBytes(RegularImageFile& file)
         if (file.read(reinterpret_cast<char*>(entry), kEntrySize) != kEntrySize) {
             return std::nullopt;
         }
+        const quint16 tag = directory.u16(entry);
+        if (!Decides(tag)) {
+            continue;  // read no other entry's values, wherever they are
+        }
         if (const std::optional<quint64> value = directory.firstValue(file, entry)) {
-            Apply(directory.u16(entry), *value, layout);
+            Apply(tag, *value, layout);
         }
     }
     if (layout.tileWidth > 0 && layout.tileLength > 0) {
