@@ -4,6 +4,7 @@
 
 #include <QVector>
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 namespace casewright {
@@ -32,14 +33,24 @@ int expand6(unsigned value) {
     return static_cast<int>((value << 2) | (value >> 4));
 }
 
-int paletteIndex(const BYTE* row, int x, unsigned bitsPerPixel) {
+// One row of 1-, 4- or 8-bit palette indices in colours; the table has an
+// entry for every index a byte can hold, so no index needs a check.
+void paletteRow(const BYTE* in, QRgb* out, int width, unsigned bitsPerPixel, const QRgb* table) {
     switch (bitsPerPixel) {
         case 1:
-            return (row[x >> 3] >> (7 - (x & 7))) & 0x01;
+            for (int x = 0; x < width; ++x) {
+                out[x] = table[(in[x >> 3] >> (7 - (x & 7))) & 0x01];
+            }
+            return;
         case 4:
-            return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
+            for (int x = 0; x < width; ++x) {
+                out[x] = table[(x & 1) ? (in[x >> 1] & 0x0F) : (in[x >> 1] >> 4)];
+            }
+            return;
         default:
-            return row[x];
+            for (int x = 0; x < width; ++x) {
+                out[x] = table[in[x]];
+            }
     }
 }
 
@@ -61,6 +72,26 @@ QVector<QRgb> colourTable(FIBITMAP* bitmap, bool* hasTransparency) {
             qRgba(palette[i].rgbRed, palette[i].rgbGreen, palette[i].rgbBlue, a);
     }
     return table;
+}
+
+void copy32BitRow(const BYTE* in, QRgb* out, int width, bool useAlpha) {
+    // Where FreeImage keeps its pixels in the order QImage keeps 32-bit words,
+    // a row is copied whole and only an ignored alpha channel is set opaque.
+    constexpr bool kSameLayout = Q_BYTE_ORDER == Q_LITTLE_ENDIAN && FI_RGBA_BLUE == 0 &&
+                                 FI_RGBA_GREEN == 1 && FI_RGBA_RED == 2 && FI_RGBA_ALPHA == 3;
+    if constexpr (kSameLayout) {
+        std::memcpy(out, in, static_cast<size_t>(width) * 4);
+        if (!useAlpha) {
+            for (int x = 0; x < width; ++x) {
+                out[x] |= 0xFF000000u;
+            }
+        }
+        return;
+    }
+    for (int x = 0; x < width; ++x, in += 4) {
+        const int alpha = useAlpha ? in[FI_RGBA_ALPHA] : 255;
+        out[x] = qRgba(in[FI_RGBA_RED], in[FI_RGBA_GREEN], in[FI_RGBA_BLUE], alpha);
+    }
 }
 
 }  // namespace
@@ -133,11 +164,8 @@ QImage FreeImageBitmapConverter::fromPalette(FIBITMAP* bitmap) {
         return {};
     }
     for (int y = 0; y < height; ++y) {
-        const BYTE* in = sourceRow(bitmap, y, height);
-        QRgb* out = targetRow(image, y);
-        for (int x = 0; x < width; ++x) {
-            out[x] = table[paletteIndex(in, x, bitsPerPixel)];
-        }
+        paletteRow(sourceRow(bitmap, y, height), targetRow(image, y), width, bitsPerPixel,
+                   table.constData());
     }
     return image;
 }
@@ -191,28 +219,24 @@ QImage FreeImageBitmapConverter::from32Bits(FIBITMAP* bitmap) {
     const int height = static_cast<int>(FreeImage_GetHeight(bitmap));
     // Many 32-bit bitmaps leave the fourth byte at zero and mean "opaque"; only
     // a channel that actually varies from fully opaque is taken as alpha, and
-    // one that is zero everywhere is ignored.
-    bool anyVisible = false;
-    bool anyNotOpaque = false;
-    for (int y = 0; y < height && !(anyVisible && anyNotOpaque); ++y) {
-        const BYTE* in = sourceRow(bitmap, y, height);
+    // one that is zero everywhere is ignored. A row is scanned without a
+    // branch per pixel, and the scan stops once both are known.
+    unsigned anyAlpha = 0;
+    unsigned allAlpha = 255;
+    for (int y = 0; y < height && !(anyAlpha != 0 && allAlpha != 255); ++y) {
+        const BYTE* in = sourceRow(bitmap, y, height) + FI_RGBA_ALPHA;
         for (int x = 0; x < width; ++x, in += 4) {
-            anyVisible = anyVisible || in[FI_RGBA_ALPHA] != 0;
-            anyNotOpaque = anyNotOpaque || in[FI_RGBA_ALPHA] != 255;
+            anyAlpha |= *in;
+            allAlpha &= *in;
         }
     }
-    const bool useAlpha = anyVisible && anyNotOpaque;
+    const bool useAlpha = anyAlpha != 0 && allAlpha != 255;
     QImage image(width, height, useAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull()) {
         return {};
     }
     for (int y = 0; y < height; ++y) {
-        const BYTE* in = sourceRow(bitmap, y, height);
-        QRgb* out = targetRow(image, y);
-        for (int x = 0; x < width; ++x, in += 4) {
-            const int alpha = useAlpha ? in[FI_RGBA_ALPHA] : 255;
-            out[x] = qRgba(in[FI_RGBA_RED], in[FI_RGBA_GREEN], in[FI_RGBA_BLUE], alpha);
-        }
+        copy32BitRow(sourceRow(bitmap, y, height), targetRow(image, y), width, useAlpha);
     }
     return image;
 }

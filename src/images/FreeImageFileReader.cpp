@@ -14,6 +14,7 @@
 #include "images/JpegMarkerReader.h"
 #include "images/PngChunkReader.h"
 #include "images/RegularImageFile.h"
+#include "images/TiffHeaderReader.h"
 
 namespace casewright {
 
@@ -253,9 +254,12 @@ private:
             return ImageFileCheck::floatingPoint();
         }
         if (format_ == FIF_TIFF) {
-            // A file stored as one strip is read through a buffer of its size.
-            workingBytes_ = DecodingFootprint::bitmapBytes(
-                header_.size.width(), header_.size.height(), header_.bitsPerPixel);
+            // A file stored as one strip is read through a buffer of its size,
+            // and the samples of that strip may be far more than the bitmap's.
+            workingBytes_ =
+                std::max(DecodingFootprint::bitmapBytes(header_.size.width(), header_.size.height(),
+                                                        header_.bitsPerPixel),
+                         TiffHeaderReader::stripBufferBytes(file_).value_or(0));
         }
         const std::optional<int> fitting = smallestFittingScale();
         if (!fitting) {

@@ -1,6 +1,7 @@
 #include "text/ClipboardCells.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "text/TrackNumbering.h"
 
@@ -58,8 +59,7 @@ QVector<QStringList> ClipboardCells(const QString& text) {
             }
             continue;
         }
-        rows << row;
-        row.clear();
+        rows << std::exchange(row, QStringList());
         if (pos < text.size() && text.at(pos) == QLatin1Char('\r')) {
             ++pos;
         }

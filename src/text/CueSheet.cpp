@@ -389,11 +389,10 @@ bool ReadWithLibcue(const QString& libcueText, CueSheet& sheet) {
 
 std::optional<CueSheet> ParseCueSheet(const QString& text, const QString& sourceName,
                                       QString* error) {
-    static const QRegularExpression kLineBreak(QStringLiteral("\r\n|\r|\n"));
     // A text handed over with its byte order mark: the mark is no part of a command.
     const QString commands = text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
     std::optional<CheckedSheet> checked =
-        CueSheetChecker(sourceName, error).check(commands.split(kLineBreak));
+        CueSheetChecker(sourceName, error).check(ImportedTextLines(commands));
     if (!checked) {
         return std::nullopt;
     }

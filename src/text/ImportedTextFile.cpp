@@ -27,6 +27,24 @@ QString DecodeImportedText(const QByteArray& bytes) {
     return utf8.hasError() ? Cp1252Codec::decode(bytes) : text;
 }
 
+QStringList ImportedTextLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r')) {
+            continue;
+        }
+        lines << text.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
+            ++i;
+        }
+        start = i + 1;
+    }
+    lines << text.mid(start);
+    return lines;
+}
+
 std::optional<QString> ReadImportedTextFile(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

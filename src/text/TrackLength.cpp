@@ -34,6 +34,9 @@ QString FromCdFrames(qint64 frames) {
 std::optional<qint64> SecondsOf(const QString& text) {
     static const QRegularExpression kLength(
         QStringLiteral("^\\s*(?:(\\d{1,3}):([0-5]\\d)|(\\d{1,4})):([0-5]\\d)\\s*$"));
+    if (!text.contains(QLatin1Char(':'))) {
+        return std::nullopt;  // most cells, without running the expression
+    }
     const QRegularExpressionMatch match = kLength.match(text);
     if (!match.hasMatch()) {
         return std::nullopt;

@@ -7,7 +7,7 @@ namespace casewright {
 namespace TrackNumbering {
 
 QString NumberText(int track) {
-    return QString::number(track) + QLatin1Char('.');
+    return QString::number(track).append(QLatin1Char('.'));
 }
 
 std::optional<int> NumericValue(const QString& numberCell) {

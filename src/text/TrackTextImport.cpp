@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "text/ImportedTextFile.h"
@@ -169,6 +170,10 @@ QString WithoutEnclosingQuotes(const QString& title) {
     static const QRegularExpression kQuoted(
         QStringLiteral("^[\"\\x{201C}\\x{201E}]([^\"\\x{201C}\\x{201D}\\x{201E}]+)[\"\\x{201D}]"
                        "(.*)$"));
+    static const QString kOpeningQuotes = QStringLiteral("\"\u201C\u201E");
+    if (title.isEmpty() || !kOpeningQuotes.contains(title.front())) {
+        return title;  // the common case, without running the expression
+    }
     const QRegularExpressionMatch match = kQuoted.match(title);
     if (!match.hasMatch()) {
         return title;
@@ -179,8 +184,12 @@ QString WithoutEnclosingQuotes(const QString& title) {
 QString CleanTitle(const QString& text) {
     static const QRegularExpression kTrailingSeparators(
         QStringLiteral("[\\s\\-\\x{2013}\\x{2014}|:\\x{00B7}\\x{2022}]+$"));
+    // Trimmed, a title can only end in a separator that is no space.
+    static const QString kSeparators = QStringLiteral("-\u2013\u2014|:\u00B7\u2022");
     QString title = text.trimmed();
-    title.remove(kTrailingSeparators);
+    if (!title.isEmpty() && kSeparators.contains(title.back())) {
+        title.remove(kTrailingSeparators);
+    }
     return WithoutEnclosingQuotes(title);
 }
 
@@ -206,8 +215,13 @@ LooseLine SplitLooseLine(const QString& line, bool bareNumber) {
                                                 QStringLiteral("$"));
     LooseLine parts;
     QString rest = line.trimmed();
+    // Each number pattern starts with "#" or a digit and each length holds a
+    // colon; a line without them is not run through the expressions.
+    const bool numberFirst =
+        !rest.isEmpty() && (rest.front() == QLatin1Char('#') ||
+                            (rest.front() >= QLatin1Char('0') && rest.front() <= QLatin1Char('9')));
     for (const QRegularExpression* numbered : {&kDotted, &kDashed, &kHashed, &kBare}) {
-        if (numbered == &kBare && !bareNumber) {
+        if (!numberFirst || (numbered == &kBare && !bareNumber)) {
             break;
         }
         if (const QRegularExpressionMatch m = numbered->match(rest); m.hasMatch()) {
@@ -216,7 +230,9 @@ LooseLine SplitLooseLine(const QString& line, bool bareNumber) {
             break;
         }
     }
-    if (const QRegularExpressionMatch m = kLengthOnly.match(rest); m.hasMatch()) {
+    if (!rest.contains(QLatin1Char(':'))) {
+        // No length.
+    } else if (const QRegularExpressionMatch m = kLengthOnly.match(rest); m.hasMatch()) {
         parts.length = m.captured(1);
         rest.clear();
     } else if (const QRegularExpressionMatch t = kTrailingLength.match(rest); t.hasMatch()) {
@@ -229,13 +245,14 @@ LooseLine SplitLooseLine(const QString& line, bool bareNumber) {
 
 // A bare leading number is a track number only when every loose line has one
 // and they count up one by one.
-bool BareNumbersAreTrackNumbers(const std::vector<LooseLine>& lines) {
+bool BareNumbersAreTrackNumbers(const std::vector<std::optional<LooseLine>>& lines) {
     std::optional<int> previous;
     int numbered = 0;
-    for (const LooseLine& line : lines) {
-        if (line.title.isEmpty()) {
+    for (const std::optional<LooseLine>& loose : lines) {
+        if (!loose || loose->title.isEmpty()) {
             continue;
         }
+        const LooseLine& line = *loose;
         if (!line.number || (previous && *line.number != *previous + 1)) {
             return false;
         }
@@ -258,21 +275,24 @@ public:
     explicit TrackTextReader(QString sourceName) : sourceName_(std::move(sourceName)) {}
 
     TrackImportResult read(const QString& text) {
-        static const QRegularExpression kLineBreak(QStringLiteral("\r\n|\r|\n"));
-        const QStringList lines = text.split(kLineBreak);
+        const QStringList lines = ImportedTextLines(text);
         const int first = firstTextLine(lines);
         const int headings = headingRow(lines);
-        bareNumbers_ = BareNumbersAreTrackNumbers(looseLines(lines));
+        const std::vector<bool> listed = listedLines(lines);
+        const std::vector<std::optional<LooseLine>> loose = looseLines(lines, listed);
+        bareNumbers_ = BareNumbersAreTrackNumbers(loose);
         for (int i = 0; i < lines.size(); ++i) {
             const QString& line = lines.at(i);
             const bool tabbed = line.contains(QLatin1Char('\t'));
             // Beside a table, lines without tabs are its caption and notes.
-            if (line.trimmed().isEmpty() || IsTotalLine(line) || IsSectionLine(line) ||
-                i == headings || (i == first && IsHeadingLine(line)) || (columns_ && !tabbed)) {
+            if (!listed[static_cast<size_t>(i)] || i == headings ||
+                (i == first && IsHeadingLine(line)) || (columns_ && !tabbed)) {
                 continue;
             }
+            const std::optional<LooseLine>& split = loose[static_cast<size_t>(i)];
             if (!tabbed) {
-                addLooseLine(SplitLooseLine(line, bareNumbers_));
+                // The split made to count bare numbers holds when they count.
+                addLooseLine(bareNumbers_ && split ? *split : SplitLooseLine(line, bareNumbers_));
             } else if (!addTabbedLine(TabFields(line))) {
                 return TrackImportResult::Failed(ImportMessageAtLine(
                     sourceName_, i + 1, QStringLiteral("more than three tab-separated fields")));
@@ -304,12 +324,27 @@ private:
         return -1;
     }
 
-    static std::vector<LooseLine> looseLines(const QStringList& lines) {
-        std::vector<LooseLine> loose;
+    // Lines that may hold a track: not empty, and no total or section line.
+    static std::vector<bool> listedLines(const QStringList& lines) {
+        std::vector<bool> listed;
+        listed.reserve(static_cast<size_t>(lines.size()));
         for (const QString& line : lines) {
-            if (!line.contains(QLatin1Char('\t')) && !line.trimmed().isEmpty() &&
-                !IsTotalLine(line) && !IsSectionLine(line) && !IsHeadingLine(line)) {
-                loose.push_back(SplitLooseLine(line, true));
+            listed.push_back(!line.trimmed().isEmpty() && !IsTotalLine(line) &&
+                             !IsSectionLine(line));
+        }
+        return listed;
+    }
+
+    // Each listed line without tabs and headings, split as if bare numbers
+    // were track numbers.
+    static std::vector<std::optional<LooseLine>> looseLines(const QStringList& lines,
+                                                            const std::vector<bool>& listed) {
+        std::vector<std::optional<LooseLine>> loose(listed.size());
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString& line = lines.at(i);
+            if (listed[static_cast<size_t>(i)] && !line.contains(QLatin1Char('\t')) &&
+                !IsHeadingLine(line)) {
+                loose[static_cast<size_t>(i)] = SplitLooseLine(line, true);
             }
         }
         return loose;

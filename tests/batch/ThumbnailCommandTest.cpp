@@ -1,6 +1,8 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <chrono>
+#include <cstdlib>
 #include <functional>
 
 #include "BatchTestSupport.h"
@@ -172,6 +174,7 @@ TEST_F(ThumbnailCommandTest, HostileFilesGetNoThumbnail) {
         {"giant picture", front(Files::png(20000, 20000), "giant.png")},
         {"picture too large for a thumbnail", front(Files::png(7000, 6000), "large.png")},
         {"endless scans", front(Files::progressiveJpeg(14000, 14000, 2000), "scans.jpg")},
+        {"samples of gigabytes", front(Files::tiffOfSamples(65000, 4, 0x7003, 16), "many.tif")},
     };
     WriteBytes(tempPath("out.png"), "earlier");
     for (const Case& c : cases) {
@@ -186,6 +189,29 @@ TEST_F(ThumbnailCommandTest, HostileFilesGetNoThumbnail) {
         EXPECT_EQ(Thumbnail(front(Solid(kFront), "a.png"), options).code, kExitUsage);
     }
     EXPECT_EQ(RunCommand({"thumbnail", tempPath("in.jkt")}).code, kExitUsage);
+}
+
+// A cover that cannot be drawn in the time a file manager waits ends the
+// process with exit 1 before anything is written, whatever the drawing is
+// busy with. The limit is forced with a picture that takes far longer to
+// decode than the millisecond given.
+TEST_F(ThumbnailCommandTest, OutOfTimeEndsWithNoThumbnail) {
+    QImage picture(2000, 2000, QImage::Format_RGB32);
+    picture.fill(kFront);
+    Images images;
+    images.blocks[CoverFileFormat::FrontBlock] = Png(picture);
+    WriteBytes(tempPath("in.jkt"), CoverFile(CoverTypeStandardCD, images, {}));
+    const QStringList args{tempPath("in.jkt"), tempPath("out.png")};
+    GTEST_FLAG_SET(death_test_style, "fast");  // the child must see this test's folder
+    EXPECT_EXIT(
+        {
+            QString ignored;
+            QTextStream out(&ignored);
+            RunThumbnailCommand(args, BatchIo{out, out}, std::chrono::milliseconds(1));
+            std::_Exit(kExitOk);
+        },
+        testing::ExitedWithCode(kExitFailure), "out of time");
+    EXPECT_FALSE(QFileInfo::exists(tempPath("out.png")));
 }
 
 }  // namespace casewright

@@ -181,13 +181,19 @@ TEST_F(CueSheetImportTest, ReportsTheLineOfEveryMistakeAndImportsNothing) {
         {"bad track mode", "FILE \"a.wav\" WAVE\n  TRACK 01 VIDEO\n", "line 2: TRACK needs"},
         {"no track at all", "TITLE \"Nothing\"\n", "no TRACK"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const QString path = writeText("bad.cue", c.text.toUtf8());
-        const TrackImportResult imported = ImportCueSheet(path);
-        EXPECT_FALSE(imported);
-        EXPECT_TRUE(imported.error.contains("\"" + path + "\"")) << imported.error.toStdString();
-        EXPECT_TRUE(imported.error.contains(c.where)) << imported.error.toStdString();
+    // Lines are counted alike whatever ends them.
+    for (const char* ending : {"\n", "\r\n", "\r"}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.what);
+            SCOPED_TRACE(QString(ending).toUtf8().toHex().toStdString());
+            const QString path =
+                writeText("bad.cue", QString(c.text).replace("\n", ending).toUtf8());
+            const TrackImportResult imported = ImportCueSheet(path);
+            EXPECT_FALSE(imported);
+            EXPECT_TRUE(imported.error.contains("\"" + path + "\""))
+                << imported.error.toStdString();
+            EXPECT_TRUE(imported.error.contains(c.where)) << imported.error.toStdString();
+        }
     }
 }
 

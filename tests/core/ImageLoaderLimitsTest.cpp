@@ -63,6 +63,9 @@ TEST_F(ImageLoaderLimitsTest, HostileFilesAreRefusedFromTheirHeaders) {
         {"deep.png", Files::png(14000, 14000, 16, 2), Problem::TooMuchMemory},
         {"wide.png", Files::png(14000, 14000, 8, 2), Problem::TooMuchMemory},
         {"float.tif", Files::floatTiff(10000, 10000), Problem::FloatingPoint},
+        // Few pixels, but 0x7003 samples a pixel, which the decoder takes for
+        // three when it makes its bitmap and reads through a row of gigabytes.
+        {"samples.tif", Files::tiffOfSamples(65000, 4, 0x7003, 16), Problem::TooMuchMemory},
         {"frame.gif", Files::gifFrameClaiming(14000, 14000), Problem::TooMuchMemory},
         {"inside.ico", Files::iconHolding(Files::png(14000, 14000)), Problem::TooMuchMemory},
         {"scans.jpg", Files::progressiveJpeg(14000, 14000, 2000), Problem::TooManyScans},
@@ -95,6 +98,7 @@ TEST_F(ImageLoaderLimitsTest, HostileShapesAtAModestSizeStillLoad) {
         {"inside.ico", Files::iconHolding(Files::png(40, 30)), QSize(40, 30)},
         {"scans.jpg", Files::progressiveJpeg(64, 48, 100), QSize(64, 48)},
         {"flat.jpg", Files::flatJpeg(64, 48, 3), QSize(64, 48)},
+        {"samples.tif", Files::tiffOfSamples(40, 30, 3, 16), QSize(40, 30)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -107,6 +111,7 @@ TEST_F(ImageLoaderLimitsTest, HostileShapesAtAModestSizeStillLoad) {
     }
     EXPECT_EQ(LoadImageFile(dir_.filePath("small.bmp")).pixel(0, 0), qRgb(0x7F, 0x7F, 0x7F));
     EXPECT_EQ(LoadImageFile(dir_.filePath("flat.jpg")).pixel(10, 10), qRgb(128, 128, 128));
+    EXPECT_EQ(LoadImageFile(dir_.filePath("samples.tif")).pixel(5, 5), qRgb(0x40, 0x40, 0x40));
 }
 
 // Memory, not pixels, decides: a picture of 16 bits per channel costs more

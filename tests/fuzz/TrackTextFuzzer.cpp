@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "text/ClipboardCells.h"
 #include "text/CueSheet.h"
@@ -84,9 +85,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = DecodeImportedText(bytes);
     CheckImport(ImportTrackText(text, QStringLiteral("fuzz.txt")));
     CheckCueSheet(text, bytes);
+    // At the first cell, and beyond the last one (which pastes at the last).
     const TrackListing listing = TrackListing::Numbered(3);
-    for (const int at : {0, 2, 5}) {
-        const TrackListing pasted = PasteCells(listing, at, at % 3, text);
+    for (const auto& [row, column] : {std::pair{0, 0}, std::pair{5, 4}}) {
+        const TrackListing pasted = PasteCells(listing, row, column, text);
         CHECK(pasted.rowCount() >= listing.rowCount());
     }
     return 0;

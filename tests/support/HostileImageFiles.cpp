@@ -163,6 +163,29 @@ QByteArray floatTiff(quint32 width, quint32 height) {
     return bytes;
 }
 
+QByteArray tiffOfSamples(quint32 width, quint32 height, quint16 samples, int bits) {
+    const qint64 fullStrip = qint64(width) * height * samples * bits / 8;
+    const qint64 stripBytes = fullStrip <= kCompleteDataBytes ? fullStrip : 4096;
+    const quint32 strip = 8;
+    const quint32 entries[][4] = {
+        {256, 4, 1, width},   {257, 4, 1, height}, {258, 3, 1, quint32(bits)},
+        {259, 3, 1, 1},       {262, 3, 1, 1},      {273, 4, 1, strip},
+        {277, 3, 1, samples}, {278, 4, 1, height}, {279, 4, 1, quint32(stripBytes)},
+    };
+    QByteArray bytes("II*\0", 4);
+    appendLittle32(bytes, strip + static_cast<quint32>(stripBytes));
+    bytes.append(QByteArray(stripBytes, '\x40'));
+    appendLittle16(bytes, sizeof(entries) / sizeof(entries[0]));
+    for (const auto& entry : entries) {
+        appendLittle16(bytes, entry[0]);
+        appendLittle16(bytes, entry[1]);
+        appendLittle32(bytes, entry[2]);
+        appendLittle32(bytes, entry[3]);  // a short value sits in the low half
+    }
+    appendLittle32(bytes, 0);
+    return bytes;
+}
+
 QByteArray iconHolding(const QByteArray& pngFile) {
     QByteArray bytes;
     appendLittle16(bytes, 0);

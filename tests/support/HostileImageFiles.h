@@ -19,6 +19,9 @@ QByteArray png(quint32 width, quint32 height, int bitDepth = 8, int colourType =
 QByteArray gifFrameClaiming(quint16 width, quint16 height);
 // An RGB TIFF of 32-bit floating-point samples in one uncompressed strip.
 QByteArray floatTiff(quint32 width, quint32 height);
+// A grey TIFF of `samples` samples per pixel of `bits` bits (8 or 16) in one
+// uncompressed strip, every byte 0x40.
+QByteArray tiffOfSamples(quint32 width, quint32 height, quint16 samples, int bits = 8);
 // An icon whose one entry is the given PNG file.
 QByteArray iconHolding(const QByteArray& png);
 // A grey progressive JPEG made of `scans` scans of no data at all: the

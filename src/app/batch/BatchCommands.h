@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <chrono>
 
 namespace casewright {
 
@@ -20,6 +21,9 @@ int RunPrintCommand(const QStringList& args, BatchIo io);
 int RunStocksCommand(const QStringList& args, BatchIo io);
 int RunCalibrateCommand(const QStringList& args, BatchIo io);
 int RunThumbnailCommand(const QStringList& args, BatchIo io);
+// The thumbnail command with the time it is given before it gives up, so
+// that tests can force the limit without a slow file.
+int RunThumbnailCommand(const QStringList& args, BatchIo io, std::chrono::milliseconds timeLimit);
 
 // Dispatches argv (without the program name) to a command.
 int RunBatch(const QStringList& args, BatchIo io);

@@ -82,6 +82,10 @@ void DeclareThumbnailOptions(BatchCommandLine& commandLine) {
 }  // namespace
 
 int RunThumbnailCommand(const QStringList& args, BatchIo io) {
+    return RunThumbnailCommand(args, io, kTimeLimit);
+}
+
+int RunThumbnailCommand(const QStringList& args, BatchIo io, std::chrono::milliseconds timeLimit) {
     BatchCommandLine commandLine = ThumbnailCommandLine();
     DeclareThumbnailOptions(commandLine);
     const BatchCommandLine::Parsed parsed = commandLine.parse(args, io);
@@ -101,7 +105,7 @@ int RunThumbnailCommand(const QStringList& args, BatchIo io) {
                                           .arg(CoverThumbnail::kMaxSide),
                                       io);
     }
-    Deadline deadline(kTimeLimit);
+    Deadline deadline(timeLimit);
     const std::optional<QByteArray> bytes = ReadCoverFileBytes(files.at(0), kMaxInputBytes);
     if (!bytes) {
         return commandLine.failure(
