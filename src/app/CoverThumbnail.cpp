@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "document/CaseTypeTable.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileReader.h"
 #include "document/DvdSpineSwitch.h"
@@ -41,13 +42,14 @@ std::optional<FrontChoice> FrontWithContent(const CoverDocument& doc,
                                             const CoverFileSections& sections) {
     FrontChoice front;
     bool content = false;
-    switch (doc.covertype) {
-        case CoverTypeSlimlineCD:
+    // The front view's surface, or the one-piece cover that holds the front.
+    const CaseTypeInfo& caseType = CaseTypeInfoFor(doc.covertype);
+    switch (caseType.frontSurface.value_or(caseType.backSurface)) {
+        case SurfaceKind::SlimlineInsert:
             front = {SurfaceKind::SlimlineInsert, CoverFileFormat::BackBlock};
             content = !doc.bCoverText.isEmpty() || doc.bBGColor != kWhite;
             break;
-        case CoverTypeStandardDVD:
-        case CoverTypeSlimlineDVD:
+        case SurfaceKind::DvdWrap:
             front.kind = SurfaceKind::DvdWrap;
             front.block = doc.CoverOption == CDVDCoverButton::kImageModeWholeWrap
                               ? CoverFileFormat::StretchBlock

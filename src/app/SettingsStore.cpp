@@ -10,7 +10,7 @@
 
 #include "app/SettingsIniFile.h"
 #include "document/AtomicFileWriter.h"
-#include "document/CoverTypes.h"
+#include "document/CaseTypeTable.h"
 
 namespace casewright {
 
@@ -51,6 +51,16 @@ const StringValue kStrings[] = {
     {"moveDiscUpDown", &SettingsStore::moveDiscUpDown},
     {"moveDiscLeftRight", &SettingsStore::moveDiscLeftRight},
 };
+
+// The value stored under `key`, or nullptr for a key that is no text value.
+QString* StringField(SettingsStore& store, const char* key) {
+    for (const StringValue& value : kStrings) {
+        if (qstrcmp(value.name, key) == 0) {
+            return &(store.*value.member);
+        }
+    }
+    return nullptr;
+}
 
 const QString kDesignerSizeKey = QStringLiteral("Designer/windowSize");
 const QString kDesignerMaximizedKey = QStringLiteral("Designer/maximized");
@@ -326,35 +336,13 @@ void SettingsStore::setPrinterAdjustment(const PrinterAdjustment& a) {
 }
 
 QString* SettingsStore::coverStockField(int coverType) {
-    switch (coverType) {
-        case CoverTypeStandardCD:
-        case CoverTypeOther:
-            return &cdFormatCover;
-        case CoverTypeSlimlineCD:
-            return &cdSlimFormatCover;
-        case CoverTypeStandardDVD:
-            return &dvdFormatCover;
-        case CoverTypeSlimlineDVD:
-            return &dvdSlimFormatCover;
-        default:
-            return nullptr;
-    }
+    const CaseTypeInfo* info = FindCaseType(coverType);
+    return info ? StringField(*this, info->coverStockKey) : nullptr;
 }
 
 QString* SettingsStore::discStockField(int coverType) {
-    switch (coverType) {
-        case CoverTypeStandardCD:
-        case CoverTypeOther:
-            return &cdFormatDisc;
-        case CoverTypeSlimlineCD:
-            return &cdSlimFormatDisc;
-        case CoverTypeStandardDVD:
-            return &dvdFormatDisc;
-        case CoverTypeSlimlineDVD:
-            return &dvdSlimFormatDisc;
-        default:
-            return nullptr;
-    }
+    const CaseTypeInfo* info = FindCaseType(coverType);
+    return info ? StringField(*this, info->discStockKey) : nullptr;
 }
 
 QString SettingsStore::coverStock(int coverType) const {

@@ -27,6 +27,7 @@
 #include "designer/DroppedFileRules.h"
 #include "designer/FlatButtonFactory.h"
 #include "designer/PreviewArea.h"
+#include "document/CaseTypeTable.h"
 #include "document/CoverDesign.h"
 #include "document/CoverDocument.h"
 #include "document/DvdSpineSwitch.h"
@@ -39,6 +40,7 @@
 #include "render/ImageResolution.h"
 #include "render/PreviewParamsBuilder.h"
 #include "render/ui/CoverPreviewWidget.h"
+#include "text/CoverTextRowSet.h"
 #include "text/ui/EditCoverTexts.h"
 
 namespace casewright {
@@ -49,8 +51,8 @@ namespace {
 
 // A stored case type outside the known ones starts a standard CD design.
 int NewDesignType(uint32_t storedOption) {
-    return storedOption >= 1 && storedOption <= 5 ? static_cast<int>(storedOption)
-                                                  : CoverTypeStandardCD;
+    const int type = static_cast<int>(storedOption);
+    return FindCaseType(type) ? type : CoverTypeStandardCD;
 }
 
 int ViewButtonId(CoverSide side) {
@@ -236,7 +238,9 @@ void CCoverDesignerDlg::showViewControls() {
             showAlignment(dvd, document_->bCoverAlign);
             // The DVD cover's texts are edited as cover text, not as a listing.
             button(kCoverText)
-                ->setText(dvd ? QStringLiteral("Cover Text") : QStringLiteral("Track Listing"));
+                ->setText(UsesTrackListingEditor(type, currentView_)
+                              ? QStringLiteral("Track Listing")
+                              : QStringLiteral("Cover Text"));
             break;
         case CoverSide::Disc:
             showAlignment(false, document_->dCoverAlign);
@@ -473,7 +477,7 @@ void CCoverDesignerDlg::chooseColor() {
     const std::optional<ColorRef> color = Prompter::instance().chooseColor(this, surface.bgColor);
     if (color) {
         const QString question =
-            displayType() == CoverTypeStandardCD
+            CaseTypeInfoFor(displayType()).frontSurface
                 ? QStringLiteral("Use this color for the back cover, front cover and disc?")
                 : QStringLiteral("Use this color for the cover and disc?");
         const Prompter::Answer answer =

@@ -24,6 +24,7 @@
 #include "designer/DesignerControlIds.h"
 #include "designer/FlatButtonFactory.h"
 #include "designer/PreviewArea.h"
+#include "document/CaseTypeTable.h"
 #include "document/CoverDesign.h"
 #include "document/CoverDocument.h"
 #include "render/PreviewParamsBuilder.h"
@@ -528,7 +529,7 @@ void CCoverDesignerDlg::placeControls() {
 // Standard CD: back, front and disc views in that order; the other types
 // have no separate front cover. The buttons share a narrow frame evenly.
 void CCoverDesignerDlg::placeViewButtons(const QRect& frame) {
-    const bool standard = displayType() == CoverTypeStandardCD;
+    const bool standard = CaseTypeInfoFor(displayType()).frontSurface.has_value();
     const QList<int> ids =
         standard ? QList<int>{kViewBack, kViewFront, kViewDisc} : QList<int>{kViewBack, kViewDisc};
     const int gap = ux(4);
@@ -557,10 +558,10 @@ void CCoverDesignerDlg::placeZoomControls(int right) {
 }
 
 void CCoverDesignerDlg::arrangeForCoverType() {
-    const int type = displayType();
-    button(kViewFront)->setVisible(type == CoverTypeStandardCD);
-    button(kViewBack)->setText(type == CoverTypeStandardCD ? QStringLiteral("VIEW BACK COVER")
-                                                           : QStringLiteral("VIEW COVER"));
+    const bool separateFront = CaseTypeInfoFor(displayType()).frontSurface.has_value();
+    button(kViewFront)->setVisible(separateFront);
+    button(kViewBack)->setText(separateFront ? QStringLiteral("VIEW BACK COVER")
+                                             : QStringLiteral("VIEW COVER"));
     const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
     fitToScreen(shownOn ? shownOn->availableGeometry() : QRect(0, 0, 1024, 768));
     previewArea_->setPhysicalDpi(PhysicalScreenDpi(this));

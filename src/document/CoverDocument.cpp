@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "document/CaseTypeTable.h"
 #include "document/MulDiv.h"
 
 namespace casewright {
@@ -22,8 +23,7 @@ int32_t CoverDocument::DefaultFontHeight(int points, int fontDpi) {
 }
 
 void CoverDocument::ResetToNewDesign(int newCoverType, int fontDpi) {
-    const int coverPoints =
-        newCoverType == CoverTypeStandardDVD ? kDvdFrontBackPoints : kFrontBackPoints;
+    const int coverPoints = CaseTypeInfoFor(newCoverType).frontBackPoints;
 
     covertype = newCoverType;
     CoverOption = 0;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/SettingsStore.h"
-#include "document/CoverTypes.h"
+#include "document/CaseTypeTable.h"
 
 namespace casewright {
 
@@ -83,19 +83,8 @@ CoverGeometry MakeCoverLayout(int layoutIndex, const PrinterAdjustment& adjustme
 }
 
 std::optional<LayoutIndex> LayoutForCoverType(int coverType) {
-    switch (coverType) {
-        case CoverTypeStandardCD:
-        case CoverTypeOther:
-            return LayoutStandardCD;
-        case CoverTypeSlimlineCD:
-            return LayoutSlimlineCD;
-        case CoverTypeStandardDVD:
-            return LayoutStandardDVD;
-        case CoverTypeSlimlineDVD:
-            return LayoutSlimlineDVD;
-        default:
-            return std::nullopt;
-    }
+    const CaseTypeInfo* info = FindCaseType(coverType);
+    return info ? std::optional(info->layout) : std::nullopt;
 }
 
 }  // namespace casewright

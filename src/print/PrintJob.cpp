@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "app/ProductInfo.h"
+#include "document/CaseTypeTable.h"
 #include "document/CoverDocument.h"
 #include "print/DiscSheet.h"
 #include "print/PageLayouts.h"
@@ -78,7 +79,8 @@ QString PrintJob::promptText(Sheet sheet) const {
 SheetRequest PrintJob::requestFor(Sheet sheet, const SheetPrinter& device) const {
     SheetRequest request;
     request.documentName = ProductInfo::Name() + QStringLiteral(" Cover");
-    if (sheet == Sheet::Covers && IsDvdType(plan_.coverType)) {
+    const CaseTypeInfo* caseType = FindCaseType(plan_.coverType);
+    if (sheet == Sheet::Covers && caseType && caseType->landscapeCovers) {
         request.orientation = QPageLayout::Landscape;
     } else {
         request.orientation = device.chosenOrientation();

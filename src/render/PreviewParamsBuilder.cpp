@@ -1,5 +1,6 @@
 #include "render/PreviewParamsBuilder.h"
 
+#include "document/CaseTypeTable.h"
 #include "document/CoverFileFormat.h"
 #include "render/DevicePixels.h"
 
@@ -93,7 +94,7 @@ PreviewParams DvdWrap(const CoverDocument& doc, int dpi) {
     p.isTrackListing = false;
     p.textMarginLeft = p.textMarginTop = kDvdMargin;
     p.frontTextTop = kDvdMargin;
-    const bool slimline = doc.covertype == CoverTypeSlimlineDVD;
+    const bool slimline = CaseTypeInfoFor(doc.covertype).narrowSpine;
     p.frontTextLeft = slimline ? kSlimlineDvdFrontTextLeft : kStandardDvdFrontTextLeft;
     p.narrowSpineText = slimline;
     return p;

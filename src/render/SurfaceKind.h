@@ -12,24 +12,7 @@ enum class SurfaceKind { StandardFront, StandardBack, DvdWrap, SlimlineInsert, D
 
 // The surface shown for a case type and side; Back stands for the one-piece
 // cover of the DVD and slimline types, which have no separate front.
-inline std::optional<SurfaceKind> SurfaceFor(int coverType, CoverSide side) {
-    if (side == CoverSide::Disc) {
-        return SurfaceKind::Disc;
-    }
-    switch (coverType) {
-        case CoverTypeStandardCD:
-        case CoverTypeOther:
-            return side == CoverSide::Front ? SurfaceKind::StandardFront
-                                            : SurfaceKind::StandardBack;
-        case CoverTypeStandardDVD:
-        case CoverTypeSlimlineDVD:
-            return side == CoverSide::Back ? std::optional(SurfaceKind::DvdWrap) : std::nullopt;
-        case CoverTypeSlimlineCD:
-            return side == CoverSide::Back ? std::optional(SurfaceKind::SlimlineInsert)
-                                           : std::nullopt;
-        default:
-            return std::nullopt;
-    }
-}
+// A number the program does not know has only the disc.
+std::optional<SurfaceKind> SurfaceFor(int coverType, CoverSide side);
 
 }  // namespace casewright

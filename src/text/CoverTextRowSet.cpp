@@ -1,5 +1,7 @@
 #include "text/CoverTextRowSet.h"
 
+#include "document/CaseTypeTable.h"
+
 namespace casewright {
 
 namespace {
@@ -34,7 +36,7 @@ bool Differs(CoverTextRowSet rows, const CoverTexts& a, const CoverTexts& b) {
 }  // namespace
 
 bool UsesTrackListingEditor(int coverType, CoverSide view) {
-    return view == CoverSide::Back && !IsDvdType(coverType);
+    return TextEditorFor(CaseTypeInfoFor(coverType), view) == CaseTextEditor::TrackListing;
 }
 
 CoverTextRowSet RowSetFor(int coverType, CoverSide view) {

@@ -6,12 +6,14 @@
 #include "app/batch/BatchCommandLine.h"
 #include "app/batch/BatchCommands.h"
 #include "app/batch/FieldValueEscapes.h"
+#include "document/CaseTypeTable.h"
 #include "document/CoverDocument.h"
 #include "document/CoverFileFields.h"
 #include "document/CoverFileWriter.h"
 #include "document/ImagePlacement.h"
 #include "images/FreeImageSession.h"
 #include "images/ImageLoader.h"
+#include "text/CoverTextRowSet.h"
 #include "text/TrackListingCodec.h"
 #include "text/TrackSourceImport.h"
 
@@ -296,7 +298,7 @@ std::optional<int> ApplyTrackListing(const BatchCommandLine& cl, CoverDocument& 
         }
         return std::nullopt;
     }
-    if (IsDvdType(doc.covertype)) {
+    if (!UsesTrackListingEditor(doc.covertype, CoverSide::Back)) {
         return cl.usageError(QStringLiteral("--tracks needs a CD case type (1, 3 or 4)"), io);
     }
     const TrackImportResult imported = ImportTrackSource(cl.value(QStringLiteral("tracks")));
@@ -318,7 +320,7 @@ std::optional<int> ApplyTotalTime(const BatchCommandLine& cl, CoverDocument& doc
     if (!cl.isSet(QStringLiteral("total-time"))) {
         return std::nullopt;
     }
-    if (IsDvdType(doc.covertype)) {
+    if (!UsesTrackListingEditor(doc.covertype, CoverSide::Back)) {
         return cl.usageError(QStringLiteral("--total-time needs a CD case type (1, 3 or 4)"), io);
     }
     doc.showTotalTime = true;
@@ -328,9 +330,8 @@ std::optional<int> ApplyTotalTime(const BatchCommandLine& cl, CoverDocument& doc
 std::optional<int> CoverTypeOption(const BatchCommandLine& cl) {
     if (!cl.isSet(QStringLiteral("type"))) {
         const uint32_t stored = SettingsStore().Option;
-        return stored >= CoverTypeStandardCD && stored <= CoverTypeSlimlineDVD
-                   ? static_cast<int>(stored)
-                   : CoverTypeStandardCD;
+        return FindCaseType(static_cast<int>(stored)) ? static_cast<int>(stored)
+                                                      : CoverTypeStandardCD;
     }
     static const QRegularExpression oneToFive(QStringLiteral("^[1-5]$"));
     const QString text = cl.value(QStringLiteral("type"));

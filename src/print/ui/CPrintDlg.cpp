@@ -19,7 +19,7 @@
 #include "controls/CFlatImageButton.h"
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
-#include "document/CoverTypes.h"
+#include "document/CaseTypeTable.h"
 #include "print/DiscSheet.h"
 #include "print/LabelStock.h"
 #include "print/PageLayouts.h"
@@ -39,7 +39,7 @@ W* Named(W* widget, const char* name) {
 }
 
 bool HasStockChoices(int coverType) {
-    return coverType >= CoverTypeStandardCD && coverType <= CoverTypeSlimlineDVD;
+    return FindCaseType(coverType) != nullptr;
 }
 
 }  // namespace
@@ -195,24 +195,12 @@ void CPrintDlg::buildLayout() {
 }
 
 void CPrintDlg::applyCaseType() {
-    switch (coverType_) {
-        case CoverTypeStandardCD:
-        case CoverTypeOther:
-            coversCheck_->setText(QStringLiteral("Back && Front CD Covers"));
-            coverStockLabel_->setText(QStringLiteral("Covers:"));
-            break;
-        case CoverTypeStandardDVD:
-        case CoverTypeSlimlineDVD:
-            coversCheck_->setText(QStringLiteral("DVD Cover:"));
-            coverStockLabel_->setText(QStringLiteral("Cover:"));
-            break;
-        case CoverTypeSlimlineCD:
-            coversCheck_->setText(QStringLiteral("CD Cover:"));
-            coverStockLabel_->setText(QStringLiteral("Cover:"));
-            break;
-        default:
-            return;  // no stocks for a case type the program does not know
+    const CaseTypeInfo* caseType = FindCaseType(coverType_);
+    if (!caseType) {
+        return;  // no stocks for a case type the program does not know
     }
+    coversCheck_->setText(QString::fromLatin1(caseType->printCoversLabel));
+    coverStockLabel_->setText(QString::fromLatin1(caseType->printCoverStockLabel));
     coverStocks_->addItems(LabelStocks::CoverStockNames());
     discStocks_->addItems(stocks_.discStockNames());
 }
