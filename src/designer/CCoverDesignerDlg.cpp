@@ -78,7 +78,7 @@ CCoverDesignerDlg::CCoverDesignerDlg(CoverDocument& document, QWidget* parent)
     start.sImagePath.clear();
     design_->startWith(start);
     setAcceptDrops(true);
-    setWindowTitle(ProductInfo::Name());
+    updateWindowTitle();
     setWindowIcon(QIcon(QString::fromLatin1(Artwork::kApplicationIcon)));
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
@@ -104,7 +104,6 @@ int CCoverDesignerDlg::exec() {
 
 void CCoverDesignerDlg::startRun() {
     endResult_.reset();
-    setWindowTitle(ProductInfo::Name());
     runUpdateReminder();
     static_cast<QLabel*>(control(kVersionLabel))->setText(ProductInfo::Version());
     showAlignment(false, LEFT);
@@ -120,9 +119,19 @@ void CCoverDesignerDlg::startRun() {
     start.geometry =
         layout ? MakeCoverLayout(*layout, SettingsStore().printerAdjustment()) : CoverGeometry();
     design_->startWith(start);
+    updateWindowTitle();
     arrangeForCoverType();
     enterView(CoverSide::Back);
     createTemplateWindow();
+}
+
+// "summer.jkt[*] – Casewright": Qt shows the mark only while there are
+// unsaved changes.
+void CCoverDesignerDlg::updateWindowTitle() {
+    const QString name = coverFilePath_.isEmpty() ? QStringLiteral("Untitled")
+                                                  : QFileInfo(coverFilePath_).fileName();
+    setWindowTitle(QStringLiteral("%1[*] \u2013 %2").arg(name, ProductInfo::Name()));
+    setWindowModified(design_ && design_->isChanged());
 }
 
 // A fresh, hidden template window for each run: it knows the case type of
@@ -148,14 +157,14 @@ void CCoverDesignerDlg::rememberTemplatesPosition() {
 }
 
 void CCoverDesignerDlg::openPendingCover(CoverDocument& start) {
-    openedCoverPath_.clear();
+    coverFilePath_.clear();
     if (pendingCoverPath_.isEmpty()) {
         return;
     }
     const CoverFileOutcome outcome = files_->read(start, pendingCoverPath_, LogFont::kHeightDpi);
     if (outcome.ok) {
-        openedCoverPath_ = pendingCoverPath_;
-        CoverFileCommands::RememberCover(openedCoverPath_);
+        coverFilePath_ = pendingCoverPath_;
+        CoverFileCommands::RememberCover(coverFilePath_);
     }
     if (!outcome.message.isEmpty()) {
         Prompter::instance().message(this, outcome.message, outcome.caption, Prompter::Buttons::Ok,
@@ -550,21 +559,36 @@ void CCoverDesignerDlg::updateUndoButtons() {
     FlatButtonFactory::SetTooltip(
         redo, stack.canRedo() ? QStringLiteral("Redo %1 (Ctrl+Shift+Z)").arg(stack.redoText())
                               : QStringLiteral("Nothing to redo"));
-    setWindowModified(design_->isChanged());
+    updateWindowTitle();
 }
 
 // ---- ending the window, files ------------------------------------------------
 
+// Runs one of the file commands; a save it made names the window's cover.
+template <typename Command>
+auto CCoverDesignerDlg::runFileCommand(Command command) {
+    CoverFileCommands commands(this, *design_, pendingCoverPath_, *files_);
+    const auto result = command(commands);
+    if (!commands.savedPath().isEmpty()) {
+        coverFilePath_ = commands.savedPath();
+    }
+    updateWindowTitle();
+    return result;
+}
+
+// A new design always: the save (and the Save dialog's starting point) must
+// not leave the saved cover to be reopened by the next run.
 void CCoverDesignerDlg::startOver() {
-    if (!CoverFileCommands(this, *design_, pendingCoverPath_, *files_).saveQuestionPasses()) {
+    if (!runFileCommand([](CoverFileCommands& c) { return c.saveQuestionPasses(); })) {
         return;
     }
+    pendingCoverPath_.clear();
     design_->startWith(*document_);
     done(kResultStartOver);
 }
 
 void CCoverDesignerDlg::exitCommand() {
-    if (!CoverFileCommands(this, *design_, pendingCoverPath_, *files_).saveQuestionPasses()) {
+    if (!runFileCommand([](CoverFileCommands& c) { return c.saveQuestionPasses(); })) {
         return;
     }
     pendingCoverPath_.clear();
@@ -572,12 +596,15 @@ void CCoverDesignerDlg::exitCommand() {
 }
 
 void CCoverDesignerDlg::saveCommand() {
-    CoverFileCommands(this, *design_, pendingCoverPath_, *files_).save();
+    runFileCommand([](CoverFileCommands& c) {
+        c.save();
+        return true;
+    });
 }
 
 void CCoverDesignerDlg::loadCommand() {
-    CoverFileCommands commands(this, *design_, pendingCoverPath_, *files_);
-    if (commands.load() == CoverFileCommands::LoadEnd::Restart) {
+    if (runFileCommand([](CoverFileCommands& c) { return c.load(); }) ==
+        CoverFileCommands::LoadEnd::Restart) {
         done(kResultStartOver);
     }
 }
@@ -606,8 +633,8 @@ void CCoverDesignerDlg::fillRecentCoversMenu() {
 }
 
 void CCoverDesignerDlg::openRecentCover(const QString& path) {
-    CoverFileCommands commands(this, *design_, pendingCoverPath_, *files_);
-    if (commands.loadRecent(path) == CoverFileCommands::LoadEnd::Restart) {
+    if (runFileCommand([&path](CoverFileCommands& c) { return c.loadRecent(path); }) ==
+        CoverFileCommands::LoadEnd::Restart) {
         done(kResultStartOver);
     }
 }
@@ -714,7 +741,7 @@ void CCoverDesignerDlg::printCover() {
 // the design has none.
 QString CCoverDesignerDlg::suggestedPdfPath() const {
     const QString extension = ProductInfo::CoverFileExtension();
-    const QString& cover = pendingCoverPath_.isEmpty() ? openedCoverPath_ : pendingCoverPath_;
+    const QString& cover = coverFilePath_;
     if (!cover.endsWith(extension)) {
         return QString();
     }
