@@ -141,7 +141,11 @@ void CNewCoverDlg::buildRadioButtons() {
     }
     radioForType(CoverTypeOther)->hide();
     // The arrow keys choose, so that Enter creates the case the user points at.
-    RadioArrowKeys::Install(this, QList<QAbstractButton*>(radios_.begin(), radios_.end()));
+    QList<QAbstractButton*> onScreen;  // top to bottom, not by type number
+    for (const TypeRadio& entry : kTypeRadios) {
+        onScreen << radioForType(entry.coverType);
+    }
+    RadioArrowKeys::Install(this, onScreen);
 }
 
 void CNewCoverDlg::buildCustomSizeGroup() {
