@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -269,6 +270,16 @@ void CFlatImageButton::focusOutEvent(QFocusEvent* event) {
     setHover(false);
 }
 
+void CFlatImageButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && mode_ == Mode::Push && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void CFlatImageButton::changeEvent(QEvent* event) {
     QPushButton::changeEvent(event);
     switch (event->type()) {
@@ -321,6 +332,9 @@ void CFlatImageButton::paintEvent(QPaintEvent*) {
     const bool pressed = looksPressed();
     painter.fillRect(rect(), colors_[stateColorBase()]);
     drawBorder(painter, pressed);
+    if (showsFocusFrame()) {
+        drawFocusFrame(painter);
+    }
     const Placement placement = placeContent(rect(), pressed);
     if (!placement.image.isEmpty()) {
         drawImage(painter, placement.image);
@@ -340,6 +354,20 @@ void CFlatImageButton::drawBorder(QPainter& painter, bool pressed) const {
         Draw3dRect(painter, rect(), shadow, highlight);
     } else if (hover_) {
         Draw3dRect(painter, rect(), highlight, shadow);
+    }
+}
+
+// As Qt's styles do: the frame shows once the keyboard has moved the focus
+// in this window, so a mouse click alone does not frame the button.
+bool CFlatImageButton::showsFocusFrame() const {
+    return hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void CFlatImageButton::drawFocusFrame(QPainter& painter) const {
+    const QColor color = palette().color(QPalette::Active, QPalette::Highlight);
+    // Two pixels wide, inside the one-pixel hover and pressed border.
+    for (int inset : {1, 2}) {
+        Draw3dRect(painter, rect().adjusted(inset, inset, -inset, -inset), color, color);
     }
 }
 

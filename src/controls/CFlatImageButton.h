@@ -19,6 +19,11 @@ namespace casewright {
 // - Hover follows enter/leave; the highlight is not taken while the left
 //   mouse button is held down from elsewhere, and focus loss or window
 //   deactivation drops it.
+// - Focus that came from the keyboard (Tab, a shortcut) shows as a frame in
+//   the palette's highlight colour just inside the edge, whatever the
+//   state colours are; Space clicks the focused button and, in push mode,
+//   so do Enter and Return (check boxes and radio buttons leave them to the
+//   dialog's default button).
 // - Check-box mode toggles on each click. Radio mode checks the button and
 //   unchecks the other radio buttons of its group, and clicking the checked
 //   radio button keeps it checked. The group is the button's QButtonGroup
@@ -144,6 +149,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -166,6 +172,8 @@ private:
     QRect imageRect(const QRect& bounds, QRect* textArea) const;
     QRect placeText(const QRect& area) const;
     void drawBorder(QPainter& painter, bool pressed) const;
+    bool showsFocusFrame() const;
+    void drawFocusFrame(QPainter& painter) const;
     void drawImage(QPainter& painter, const QRect& rect) const;
     void drawText(QPainter& painter, const QRect& rect) const;
 

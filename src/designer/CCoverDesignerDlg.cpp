@@ -80,7 +80,7 @@ CCoverDesignerDlg::CCoverDesignerDlg(CoverDocument& document, QWidget* parent)
     start.sImagePath.clear();
     design_->startWith(start);
     setAcceptDrops(true);
-    setWindowTitle(ProductInfo::Name());
+    updateWindowTitle();
     setWindowIcon(QIcon(QString::fromLatin1(Artwork::kApplicationIcon)));
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
@@ -106,7 +106,6 @@ int CCoverDesignerDlg::exec() {
 
 void CCoverDesignerDlg::startRun() {
     endResult_.reset();
-    setWindowTitle(ProductInfo::Name());
     runUpdateReminder();
     static_cast<QLabel*>(control(kVersionLabel))->setText(ProductInfo::Version());
     showAlignment(false, LEFT);
@@ -122,9 +121,19 @@ void CCoverDesignerDlg::startRun() {
     start.geometry =
         layout ? MakeCoverLayout(*layout, SettingsStore().printerAdjustment()) : CoverGeometry();
     design_->startWith(start);
+    updateWindowTitle();
     arrangeForCoverType();
     enterView(CoverSide::Back);
     createTemplateWindow();
+}
+
+// "summer.jkt[*] – Casewright": Qt shows the mark only while there are
+// unsaved changes.
+void CCoverDesignerDlg::updateWindowTitle() {
+    const QString name = coverFilePath_.isEmpty() ? QStringLiteral("Untitled")
+                                                  : QFileInfo(coverFilePath_).fileName();
+    setWindowTitle(QStringLiteral("%1[*] \u2013 %2").arg(name, ProductInfo::Name()));
+    setWindowModified(design_ && design_->isChanged());
 }
 
 // A fresh, hidden template window for each run: it knows the case type of
@@ -150,14 +159,14 @@ void CCoverDesignerDlg::rememberTemplatesPosition() {
 }
 
 void CCoverDesignerDlg::openPendingCover(CoverDocument& start) {
-    openedCoverPath_.clear();
+    coverFilePath_.clear();
     if (pendingCoverPath_.isEmpty()) {
         return;
     }
     const CoverFileOutcome outcome = files_->read(start, pendingCoverPath_, LogFont::kHeightDpi);
     if (outcome.ok) {
-        openedCoverPath_ = pendingCoverPath_;
-        CoverFileCommands::RememberCover(openedCoverPath_);
+        coverFilePath_ = pendingCoverPath_;
+        CoverFileCommands::RememberCover(coverFilePath_);
     }
     if (!outcome.message.isEmpty()) {
         Prompter::instance().message(this, outcome.message, outcome.caption, Prompter::Buttons::Ok,
@@ -554,21 +563,36 @@ void CCoverDesignerDlg::updateUndoButtons() {
     FlatButtonFactory::SetTooltip(
         redo, stack.canRedo() ? QStringLiteral("Redo %1 (Ctrl+Shift+Z)").arg(stack.redoText())
                               : QStringLiteral("Nothing to redo"));
-    setWindowModified(design_->isChanged());
+    updateWindowTitle();
 }
 
 // ---- ending the window, files ------------------------------------------------
 
+// Runs one of the file commands; a save it made names the window's cover.
+template <typename Command>
+auto CCoverDesignerDlg::runFileCommand(Command command) {
+    CoverFileCommands commands(this, *design_, pendingCoverPath_, *files_);
+    const auto result = command(commands);
+    if (!commands.savedPath().isEmpty()) {
+        coverFilePath_ = commands.savedPath();
+    }
+    updateWindowTitle();
+    return result;
+}
+
+// A new design always: the save (and the Save dialog's starting point) must
+// not leave the saved cover to be reopened by the next run.
 void CCoverDesignerDlg::startOver() {
-    if (!CoverFileCommands(this, *design_, pendingCoverPath_, *files_).saveQuestionPasses()) {
+    if (!runFileCommand([](CoverFileCommands& c) { return c.saveQuestionPasses(); })) {
         return;
     }
+    pendingCoverPath_.clear();
     design_->startWith(*document_);
     done(kResultStartOver);
 }
 
 void CCoverDesignerDlg::exitCommand() {
-    if (!CoverFileCommands(this, *design_, pendingCoverPath_, *files_).saveQuestionPasses()) {
+    if (!runFileCommand([](CoverFileCommands& c) { return c.saveQuestionPasses(); })) {
         return;
     }
     pendingCoverPath_.clear();
@@ -576,12 +600,15 @@ void CCoverDesignerDlg::exitCommand() {
 }
 
 void CCoverDesignerDlg::saveCommand() {
-    CoverFileCommands(this, *design_, pendingCoverPath_, *files_).save();
+    runFileCommand([](CoverFileCommands& c) {
+        c.save();
+        return true;
+    });
 }
 
 void CCoverDesignerDlg::loadCommand() {
-    CoverFileCommands commands(this, *design_, pendingCoverPath_, *files_);
-    if (commands.load() == CoverFileCommands::LoadEnd::Restart) {
+    if (runFileCommand([](CoverFileCommands& c) { return c.load(); }) ==
+        CoverFileCommands::LoadEnd::Restart) {
         done(kResultStartOver);
     }
 }
@@ -610,8 +637,8 @@ void CCoverDesignerDlg::fillRecentCoversMenu() {
 }
 
 void CCoverDesignerDlg::openRecentCover(const QString& path) {
-    CoverFileCommands commands(this, *design_, pendingCoverPath_, *files_);
-    if (commands.loadRecent(path) == CoverFileCommands::LoadEnd::Restart) {
+    if (runFileCommand([&path](CoverFileCommands& c) { return c.loadRecent(path); }) ==
+        CoverFileCommands::LoadEnd::Restart) {
         done(kResultStartOver);
     }
 }
@@ -718,7 +745,7 @@ void CCoverDesignerDlg::printCover() {
 // the design has none.
 QString CCoverDesignerDlg::suggestedPdfPath() const {
     const QString extension = ProductInfo::CoverFileExtension();
-    const QString& cover = pendingCoverPath_.isEmpty() ? openedCoverPath_ : pendingCoverPath_;
+    const QString& cover = coverFilePath_;
     if (!cover.endsWith(extension)) {
         return QString();
     }

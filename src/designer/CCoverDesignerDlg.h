@@ -143,6 +143,7 @@ private:
     void rememberWindowSize();
     void buildZoomControls();
     void buildRecentCovers();
+    void setKeyboardOrder();
     void fillRecentCoversMenu();
     void openRecentCover(const QString& path);
     void updateZoomLabel();
@@ -172,6 +173,9 @@ private:
     void exitCommand();
     void saveCommand();
     void loadCommand();
+    template <typename Command>
+    auto runFileCommand(Command command);
+    void updateWindowTitle();
 
     CoverDocument* document_;
     std::unique_ptr<CoverDocument> ownedDocument_;
@@ -187,8 +191,9 @@ private:
     // Dialog units are this much smaller on screens too small for the layout.
     double unitScale_ = 1.0;
     QString pendingCoverPath_;
-    // The cover file this design was opened from, for Save as PDF's name.
-    QString openedCoverPath_;
+    // The cover file this design was opened from or last saved to: the
+    // window's title and Save as PDF's name.
+    QString coverFilePath_;
     QString lastDroppedPath_;
     CoverSide currentView_ = CoverSide::Back;
     bool templateWindowShown_ = false;

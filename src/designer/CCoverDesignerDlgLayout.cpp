@@ -114,7 +114,58 @@ void CCoverDesignerDlg::buildControls() {
     buildUndoCommands();
     buildZoomControls();
     buildRecentCovers();
+    setKeyboardOrder();
     controls_.value(kWhiteBackground)->lower();
+}
+
+// Tab walks the command column from top to bottom, then the views, the zoom
+// row, the preview and the links; every button takes focus from the keyboard.
+void CCoverDesignerDlg::setKeyboardOrder() {
+    const int order[] = {kUndo,
+                         kRedo,
+                         kChooseTemplate,
+                         kChooseImage,
+                         kClearImage,
+                         kImageFit,
+                         kChooseColor,
+                         kCoverText,
+                         kFont,
+                         kAlignLeft,
+                         kAlignCenter,
+                         kAlignRight,
+                         kSpineCheck,
+                         kPrintBorders,
+                         kPrint,
+                         kStartOver,
+                         kSave,
+                         kLoad,
+                         kRecentCovers,
+                         kHelp,
+                         kExit,
+                         kViewBack,
+                         kViewFront,
+                         kViewDisc,
+                         kZoomOut,
+                         kZoomFit,
+                         kZoomTrueSize,
+                         kZoomIn,
+                         kPreviewBackground,
+                         kAboutLink,
+                         kUrlLink,
+                         kUpdateLink};
+    QWidget* previous = nullptr;
+    for (const int id : order) {
+        QWidget* widget = control(id);
+        if (qobject_cast<QAbstractButton*>(widget)) {
+            widget->setFocusPolicy(Qt::StrongFocus);
+        }
+        if (previous) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+    logo_->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(previous, logo_);
 }
 
 void CCoverDesignerDlg::buildPreviews() {
@@ -253,31 +304,71 @@ void CCoverDesignerDlg::buildCheckBoxes() {
     connect(borders, &QAbstractButton::clicked, this, &CCoverDesignerDlg::bordersClicked);
 }
 
+// The file commands and their keys. Save always asks for the file name, so
+// it is also "save under a new name" (Ctrl+Shift+S). Keys without a standard
+// sequence on every desktop's scheme are spelled out.
 void CCoverDesignerDlg::buildFileCommands() {
-    QAbstractButton* b = nullptr;
-    b = addCommand(kPrint, QStringLiteral("printButton"), QStringLiteral("&Print"),
-                   QString::fromLatin1(Artwork::kPrint),
-                   QStringLiteral("Click here to print your cover."));
-    connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::printCover);
-    b = addCommand(kStartOver, QStringLiteral("startOverButton"), QStringLiteral("Start Over"),
-                   QString::fromLatin1(Artwork::kStartOver),
-                   QStringLiteral("Click here to create a new cover."));
-    connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::startOver);
-    b = addCommand(kSave, QStringLiteral("saveButton"), QStringLiteral("Save"),
-                   QString::fromLatin1(Artwork::kSave),
-                   QStringLiteral("Click here to save your cover."));
-    connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::saveCommand);
-    b = addCommand(kLoad, QStringLiteral("loadButton"), QStringLiteral("Load"),
-                   QString::fromLatin1(Artwork::kLoad),
-                   QStringLiteral("Click here to load a cover you created previously."));
-    connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::loadCommand);
-    b = addCommand(kHelp, QStringLiteral("helpButton"), QStringLiteral("Help"),
-                   QString::fromLatin1(Artwork::kHelp),
-                   QStringLiteral("Click here if you need some help."));
-    connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::openHelp);
-    b = addCommand(kExit, QStringLiteral("exitButton"), QStringLiteral("E&xit"),
-                   QString::fromLatin1(Artwork::kExit), QStringLiteral("Click here to exit."));
-    connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::exitCommand);
+    const struct {
+        int id;
+        const char* name;
+        const char* caption;
+        const char* icon;
+        const char* tooltip;
+        QList<QKeySequence> keys;  // the first one is named in the tooltip
+        void (CCoverDesignerDlg::*command)();
+    } commands[] = {
+        {kPrint, "printButton", "&Print", Artwork::kPrint, "Click here to print your cover",
+         QKeySequence::keyBindings(QKeySequence::Print), &CCoverDesignerDlg::printCover},
+        {kStartOver, "startOverButton", "Start Over", Artwork::kStartOver,
+         "Click here to create a new cover", QKeySequence::keyBindings(QKeySequence::New),
+         &CCoverDesignerDlg::startOver},
+        {kSave, "saveButton", "Save", Artwork::kSave, "Click here to save your cover",
+         QKeySequence::keyBindings(QKeySequence::Save) +
+             QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+         &CCoverDesignerDlg::saveCommand},
+        {kLoad, "loadButton", "Load", Artwork::kLoad,
+         "Click here to load a cover you created previously",
+         QKeySequence::keyBindings(QKeySequence::Open), &CCoverDesignerDlg::loadCommand},
+        {kHelp,
+         "helpButton",
+         "Help",
+         Artwork::kHelp,
+         "Click here if you need some help",
+         {QKeySequence(Qt::Key_F1)},
+         nullptr},
+        {kExit,
+         "exitButton",
+         "E&xit",
+         Artwork::kExit,
+         "Click here to exit",
+         {QKeySequence(Qt::CTRL | Qt::Key_Q)},
+         &CCoverDesignerDlg::exitCommand},
+    };
+    QList<QKeySequence> taken;
+    for (const auto& c : commands) {
+        QString tooltip = QString::fromLatin1(c.tooltip);
+        if (!c.keys.isEmpty()) {
+            tooltip +=
+                QStringLiteral(" (%1)").arg(c.keys.first().toString(QKeySequence::NativeText));
+        }
+        QAbstractButton* b =
+            addCommand(c.id, QString::fromLatin1(c.name), QString::fromLatin1(c.caption),
+                       QString::fromLatin1(c.icon), tooltip + QLatin1Char('.'));
+        // F1 is handled by the window's key handling in every state.
+        if (!c.command) {
+            connect(b, &QAbstractButton::clicked, this, &CCoverDesignerDlg::openHelp);
+            continue;
+        }
+        connect(b, &QAbstractButton::clicked, this, c.command);
+        for (const QKeySequence& keys : c.keys) {
+            // Two shortcuts on one sequence would both stay silent.
+            if (keys.isEmpty() || taken.contains(keys)) {
+                continue;
+            }
+            taken << keys;
+            connect(new QShortcut(keys, this), &QShortcut::activated, this, c.command);
+        }
+    }
 }
 
 void CCoverDesignerDlg::buildLinksAndLabels() {

@@ -14,6 +14,7 @@
 #include "controls/CTransparentStatic.h"
 #include "controls/DialogUnits.h"
 #include "controls/Prompter.h"
+#include "controls/RadioArrowKeys.h"
 #include "document/CoverTypes.h"
 
 namespace casewright {
@@ -139,6 +140,12 @@ void CNewCoverDlg::buildRadioButtons() {
         y += 15;
     }
     radioForType(CoverTypeOther)->hide();
+    // The arrow keys choose, so that Enter creates the case the user points at.
+    QList<QAbstractButton*> onScreen;  // top to bottom, not by type number
+    for (const TypeRadio& entry : kTypeRadios) {
+        onScreen << radioForType(entry.coverType);
+    }
+    RadioArrowKeys::Install(this, onScreen);
 }
 
 void CNewCoverDlg::buildCustomSizeGroup() {
@@ -203,6 +210,7 @@ void CNewCoverDlg::loadStoredChoice() {
         stored = radioForType(CoverTypeStandardCD);
     }
     stored->setChecked(true);
+    stored->setFocus();
     applyRadioFonts();
     for (int i = 0; i < 4; ++i) {
         sizeEdits_[i]->setText(FormatTenthsOfCm(store.*kCustomSizeBoxes[i].setting));

@@ -53,7 +53,11 @@ bool CoverFileCommands::saveQuestionPasses() {
     const Prompter::Answer answer = Prompter::instance().message(
         parent_,
         QStringLiteral("You have made changes to your cover, would you like to save the cover?"),
-        QStringLiteral("Save"), Prompter::Buttons::YesNo, Prompter::Icon::Question);
+        QStringLiteral("Save"), Prompter::Buttons::YesNoCancel, Prompter::Icon::Question);
+    // Cancel (or closing the question) goes back to the design untouched.
+    if (answer == Prompter::Answer::Cancel) {
+        return false;
+    }
     if (answer != Prompter::Answer::Yes) {
         return true;
     }
@@ -82,6 +86,7 @@ void CoverFileCommands::save() {
         return;
     }
     pendingCoverPath_ = path;
+    savedPath_ = path;
     design_.markSaved();
     RememberCover(path);
 }

@@ -22,10 +22,13 @@ public:
                       CoverFileGateway& files);
 
     // True when the caller may discard the design: nothing was changed, the
-    // user declined to save, or the save went through.
+    // user declined to save, or the save went through. False on Cancel.
     bool saveQuestionPasses();
-    // The design is saved when it is unchanged afterwards.
+    // The design is saved when it is unchanged afterwards. The dialog always
+    // asks for the name, so it is also the "save under a new name" command.
     void save();
+    // The file the last save of this object wrote; empty when none went through.
+    QString savedPath() const { return savedPath_; }
     // Restart: pendingCoverPath names the cover to open in a new run.
     LoadEnd load();
     // Load of a cover from the recent covers: the save question, then
@@ -52,6 +55,7 @@ private:
     CoverDesign& design_;
     QString& pendingCoverPath_;
     CoverFileGateway& files_;
+    QString savedPath_;
 };
 
 }  // namespace casewright

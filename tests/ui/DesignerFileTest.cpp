@@ -76,8 +76,8 @@ TEST_F(DesignerTest, SaveQuestionYesSavesThenEnds) {
     click(kStartOver);
     EXPECT_EQ(files->writes, QStringList{tempPath("Summer.jkt")});
     EXPECT_EQ(designer->endResult(), CCoverDesignerDlg::kResultStartOver);
-    // Start Over after a save opens the saved cover in the next run.
-    EXPECT_EQ(designer->pendingCoverPath(), tempPath("Summer.jkt"));
+    // Start Over after a save starts a new design, through New Cover.
+    EXPECT_TRUE(designer->pendingCoverPath().isEmpty());
 }
 
 TEST_F(DesignerTest, SaveAddsTheExtensionAndStartsOnTheDesktop) {
@@ -209,7 +209,7 @@ TEST_F(DesignerTest, ExitForgetsThePendingCover) {
     EXPECT_TRUE(designer->pendingCoverPath().isEmpty());
 }
 
-TEST_F(DesignerTest, SavedCoverReopensAfterStartOver) {
+TEST_F(DesignerTest, SavedCoverReopensThroughLoad) {
     openDesigner(CoverTypeSlimlineDVD);
     designer->setCoverFileGateway(std::make_unique<DocumentCoverFileGateway>());
     document.bCoverTitle = "Summer Mix";
@@ -217,7 +217,8 @@ TEST_F(DesignerTest, SavedCoverReopensAfterStartOver) {
     prompter.fileNames.push_back(tempPath("Summer"));
     click(kSave);
     ASSERT_TRUE(QFileInfo::exists(tempPath("Summer.jkt")));
-    click(kStartOver);
+    prompter.fileNames.push_back(tempPath("Summer.jkt"));
+    click(kLoad);
     EXPECT_EQ(designer->endResult(), CCoverDesignerDlg::kResultStartOver);
 
     // The saved type wins over the stored one.
@@ -276,9 +277,9 @@ TEST_F(DesignerTest, PdfNameFollowsTheSavedCover) {
     click(kSave);
     EXPECT_EQ(designer->suggestedPdfPath(), tempPath("Summer.pdf"));
 
-    // Reopened from the file (Start Over after the save, or Load), it keeps
-    // the name; a new design has none.
-    click(kStartOver);
+    // Reopened from the file it keeps the name; a new design has none.
+    prompter.fileNames.push_back(tempPath("Summer.jkt"));
+    click(kLoad);
     designer->startRun();
     ASSERT_TRUE(designer->pendingCoverPath().isEmpty());
     EXPECT_EQ(designer->suggestedPdfPath(), tempPath("Summer.pdf"));

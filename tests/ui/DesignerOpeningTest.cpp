@@ -66,11 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DesignerTest, ShowsTheProductNameAndVersion) {
     openDesigner(CoverTypeStandardCD);
-    EXPECT_EQ(designer->windowTitle(), "Casewright");
+    EXPECT_EQ(designer->windowTitle(), QStringLiteral("Untitled[*] \u2013 Casewright"));
     EXPECT_EQ(static_cast<QLabel*>(designer->control(kVersionLabel))->text(), "4.13");
     EXPECT_FALSE(designer->control(kUpdateLink)->isVisibleTo(designer.get()));
     EXPECT_EQ(designer->control(kSave)->objectName(), "saveButton");
-    EXPECT_EQ(designer->control(kSave)->toolTip(), "Click here to save your cover.");
+    EXPECT_EQ(designer->control(kSave)->toolTip(), "Click here to save your cover (Ctrl+S).");
     EXPECT_EQ(designer->control(kFont)->toolTip(),
               "Click here to change the font and colour of your track listing and spine text.");
 }
