@@ -116,15 +116,15 @@ shoot "$(visible_window $newcover "Create A New Cover")" new-cover
 kill $newcover
 
 # The designer on the cover file: it opens on the back cover. Points on the
-# window are where its fixed layout puts the buttons at 96 dpi.
+# window are where the layout puts the buttons at 96 dpi in the window's opening size on this screen.
 QT_QPA_PLATFORM=xcb "$designer" "$cover" >"$work/designer.log" 2>&1 &
 designer_pid=$!
 pids+=($designer_pid)
-window=$(visible_window $designer_pid Casewright)
+window=$(visible_window $designer_pid "summer-tides.jkt – Casewright")
 shoot "$window" designer-back
-click "$window" 311 463 # View Front Cover
+click "$window" 299 549 # View Front Cover
 shoot "$window" designer-front
-click "$window" 389 463 # View Disc
+click "$window" 459 549 # View Disc
 shoot "$window" designer-disc
-click "$window" 655 82 # Choose Template
+click "$window" 789 82 # Choose Template
 shoot "$(visible_window $designer_pid Templates)" templates
